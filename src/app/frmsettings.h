@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/datacontrol.h"
+#include "platform/ui/form.h"
+
+// Placeholder: the screen's data control, shared with the screens that use
+// it; the editor itself is still to be built.
+class FrmSettings : public Form
+{
+    Q_OBJECT
+
+public:
+    FrmSettings();
+    void Form_Load() override;
+
+    DataControl ADOSettings{QStringLiteral("Settings")};
+};
+
+FrmSettings &frmSettings();

@@ -1,0 +1,7 @@
+#include "app/session.h"
+
+Session &session()
+{
+    static Session current;
+    return current;
+}

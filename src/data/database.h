@@ -1,0 +1,98 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+struct sqlite3;
+
+// The shop's one database file, protected by the database password.
+//
+// Values cross this boundary as QVariant: whole numbers (money in cents, keys)
+// as qint64, fractional quantities as double, text as QString, dates as
+// "yyyy-MM-dd" text, NULL as an invalid QVariant.
+class Database
+{
+public:
+    static constexpr auto FileName = "zazozu.db";
+    // The empty database a data reset starts from.
+    static constexpr auto TemplateFileName = "zazozus.db";
+    // A reset database waiting to replace the live one at the next start.
+    static constexpr auto HandOverFileName = "zazozutmp.db";
+    // The user id of the built-in administrator account.
+    static constexpr auto AdministratorId = "ops-warden5830";
+
+    struct Rows
+    {
+        QStringList columns;
+        std::vector<std::vector<QVariant>> values;
+    };
+
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens the file, creating it with the schema, the record sources, an
+    // empty settings row and the administrator account when it does not
+    // exist. A file that is not this shop's database, or one that cannot be
+    // read with the password, gives nullptr and a German message in *error.
+    static std::unique_ptr<Database> openOrCreate(const QString &path, QString *error);
+
+    // Creates a new database file as above; false with a message if the file
+    // exists already or cannot be written.
+    static bool createFile(const QString &path, QString *error);
+
+    // The database every data control of the program uses.
+    static Database *current();
+    static void setCurrent(Database *database);
+
+    const QString &path() const { return m_path; }
+
+    // Runs one statement with its parameters bound in order (?1, ?2, ...).
+    // On failure returns false and keeps a German message for lastError().
+    bool execute(const QString &sql, const std::vector<QVariant> &params = {});
+    std::optional<Rows> select(const QString &sql, const std::vector<QVariant> &params = {});
+    // The first column of the first row, or an invalid QVariant.
+    QVariant scalar(const QString &sql, const std::vector<QVariant> &params = {});
+    qint64 lastInsertRowId() const;
+    const QString &lastError() const { return m_lastError; }
+
+    // One more than the highest key in use, 1 for an empty table: a removed
+    // row never makes a key repeat. Reads one index entry, however large the
+    // table.
+    qint64 nextKey(const QString &table, const QString &keyColumn);
+
+    // The names of the base tables (not the record sources), in creation order.
+    QStringList tableNames();
+
+    // Writes that belong together: everything between begin and commit is
+    // stored together or, when the Transaction goes out of scope uncommitted,
+    // not at all.
+    class Transaction
+    {
+    public:
+        explicit Transaction(Database &database);
+        ~Transaction();
+        bool commit();
+        bool active() const { return m_active; }
+
+    private:
+        Database &m_database;
+        bool m_active = false;
+    };
+
+private:
+    Database(sqlite3 *handle, QString path);
+    bool fail(const QString &what);
+
+    sqlite3 *m_handle = nullptr;
+    QString m_path;
+    QString m_lastError;
+};
+
+// Double quotes a table or column name for SQL.
+QString quoteName(const QString &name);

@@ -1,0 +1,29 @@
+#include "data/datacontrol.h"
+
+#include "data/database.h"
+
+DataControl::DataControl(const QString &recordSource, CommandType type, QObject *parent)
+    : QObject(parent), m_recordSource(recordSource), m_commandType(type)
+{
+}
+
+void DataControl::setRecordSource(const QString &recordSource, CommandType type)
+{
+    m_recordSource = recordSource;
+    m_commandType = type;
+}
+
+bool DataControl::refresh()
+{
+    if (m_recordSource.isEmpty()) {
+        m_recordset.close();
+        return false;
+    }
+    return m_recordset.open(Database::current(), m_recordSource, m_commandType == CommandType::Text);
+}
+
+bool OpenRecordSourceWithAppPath(DataControl &control, const QString &sql)
+{
+    control.setRecordSource(sql, DataControl::CommandType::Text);
+    return control.refresh();
+}

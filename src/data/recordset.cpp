@@ -1,0 +1,526 @@
+#include "data/recordset.h"
+
+#include <algorithm>
+
+#include <QRegularExpression>
+
+#include "data/database.h"
+#include "data/schema.h"
+#include "platform/locale.h"
+
+namespace {
+// Tables that only ever grow; see the class comment.
+bool onlyGrows(const QString &table)
+{
+    static const QStringList tables = {QStringLiteral("Sales"), QStringLiteral("SalesDetails"),
+                                       QStringLiteral("Deliveries")};
+    return tables.contains(table, Qt::CaseInsensitive);
+}
+
+bool isQuantityColumn(const QString &column)
+{
+    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0
+           || column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
+}
+
+QString plainText(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
+}
+
+const QString RowIdColumn = QStringLiteral("__rowid");
+} // namespace
+
+Recordset::Recordset(QObject *parent) : QObject(parent) {}
+
+bool Recordset::open(Database *database, const QString &source, bool sourceIsSql)
+{
+    close();
+    m_database = database;
+    if (!m_database)
+        return fail(QStringLiteral("Keine Datenbank geöffnet."));
+
+    // A whole table, by name or as "select * from Table ...", can be written
+    // back row by row; anything else (a view, a join) is read only.
+    QString table;
+    QString rest;
+    if (!sourceIsSql) {
+        table = source;
+    } else {
+        static const QRegularExpression simpleSelect(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\w+)(.*)$"),
+                                                     QRegularExpression::CaseInsensitiveOption
+                                                         | QRegularExpression::DotMatchesEverythingOption);
+        const auto match = simpleSelect.match(source);
+        if (match.hasMatch()) {
+            table = match.captured(1);
+            rest = match.captured(2);
+        }
+    }
+    if (!table.isEmpty()) {
+        const QString type = m_database->scalar(
+            QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?1 COLLATE NOCASE"), {table}).toString();
+        if (type == QLatin1String("table")) {
+            m_baseTable = table;
+            m_selectSql = QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(RowIdColumn, quoteName(table), rest);
+        } else if (!sourceIsSql) {
+            m_selectSql = QStringLiteral("SELECT * FROM %1").arg(quoteName(table));
+        }
+    }
+    if (m_selectSql.isEmpty())
+        m_selectSql = source;
+
+    m_open = true;
+    if (!m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql) {
+        // Learn the columns without reading a row.
+        const auto empty = m_database->select(m_selectSql + QStringLiteral(" LIMIT 0"));
+        if (!empty) {
+            close();
+            return fail(m_database->lastError());
+        }
+        m_columns = empty->columns.mid(1);
+        emit currentChanged();
+        return true;
+    }
+    const bool ok = load();
+    emit currentChanged();
+    return ok;
+}
+
+void Recordset::close()
+{
+    m_open = false;
+    m_loaded = false;
+    m_baseTable.clear();
+    m_selectSql.clear();
+    m_columns.clear();
+    m_rows.clear();
+    m_visible.clear();
+    m_filter.clear();
+    m_position = -1;
+}
+
+bool Recordset::load()
+{
+    const auto rows = m_database->select(m_selectSql);
+    if (!rows) {
+        const QString error = m_database->lastError();
+        close();
+        return fail(error);
+    }
+    const bool hasRowId = !rows->columns.isEmpty() && rows->columns.front() == RowIdColumn;
+    m_columns = hasRowId ? rows->columns.mid(1) : rows->columns;
+    std::vector<Row> pending;
+    for (Row &row : m_rows)
+        if (row.isNew)
+            pending.push_back(std::move(row));
+    m_rows.clear();
+    m_rows.reserve(rows->values.size() + pending.size());
+    for (const auto &values : rows->values) {
+        Row row;
+        if (hasRowId) {
+            row.rowid = values.front().toLongLong();
+            row.values.assign(values.begin() + 1, values.end());
+        } else {
+            row.values = values;
+        }
+        row.changed.assign(row.values.size(), false);
+        m_rows.push_back(std::move(row));
+    }
+    for (Row &row : pending)
+        m_rows.push_back(std::move(row));
+    m_loaded = true;
+    rebuildVisible();
+    m_position = m_visible.empty() ? -1 : 0;
+    return true;
+}
+
+bool Recordset::ensureLoaded() const
+{
+    if (!m_open)
+        return false;
+    if (m_loaded)
+        return true;
+    auto *self = const_cast<Recordset *>(this);
+    const qint64 currentRowId = currentRow() ? currentRow()->rowid : -1;
+    const bool ok = self->load();
+    if (ok && currentRowId >= 0) {
+        for (int i = 0; i < static_cast<int>(m_visible.size()); ++i)
+            if (m_rows[m_visible[i]].rowid == currentRowId)
+                self->m_position = i;
+    }
+    return ok;
+}
+
+int Recordset::columnIndex(const QString &column) const
+{
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].compare(column, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+Recordset::Row *Recordset::currentRow()
+{
+    if (m_position < 0 || m_position >= static_cast<int>(m_visible.size()))
+        return nullptr;
+    return &m_rows[m_visible[m_position]];
+}
+
+const Recordset::Row *Recordset::currentRow() const
+{
+    return const_cast<Recordset *>(this)->currentRow();
+}
+
+bool Recordset::matches(const Row &row, const Criterion &criterion) const
+{
+    const int column = columnIndex(criterion.column);
+    return column >= 0 && plainText(row.values[column]) == criterion.value;
+}
+
+void Recordset::rebuildVisible()
+{
+    m_visible.clear();
+    for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
+        bool visible = true;
+        for (const Criterion &criterion : m_filter)
+            visible = visible && matches(m_rows[i], criterion);
+        if (visible)
+            m_visible.push_back(i);
+    }
+}
+
+bool Recordset::bof() const
+{
+    if (!ensureLoaded())
+        return true;
+    return m_visible.empty() || m_position < 0;
+}
+
+bool Recordset::eof() const
+{
+    if (!ensureLoaded())
+        return true;
+    return m_visible.empty() || m_position >= static_cast<int>(m_visible.size());
+}
+
+int Recordset::recordCount() const
+{
+    return ensureLoaded() ? static_cast<int>(m_visible.size()) : 0;
+}
+
+int Recordset::position() const
+{
+    return currentRow() ? m_position : -1;
+}
+
+void Recordset::moved()
+{
+    emit currentChanged();
+}
+
+bool Recordset::leaveCurrentRow()
+{
+    Row *row = currentRow();
+    if (!row || (!row->isNew && std::find(row->changed.begin(), row->changed.end(), true) == row->changed.end()))
+        return true;
+    return update();
+}
+
+bool Recordset::moveFirst()
+{
+    if (!ensureLoaded() || !leaveCurrentRow())
+        return false;
+    m_position = m_visible.empty() ? -1 : 0;
+    moved();
+    return !m_visible.empty();
+}
+
+bool Recordset::moveLast()
+{
+    if (!ensureLoaded() || !leaveCurrentRow())
+        return false;
+    m_position = static_cast<int>(m_visible.size()) - 1;
+    moved();
+    return !m_visible.empty();
+}
+
+bool Recordset::moveNext()
+{
+    if (!ensureLoaded() || eof() || !leaveCurrentRow())
+        return false;
+    ++m_position;
+    moved();
+    return !eof();
+}
+
+bool Recordset::movePrevious()
+{
+    if (!ensureLoaded() || bof() || !leaveCurrentRow())
+        return false;
+    --m_position;
+    moved();
+    return !bof();
+}
+
+void Recordset::setFilter(const Criteria &criteria)
+{
+    if (!ensureLoaded())
+        return;
+    leaveCurrentRow();
+    m_filter = criteria;
+    rebuildVisible();
+    m_position = m_visible.empty() ? -1 : 0;
+    moved();
+}
+
+bool Recordset::find(const Criterion &criterion)
+{
+    if (!ensureLoaded() || !leaveCurrentRow())
+        return false;
+    int start = std::max(m_position, 0);
+    m_position = static_cast<int>(m_visible.size());
+    for (int i = start; i < static_cast<int>(m_visible.size()); ++i) {
+        if (matches(m_rows[m_visible[i]], criterion)) {
+            m_position = i;
+            break;
+        }
+    }
+    moved();
+    return !eof();
+}
+
+QVariant Recordset::value(const QString &column) const
+{
+    const Row *row = currentRow();
+    const int index = columnIndex(column);
+    if (!row || index < 0)
+        return {};
+    return row->values[index];
+}
+
+QString Recordset::text(const QString &column) const
+{
+    const QVariant stored = value(column);
+    if (!stored.isValid() || stored.isNull())
+        return {};
+    if (schema::isMoneyColumn(column))
+        return de::formatNumber(Money::fromCents(stored.toLongLong()));
+    if (schema::isDateColumn(column))
+        return de::shortDate(QDate::fromString(stored.toString(), Qt::ISODate));
+    if (stored.typeId() == QMetaType::Double)
+        return de::formatGeneral(stored.toDouble());
+    return stored.toString();
+}
+
+Money Recordset::money(const QString &column) const
+{
+    return Money::fromCents(value(column).toLongLong());
+}
+
+QDate Recordset::date(const QString &column) const
+{
+    return QDate::fromString(value(column).toString(), Qt::ISODate);
+}
+
+bool Recordset::setValue(const QString &column, const QVariant &newValue)
+{
+    Row *row = currentRow();
+    const int index = columnIndex(column);
+    if (!row)
+        return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
+    if (index < 0)
+        return fail(QStringLiteral("Die Spalte „%1“ gibt es nicht.").arg(column));
+    if (!isWritable())
+        return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
+    QVariant stored = newValue;
+    if (newValue.typeId() == QMetaType::QDate)
+        stored = newValue.toDate().toString(Qt::ISODate);
+    row->values[index] = stored;
+    row->changed[index] = true;
+    emit currentChanged();
+    return true;
+}
+
+bool Recordset::setText(const QString &column, const QString &typed)
+{
+    if (typed.trimmed().isEmpty())
+        return setValue(column, QVariant());
+    if (schema::isMoneyColumn(column)) {
+        const auto amount = de::parseMoney(typed);
+        if (!amount)
+            return fail(QStringLiteral("„%1“ ist kein gültiger Betrag.").arg(typed));
+        return setMoney(column, *amount);
+    }
+    if (isQuantityColumn(column)) {
+        const auto number = de::parseNumber(typed);
+        if (!number)
+            return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
+        if (*number == static_cast<double>(static_cast<qint64>(*number)))
+            return setValue(column, static_cast<qint64>(*number));
+        return setValue(column, *number);
+    }
+    if (schema::isDateColumn(column)) {
+        const QDate date = QDate::fromString(typed.trimmed(), QStringLiteral("dd.MM.yyyy"));
+        if (!date.isValid())
+            return fail(QStringLiteral("„%1“ ist kein gültiges Datum.").arg(typed));
+        return setValue(column, date);
+    }
+    return setValue(column, typed);
+}
+
+bool Recordset::setMoney(const QString &column, Money amount)
+{
+    return setValue(column, static_cast<qint64>(amount.cents()));
+}
+
+bool Recordset::addNew()
+{
+    if (!m_open)
+        return fail(QStringLiteral("Die Daten sind nicht geöffnet."));
+    if (!isWritable())
+        return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
+    if (!leaveCurrentRow())
+        return false;
+    if (!m_loaded) {
+        // A table that is not read keeps no more than the row being added.
+        m_rows.clear();
+        m_visible.clear();
+    }
+    Row row;
+    row.values.assign(m_columns.size(), QVariant());
+    row.changed.assign(m_columns.size(), false);
+    row.isNew = true;
+    m_rows.push_back(std::move(row));
+    // A new row is visible whatever the filter, as long as it is being added.
+    m_visible.push_back(static_cast<int>(m_rows.size()) - 1);
+    m_position = static_cast<int>(m_visible.size()) - 1;
+    moved();
+    return true;
+}
+
+bool Recordset::update()
+{
+    Row *row = currentRow();
+    if (!row)
+        return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
+    if (!isWritable())
+        return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
+    const bool ok = row->isNew ? storeNewRow(*row) : storeChangedRow(*row);
+    if (ok)
+        emit currentChanged();
+    return ok;
+}
+
+bool Recordset::storeNewRow(Row &row)
+{
+    QStringList names;
+    QStringList placeholders;
+    std::vector<QVariant> params;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (!row.changed[i])
+            continue;
+        names << quoteName(m_columns[i]);
+        params.push_back(row.values[i]);
+        placeholders << QStringLiteral("?%1").arg(params.size());
+    }
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(m_baseTable))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(quoteName(m_baseTable), names.join(u','), placeholders.join(u','));
+    if (!m_database->execute(sql, params))
+        return fail(m_database->lastError());
+    row.rowid = m_database->lastInsertRowId();
+    row.isNew = false;
+    return reread(row);
+}
+
+bool Recordset::storeChangedRow(Row &row)
+{
+    QStringList assignments;
+    std::vector<QVariant> params;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (!row.changed[i])
+            continue;
+        params.push_back(row.values[i]);
+        assignments << QStringLiteral("%1 = ?%2").arg(quoteName(m_columns[i])).arg(params.size());
+    }
+    if (assignments.isEmpty())
+        return true;
+    params.push_back(row.rowid);
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                            .arg(quoteName(m_baseTable), assignments.join(u','))
+                            .arg(params.size());
+    if (!m_database->execute(sql, params))
+        return fail(m_database->lastError());
+    return reread(row);
+}
+
+bool Recordset::reread(Row &row)
+{
+    // Read back what the database holds, in the types it stored.
+    const auto stored = m_database->select(
+        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)), {row.rowid});
+    if (stored && !stored->values.empty() && stored->columns.size() == m_columns.size())
+        row.values = stored->values.front();
+    row.changed.assign(m_columns.size(), false);
+    return true;
+}
+
+bool Recordset::remove()
+{
+    Row *row = currentRow();
+    if (!row)
+        return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
+    if (!isWritable())
+        return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
+    if (!row->isNew
+        && !m_database->execute(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)),
+                                {row->rowid}))
+        return fail(m_database->lastError());
+    m_rows.erase(m_rows.begin() + m_visible[m_position]);
+    const int position = m_position;
+    rebuildVisible();
+    // The row after the deleted one becomes current (EOF after the last).
+    m_position = std::min(position, static_cast<int>(m_visible.size()));
+    if (m_visible.empty())
+        m_position = -1;
+    moved();
+    return true;
+}
+
+void Recordset::cancelUpdate()
+{
+    Row *row = currentRow();
+    if (!row)
+        return;
+    if (row->isNew) {
+        m_rows.erase(m_rows.begin() + m_visible[m_position]);
+        rebuildVisible();
+        m_position = m_visible.empty() ? -1 : static_cast<int>(m_visible.size()) - 1;
+    } else {
+        reread(*row);
+    }
+    moved();
+}
+
+bool Recordset::isNewRow() const
+{
+    const Row *row = currentRow();
+    return row && row->isNew;
+}
+
+bool Recordset::isDirty() const
+{
+    const Row *row = currentRow();
+    return row && (row->isNew || std::find(row->changed.begin(), row->changed.end(), true) != row->changed.end());
+}
+
+bool Recordset::fail(const QString &message)
+{
+    m_lastError = message;
+    return false;
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <vector>
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "platform/money.h"
+
+class Database;
+
+// One condition of a filter or search: the column's value, read as text,
+// equals the given text. Column names match without regard to letter case.
+// Values are never pasted into SQL, so an apostrophe is just a character.
+struct Criterion
+{
+    QString column;
+    QString value;
+};
+using Criteria = std::vector<Criterion>; // all must hold
+
+// The rows of one record source as read at its last open, with a current row
+// and a filter: the shop's screens move through it, read and write the
+// current row's columns, add and delete rows.
+//
+// Positions follow the usual cursor rules: before the first visible row BOF
+// is true, after the last EOF is true, and an empty set is both. Edits to the
+// current row are kept until update() or until the current row is moved away,
+// which stores them. addNew() starts a row that counts in recordCount() at
+// once and is stored by update().
+//
+// The tables that only grow (Sales, SalesDetails, Deliveries) are not read at
+// open: adding a row to them costs the same however many they hold, and they
+// are read only when someone moves through them.
+class Recordset : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Recordset(QObject *parent = nullptr);
+
+    // Reads the source anew: a table or view name, or an SQL SELECT text.
+    // Drops the filter and any unsaved new row; the first row becomes current.
+    bool open(Database *database, const QString &source, bool sourceIsSql);
+    void close();
+    bool isOpen() const { return m_open; }
+
+    bool bof() const;
+    bool eof() const;
+    int recordCount() const;
+    // 0-based index of the current row among the visible rows, -1 at BOF/EOF.
+    int position() const;
+
+    bool moveFirst();
+    bool moveLast();
+    bool moveNext();
+    bool movePrevious();
+
+    // Keeps only the rows that match every criterion; the first of them
+    // becomes current. An empty list removes the filter.
+    void setFilter(const Criteria &criteria);
+    void clearFilter() { setFilter({}); }
+    bool isFiltered() const { return !m_filter.empty(); }
+
+    // Moves forward from the current row (itself included) to the first row
+    // that matches; without a match the recordset stands at EOF.
+    bool find(const Criterion &criterion);
+
+    QStringList columns() const { return m_columns; }
+    bool hasColumn(const QString &column) const { return columnIndex(column) >= 0; }
+
+    // The current row's value as stored (money in cents); invalid at BOF/EOF.
+    QVariant value(const QString &column) const;
+    // As the shop reads it: money "1.234,50", quantities "1,5", dates
+    // "06.12.2026", nothing for NULL.
+    QString text(const QString &column) const;
+    Money money(const QString &column) const;
+    QDate date(const QString &column) const;
+
+    bool setValue(const QString &column, const QVariant &value);
+    // Reads typed text by the column's kind (money, quantity, date, text);
+    // text that is not a valid value is refused and changes nothing.
+    bool setText(const QString &column, const QString &text);
+    bool setMoney(const QString &column, Money amount);
+
+    bool addNew();
+    bool update();
+    bool remove();
+    void cancelUpdate();
+    bool isNewRow() const;
+    bool isDirty() const;
+    bool isWritable() const { return !m_baseTable.isEmpty(); }
+
+    // A German message for the last operation that failed.
+    const QString &lastError() const { return m_lastError; }
+
+signals:
+    // The current row moved, or one of its values changed.
+    void currentChanged();
+
+private:
+    struct Row
+    {
+        qint64 rowid = -1;
+        std::vector<QVariant> values;
+        std::vector<bool> changed;
+        bool isNew = false;
+    };
+
+    int columnIndex(const QString &column) const;
+    bool ensureLoaded() const;
+    bool load();
+    Row *currentRow();
+    const Row *currentRow() const;
+    bool matches(const Row &row, const Criterion &criterion) const;
+    void rebuildVisible();
+    bool leaveCurrentRow();
+    bool storeNewRow(Row &row);
+    bool storeChangedRow(Row &row);
+    bool reread(Row &row);
+    bool fail(const QString &message);
+    void moved();
+
+    Database *m_database = nullptr;
+    QString m_selectSql;
+    QString m_baseTable;
+    bool m_open = false;
+    bool m_loaded = false;
+    QStringList m_columns;
+    std::vector<Row> m_rows;
+    std::vector<int> m_visible;
+    int m_position = -1;
+    Criteria m_filter;
+    QString m_lastError;
+};

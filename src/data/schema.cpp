@@ -1,0 +1,96 @@
+#include "data/schema.h"
+
+#include <QStringList>
+
+#include "data/database.h"
+#include "data/passwords.h"
+
+namespace schema {
+
+namespace {
+// Keys are whole numbers, unique in their table; a key that is missing or not
+// a number is refused by the database itself.
+#define KEY(column) "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer')"
+
+const char *const Statements[] = {
+    "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
+    " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
+    "CREATE TABLE Supplier (" KEY("SupplierID") ", SupplierName TEXT, Address TEXT, sPlace TEXT,"
+    " TelephoneNumber TEXT, sEmail TEXT)",
+    "CREATE TABLE Category (" KEY("CategoryID") ", Category TEXT)",
+    "CREATE TABLE Brands (" KEY("ID") ", Brand TEXT, Remarks TEXT)",
+    "CREATE TABLE Customer (" KEY("CustomerID") ", Customername TEXT, Address TEXT, Place TEXT,"
+    " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
+    "CREATE INDEX CustomerContactNumber ON Customer (ContactNumber)",
+    "CREATE TABLE UserAccount (UserID TEXT NOT NULL UNIQUE, Password TEXT, Name TEXT, Address TEXT, uPlace TEXT,"
+    " TelNo TEXT, uEMail TEXT)",
+    "CREATE TABLE Settings (cName TEXT, cAddress TEXT, cPlace TEXT, cPhone TEXT, cFax TEXT, cstNr TEXT, custNr TEXT,"
+    " ceMail TEXT, cHomepage TEXT, cbnText TEXT, deZE TEXT, voIPort TEXT)",
+    "CREATE TABLE Sales (" KEY("salesid") ", Date TEXT, totalsales INTEGER, custid INTEGER, cashierid TEXT,"
+    " mwst2 INTEGER, mwst1 INTEGER)",
+    "CREATE INDEX SalesDate ON Sales (Date)",
+    "CREATE TABLE SalesDetails (salesid INTEGER NOT NULL, productid INTEGER, quantity NUMERIC, salesprice INTEGER)",
+    "CREATE INDEX SalesDetailsSale ON SalesDetails (salesid)",
+    "CREATE INDEX SalesDetailsProduct ON SalesDetails (productid)",
+    "CREATE TABLE Temp (tmpno INTEGER, category TEXT, productid INTEGER, Qty NUMERIC, Price INTEGER,"
+    " extprice INTEGER, \"Desc\" TEXT, advancepayment TEXT, Cashier TEXT)",
+    "CREATE TABLE Deliveries (deliveryno INTEGER NOT NULL, prodno INTEGER, quantity NUMERIC, orderprice INTEGER,"
+    " Date TEXT)",
+    "CREATE INDEX DeliveriesNumber ON Deliveries (deliveryno)",
+    "CREATE INDEX DeliveriesProduct ON Deliveries (prodno)",
+
+    // The lines of stored sales, with their amounts in cents.
+    "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
+    " d.salesprice AS SalesPrice, CAST(round(d.quantity * d.salesprice) AS INTEGER) AS Ext"
+    " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
+    // One row per sale.
+    "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
+    " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
+    // One row per delivery number; a delivery may bring several products.
+    "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date,"
+    " sum(CAST(round(quantity * orderprice) AS INTEGER)) AS Total FROM Deliveries GROUP BY deliveryno",
+    // The stock list: every product with what was delivered and what was sold.
+    "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
+    " p.Description AS Description, p.Size AS Size,"
+    " (SELECT coalesce(sum(quantity), 0) FROM Deliveries WHERE prodno = p.ProductID) AS Qtyorder,"
+    " p.Quantity AS Quantity,"
+    " (SELECT coalesce(sum(quantity), 0) FROM SalesDetails WHERE productid = p.ProductID) AS qtysold,"
+    " p.OrderPrice AS orderPrice, p.SalesPrice AS SalesPrice FROM Products p ORDER BY p.ProductID",
+    // Customers who owe the shop something (or are owed): their balance.
+    "CREATE VIEW Lieferungen AS SELECT CustomerID, Customername AS CustomerName, Address, ContactNumber,"
+    " accountbalance AS Total FROM Customer WHERE accountbalance <> 0",
+
+    "INSERT INTO Settings DEFAULT VALUES",
+};
+#undef KEY
+} // namespace
+
+bool create(Database &database)
+{
+    Database::Transaction transaction(database);
+    if (!transaction.active())
+        return false;
+    for (const char *statement : Statements)
+        if (!database.execute(QString::fromUtf8(statement)))
+            return false;
+    if (!database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
+                          {QString::fromLatin1(Database::AdministratorId), passwords::hash(QString())}))
+        return false;
+    return transaction.commit();
+}
+
+bool isMoneyColumn(const QString &column)
+{
+    static const QStringList money = {QStringLiteral("OrderPrice"), QStringLiteral("SalesPrice"),
+                                      QStringLiteral("accountbalance"), QStringLiteral("totalsales"),
+                                      QStringLiteral("mwst1"), QStringLiteral("mwst2"), QStringLiteral("Price"),
+                                      QStringLiteral("extprice"), QStringLiteral("Ext"), QStringLiteral("Total")};
+    return money.contains(column, Qt::CaseInsensitive);
+}
+
+bool isDateColumn(const QString &column)
+{
+    return column.compare(QStringLiteral("Date"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace schema

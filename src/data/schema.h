@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+namespace schema {
+
+// Creates every table, the five read-only record sources (as views), the
+// empty settings row and the administrator account (empty password) in a new
+// database. One transaction: a half-created database is never left behind.
+bool create(Database &database);
+
+// Columns that hold money, in whole cents, in every table and record source.
+bool isMoneyColumn(const QString &column);
+
+// Columns that hold a calendar date ("yyyy-MM-dd").
+bool isDateColumn(const QString &column);
+
+} // namespace schema

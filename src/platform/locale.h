@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+
+#include "platform/money.h"
+
+// The shop's German number, date and time formats, independent of the
+// machine's own locale.
+namespace de {
+
+const QLocale &locale();
+
+// Reads a typed number such as "12,5", "1.234,50" or "-3". Blanks around it are
+// ignored; an empty text or "12.5" (a point is a thousands separator here, not
+// a decimal one) gives no value.
+std::optional<double> parseNumber(const QString &text);
+
+// Reads a typed amount exactly, rounding to cents half away from zero.
+std::optional<Money> parseMoney(const QString &text);
+
+// "1.234,50": two decimals with digit grouping.
+QString formatNumber(Money amount);
+QString formatNumber(double value);
+
+// The pattern "0.00": "1,90", "1234,50", "0,00".
+QString formatFixed2(Money amount);
+
+// The pattern "#,###.00": "1.234,50", ",50", ",00".
+QString formatGrouped2(Money amount);
+
+// The general form of a number: as few decimals as it needs ("22,5", "3").
+QString formatGeneral(double value);
+
+// "06.12.2026"
+QString shortDate(const QDate &date);
+
+// "09:05:07"
+QString clockTime(const QTime &time);
+
+} // namespace de

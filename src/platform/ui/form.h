@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The base of every screen. A screen is created and loaded once through the
+// screen registry (Screens::get), shown through Dialogs, and gets rid of
+// itself with Screens::unload.
+//
+// Controls are members named as the shop's screens name them, with the same
+// objectName, so that tests find them with findChild.
+class Form : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Form(QWidget *parent = nullptr);
+
+    // Runs once, when the screen is first asked for.
+    virtual void Form_Load() {}
+    // Asked before the screen is unloaded; false keeps it.
+    virtual bool Form_QueryUnload() { return true; }
+
+protected:
+    // Creates a child control with its objectName set.
+    QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent = nullptr);
+    QLineEdit *makeTextBox(const char *name, QWidget *parent = nullptr);
+    QLabel *makeLabel(const char *name, const QString &caption, QWidget *parent = nullptr);
+
+    // Places a control at a position and size given in twips (1/1440 inch;
+    // 15 twips to a pixel at 96 dpi).
+    static void placeTwips(QWidget *control, int left, int top, int width, int height);
+};

@@ -1,0 +1,91 @@
+#include "platform/ui/realdialogs.h"
+
+#include <vector>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+std::unique_ptr<Dialogs> &installed()
+{
+    static std::unique_ptr<Dialogs> current = std::make_unique<RealDialogs>();
+    return current;
+}
+
+QMessageBox::Icon iconOf(int buttons)
+{
+    switch (buttons & 0x70) {
+    case mb::vbCritical: return QMessageBox::Critical;
+    case mb::vbQuestion: return QMessageBox::Question;
+    case mb::vbExclamation: return QMessageBox::Warning;
+    case mb::vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+} // namespace
+
+Dialogs &dialogs() { return *installed(); }
+void setDialogs(std::unique_ptr<Dialogs> replacement) { installed() = std::move(replacement); }
+
+int RealDialogs::msgBox(const QString &text, int buttons, const QString &title)
+{
+    QMessageBox box(iconOf(buttons), title.isEmpty() ? AppTitle : title, text);
+    struct Choice { QMessageBox::StandardButton button; const char *caption; int answer; };
+    std::vector<Choice> choices;
+    switch (buttons & 0x7) {
+    case mb::vbOKCancel:
+        choices = {{QMessageBox::Ok, "OK", mb::vbOK}, {QMessageBox::Cancel, "Abbrechen", mb::vbCancel}};
+        break;
+    case mb::vbYesNoCancel:
+        choices = {{QMessageBox::Yes, "Ja", mb::vbYes}, {QMessageBox::No, "Nein", mb::vbNo},
+                   {QMessageBox::Cancel, "Abbrechen", mb::vbCancel}};
+        break;
+    case mb::vbYesNo:
+        choices = {{QMessageBox::Yes, "Ja", mb::vbYes}, {QMessageBox::No, "Nein", mb::vbNo}};
+        break;
+    default:
+        choices = {{QMessageBox::Ok, "OK", mb::vbOK}};
+    }
+    for (const Choice &choice : choices)
+        box.addButton(choice.button)->setText(QString::fromUtf8(choice.caption));
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const Choice &choice : choices)
+        if (choice.button == pressed)
+            return choice.answer;
+    return (buttons & 0x7) == mb::vbOKOnly ? mb::vbOK : mb::vbCancel;
+}
+
+QString RealDialogs::inputBox(const QString &prompt, const QString &title)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? AppTitle : title,
+                                               prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString RealDialogs::chooseFolder(const QString &title)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title);
+}
+
+int RealDialogs::showModal(QDialog *window)
+{
+    return window->exec();
+}
+
+void RealDialogs::showModeless(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void RealDialogs::endProgram()
+{
+    // exit() leaves every running event loop, the modal ones included.
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/ui/dialogs.h"
+
+// Dialogs for tests: every message, prompt and window is recorded, and the
+// answers come from queues that the test fills beforehand.
+//
+// Unanswered, a message box answers OK (or No / Cancel when it asks a
+// question), an input box answers as if cancelled, and a modal window is shown
+// without waiting and answers 0 (rejected).
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Message
+    {
+        QString text;
+        int buttons = 0;
+        QString title;
+    };
+
+    // Installs a fresh instance as the program's dialogs and returns it.
+    static ScriptedDialogs &install();
+
+    void answerMessage(int answer) { m_messageAnswers.push_back(answer); }
+    void answerInput(const QString &text) { m_inputAnswers.push_back(text); }
+    void answerFolder(const QString &path) { m_folderAnswers.push_back(path); }
+    // The next modal window is handed to this function instead of waiting for
+    // a user; what it returns is the window's result. The window is shown
+    // while the function runs.
+    void onModal(std::function<int(QDialog *)> handler) { m_modalHandlers.push_back(std::move(handler)); }
+
+    const std::vector<Message> &messages() const { return m_messages; }
+    QStringList messageTexts() const;
+    const QStringList &prompts() const { return m_prompts; }
+    // objectName of every window shown, modal or not, in order.
+    const QStringList &shownWindows() const { return m_shownWindows; }
+    bool programEnded() const { return m_ended; }
+    void clearRecords();
+
+    int msgBox(const QString &text, int buttons, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title) override;
+    QString chooseFolder(const QString &title) override;
+    int showModal(QDialog *window) override;
+    void showModeless(QWidget *window) override;
+    void endProgram() override { m_ended = true; }
+
+private:
+    std::deque<int> m_messageAnswers;
+    std::deque<QString> m_inputAnswers;
+    std::deque<QString> m_folderAnswers;
+    std::deque<std::function<int(QDialog *)>> m_modalHandlers;
+    std::vector<Message> m_messages;
+    QStringList m_prompts;
+    QStringList m_shownWindows;
+    bool m_ended = false;
+};

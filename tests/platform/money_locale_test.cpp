@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "platform/locale.h"
+#include "platform/money.h"
+
+namespace {
+Money cents(qint64 c) { return Money::fromCents(c); }
+}
+
+TEST(Money, RoundsHalfAwayFromZero)
+{
+    EXPECT_EQ(cents(200).times(1.5), cents(300));
+    EXPECT_EQ(cents(1).times(0.5), cents(1));
+    EXPECT_EQ(cents(-1).times(0.5), cents(-1));
+    EXPECT_EQ(cents(150).times(0.7), cents(105)); // 0,7 is not exact in binary
+    EXPECT_EQ(cents(333).times(3), cents(999));
+    // Tax contained in 11,90 at 19 %: 1,90; in 10,70 at 7 %: 0,70; in 1,00 at 7 %: 0,0654 → 0,07.
+    EXPECT_EQ(cents(1190).mulDiv(19, 119), cents(190));
+    EXPECT_EQ(cents(1070).mulDiv(7, 107), cents(70));
+    EXPECT_EQ(cents(100).mulDiv(7, 107), cents(7));
+    EXPECT_EQ(cents(-250).mulDiv(1, 100), cents(-3));
+    EXPECT_EQ(divideRoundingHalfAway(5, 10), 1);
+    EXPECT_EQ(divideRoundingHalfAway(-5, 10), -1);
+    EXPECT_EQ(divideRoundingHalfAway(4, 10), 0);
+}
+
+TEST(Locale, ReadsTypedNumbersTheGermanWay)
+{
+    EXPECT_EQ(de::parseNumber(QStringLiteral("12,5")), 12.5);
+    EXPECT_EQ(de::parseNumber(QStringLiteral(" 1.234,50 ")), 1234.5);
+    EXPECT_EQ(de::parseNumber(QStringLiteral("-3")), -3.0);
+    EXPECT_FALSE(de::parseNumber(QStringLiteral("")));
+    EXPECT_FALSE(de::parseNumber(QStringLiteral("abc")));
+    EXPECT_FALSE(de::parseNumber(QStringLiteral("12.5")));
+
+    EXPECT_EQ(de::parseMoney(QStringLiteral("1.234,50")), cents(123450));
+    EXPECT_EQ(de::parseMoney(QStringLiteral("0,1")), cents(10));
+    EXPECT_EQ(de::parseMoney(QStringLiteral("2")), cents(200));
+    EXPECT_EQ(de::parseMoney(QStringLiteral("1,005")), cents(101));
+    EXPECT_EQ(de::parseMoney(QStringLiteral("-0,50")), cents(-50));
+    EXPECT_FALSE(de::parseMoney(QStringLiteral("zwölf")));
+}
+
+TEST(Locale, WritesTheShopsFormats)
+{
+    EXPECT_EQ(de::formatNumber(cents(123450)), QStringLiteral("1.234,50"));
+    EXPECT_EQ(de::formatNumber(cents(0)), QStringLiteral("0,00"));
+    EXPECT_EQ(de::formatFixed2(cents(190)), QStringLiteral("1,90"));
+    EXPECT_EQ(de::formatFixed2(cents(123450)), QStringLiteral("1234,50"));
+    EXPECT_EQ(de::formatFixed2(cents(5)), QStringLiteral("0,05"));
+    EXPECT_EQ(de::formatGrouped2(cents(50)), QStringLiteral(",50"));
+    EXPECT_EQ(de::formatGrouped2(cents(123450)), QStringLiteral("1.234,50"));
+    EXPECT_EQ(de::formatGrouped2(cents(1234567890)), QStringLiteral("12.345.678,90"));
+    EXPECT_EQ(de::formatGrouped2(cents(0)), QStringLiteral(",00"));
+    EXPECT_EQ(de::formatGeneral(22.5), QStringLiteral("22,5"));
+    EXPECT_EQ(de::formatGeneral(3), QStringLiteral("3"));
+    EXPECT_EQ(de::formatGeneral(1234.25), QStringLiteral("1234,25"));
+    EXPECT_EQ(de::shortDate(QDate(2026, 12, 6)), QStringLiteral("06.12.2026"));
+    EXPECT_EQ(de::clockTime(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
+}
