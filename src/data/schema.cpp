@@ -10,7 +10,10 @@ namespace schema {
 namespace {
 // Keys are whole numbers, unique in their table; a key that is missing or not
 // a number is refused by the database itself.
-#define KEY(column) "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer')"
+// (Digits typed as text pass the check and are stored as a number.)
+#define KEY(column)                                                                                                    \
+    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column           \
+    "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
 
 const char *const Statements[] = {
     "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"

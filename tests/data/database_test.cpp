@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "data/database.h"
+#include "data/passwords.h"
+#include "support/fixture.h"
+
+using DatabaseSchema = DatabaseTest;
+
+TEST_F(DatabaseSchema, NewDatabaseHoldsEveryTableViewAndTheAdministrator)
+{
+    EXPECT_EQ(m_db->tableNames(),
+              QStringList({"Products", "Supplier", "Category", "Brands", "Customer", "UserAccount", "Settings", "Sales",
+                           "SalesDetails", "Temp", "Deliveries"}));
+
+    // Column names answer in any letter case, views included.
+    const auto receipt = m_db->select("SELECT SALESID, desc, quantity, salesprice, EXT FROM receipt");
+    ASSERT_TRUE(receipt) << m_db->lastError().toStdString();
+    EXPECT_TRUE(m_db->select("SELECT id, date, total, cashierid, mwst1, mwst2 FROM entiresales"));
+    EXPECT_TRUE(m_db->select("SELECT ID, Date, Total FROM EntireDelivery"));
+    EXPECT_TRUE(m_db->select("SELECT productid, category, description, size, qtyorder, quantity, qtysold, orderprice,"
+                             " salesprice FROM productinventory"));
+    EXPECT_TRUE(m_db->select("SELECT customerid, customername, address, contactnumber, total FROM lieferungen"));
+
+    EXPECT_EQ(count("Settings"), 1);
+    EXPECT_EQ(count("UserAccount"), 1);
+    EXPECT_EQ(scalar("SELECT UserID FROM UserAccount").toString(), QString(Database::AdministratorId));
+    const QString stored = scalar("SELECT Password FROM UserAccount").toString();
+    EXPECT_NE(stored, QString()) << "the empty password is stored as a hash, not as nothing";
+    EXPECT_TRUE(passwords::verify(stored, QString()));
+    EXPECT_FALSE(passwords::verify(stored, "x"));
+}
+
+TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
+{
+    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (1, 'Pizza', 10, 300, 850)");
+    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (2, 'Cola', 5, 50, 199)");
+    exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 850)");
+    exec("INSERT INTO SalesDetails VALUES (1, 2, 1.5, 199)");
+    exec("INSERT INTO Deliveries VALUES (1, 1, 4, 300, '2026-12-01')");
+    exec("INSERT INTO Deliveries VALUES (1, 2, 3, 50, '2026-12-01')");
+    exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (1, 'Meier', 0)");
+    exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (2, 'Öztürk', 2350)");
+
+    const auto lines = m_db->select("SELECT Ext FROM Receipt WHERE salesid = 1 ORDER BY Ext");
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->values[0][0].toLongLong(), 299); // 1,5 × 1,99 = 2,985 → 2,99
+    EXPECT_EQ(lines->values[1][0].toLongLong(), 1700);
+    EXPECT_EQ(scalar("SELECT Total FROM entiredelivery WHERE ID = 1").toLongLong(), 1350);
+    EXPECT_EQ(scalar("SELECT Qtyorder FROM ProductInventory WHERE Productid = 1").toLongLong(), 4);
+    EXPECT_EQ(scalar("SELECT qtysold FROM ProductInventory WHERE Productid = 2").toDouble(), 1.5);
+    EXPECT_EQ(scalar("SELECT count(*) FROM Lieferungen").toLongLong(), 1);
+    EXPECT_EQ(scalar("SELECT CustomerName FROM Lieferungen").toString(), QString("Öztürk"));
+}
+
+TEST_F(DatabaseSchema, KeysNeverRepeat)
+{
+    EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), 1);
+    exec("INSERT INTO Customer (CustomerID) VALUES (1)");
+    exec("INSERT INTO Customer (CustomerID) VALUES (2)");
+    exec("INSERT INTO Customer (CustomerID) VALUES (3)");
+    exec("DELETE FROM Customer WHERE CustomerID = 2");
+    // The row count would give 3 again; the highest key does not.
+    EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), 4);
+
+    EXPECT_FALSE(m_db->execute("INSERT INTO Customer (CustomerID) VALUES (3)")) << "a repeated key is refused";
+    EXPECT_FALSE(m_db->execute("INSERT INTO Category (CategoryID) VALUES ('abc')")) << "a key must be a number";
+    EXPECT_FALSE(m_db->execute("INSERT INTO Category (Category) VALUES ('ohne Nummer')")) << "a key is required";
+    EXPECT_TRUE(m_db->execute("INSERT INTO Category (CategoryID) VALUES ('7')")) << "typed digits are a number";
+    EXPECT_EQ(scalar("SELECT typeof(CategoryID) FROM Category").toString(), "integer");
+}
+
+TEST_F(DatabaseSchema, FileCannotBeReadWithoutThePassword)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername) VALUES (1, 'Geheimkunde')");
+    const QString path = m_db->path();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_FALSE(bytes.contains("SQLite format 3")) << "the file is encrypted";
+    EXPECT_FALSE(bytes.contains("Geheimkunde"));
+
+    // A file that is not the shop's database is refused with a German message.
+    QFile other(m_dir.filePath("fremd.db"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(QByteArray(4096, 'x'));
+    other.close();
+    QString error;
+    EXPECT_FALSE(Database::openOrCreate(other.fileName(), &error));
+    EXPECT_TRUE(error.contains("kann nicht gelesen werden")) << error.toStdString();
+}
+
+TEST_F(DatabaseSchema, FailedTransactionLeavesNoPartialRows)
+{
+    exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails WHEN NEW.productid = 2 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    {
+        Database::Transaction transaction(*m_db);
+        ASSERT_TRUE(transaction.active());
+        EXPECT_TRUE(m_db->execute("INSERT INTO Sales (salesid, totalsales) VALUES (1, 500)"));
+        EXPECT_TRUE(m_db->execute("INSERT INTO SalesDetails VALUES (1, 1, 1, 250)"));
+        EXPECT_FALSE(m_db->execute("INSERT INTO SalesDetails VALUES (1, 2, 1, 250)"));
+        EXPECT_TRUE(m_db->lastError().contains("disk full"));
+    } // not committed
+    EXPECT_EQ(count("Sales"), 0);
+    EXPECT_EQ(count("SalesDetails"), 0);
+}

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "data/datacontrol.h"
+#include "data/ui/boundbox.h"
+#include "support/fixture.h"
+
+class RecordsetTest : public DatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '0301')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'O''Brien', '0302')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Schulz', '0301')");
+        customers.refresh();
+    }
+
+    QStringList names()
+    {
+        QStringList result;
+        Recordset &rs = customers.recordset();
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            result << rs.text("customername");
+        return result;
+    }
+
+    DataControl customers{"Customer"};
+};
+
+TEST_F(RecordsetTest, MovesThroughRowsWithBofAndEof)
+{
+    Recordset &rs = customers.recordset();
+    EXPECT_EQ(rs.recordCount(), 3);
+    EXPECT_FALSE(rs.bof());
+    EXPECT_EQ(rs.text("CUSTOMERNAME"), "Meier");
+    EXPECT_FALSE(rs.movePrevious());
+    EXPECT_TRUE(rs.bof());
+    EXPECT_EQ(rs.value("CustomerID"), QVariant());
+    rs.moveLast();
+    EXPECT_EQ(rs.text("Customername"), "Schulz");
+    EXPECT_FALSE(rs.moveNext());
+    EXPECT_TRUE(rs.eof());
+
+    DataControl empty{"Brands"};
+    empty.refresh();
+    EXPECT_TRUE(empty->bof());
+    EXPECT_TRUE(empty->eof());
+    EXPECT_EQ(empty->recordCount(), 0);
+}
+
+TEST_F(RecordsetTest, FilterAndFindCompareTextAndKeepApostrophes)
+{
+    Recordset &rs = customers.recordset();
+    rs.setFilter({{"contactnumber", "0301"}});
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(names(), QStringList({"Meier", "Schulz"}));
+    rs.setFilter({{"ContactNumber", "0301"}, {"customerid", "3"}});
+    EXPECT_EQ(names(), QStringList({"Schulz"}));
+    rs.setFilter({{"Customername", "O'Brien"}});
+    EXPECT_EQ(names(), QStringList({"O'Brien"}));
+    rs.setFilter({{"Customername", "' or '1'='1"}});
+    EXPECT_EQ(rs.recordCount(), 0);
+    rs.clearFilter();
+    EXPECT_EQ(rs.recordCount(), 3);
+
+    // Find moves forward from the current row, itself included.
+    rs.moveFirst();
+    EXPECT_TRUE(rs.find({"ContactNumber", "0301"}));
+    EXPECT_EQ(rs.text("Customername"), "Meier");
+    rs.moveNext();
+    EXPECT_TRUE(rs.find({"ContactNumber", "0301"}));
+    EXPECT_EQ(rs.text("Customername"), "Schulz");
+    rs.moveNext();
+    EXPECT_FALSE(rs.find({"ContactNumber", "0301"}));
+    EXPECT_TRUE(rs.eof());
+    rs.moveFirst();
+    EXPECT_FALSE(rs.find({"ContactNumber", "9999"}));
+    EXPECT_TRUE(rs.eof());
+}
+
+TEST_F(RecordsetTest, AddUpdateDeleteAndRefresh)
+{
+    Recordset &rs = customers.recordset();
+    ASSERT_TRUE(rs.addNew());
+    EXPECT_EQ(rs.recordCount(), 4) << "a started row counts at once";
+    rs.setValue("CustomerID", m_db->nextKey("Customer", "CustomerID"));
+    rs.setText("Customername", "Neu");
+    rs.setText("accountbalance", "1.234,50");
+    ASSERT_TRUE(rs.update()) << rs.lastError().toStdString();
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 123450);
+    EXPECT_EQ(rs.text("accountbalance"), "1.234,50");
+    EXPECT_FALSE(rs.setText("accountbalance", "viel")) << "not an amount";
+    EXPECT_EQ(rs.money("accountbalance"), Money::fromCents(123450));
+
+    // An edit is stored when the row is left.
+    rs.moveFirst();
+    rs.setText("Customername", "Meier-Lüdenscheid");
+    rs.moveNext();
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Lüdenscheid");
+
+    // Delete: the next row becomes current.
+    rs.moveFirst();
+    ASSERT_TRUE(rs.remove());
+    EXPECT_EQ(rs.text("Customername"), "O'Brien");
+    EXPECT_EQ(count("Customer"), 3);
+
+    // Refresh drops a started row and frees its number again.
+    rs.addNew();
+    rs.setValue("CustomerID", 5);
+    EXPECT_EQ(rs.recordCount(), 4);
+    customers.refresh();
+    EXPECT_EQ(customers->recordCount(), 3);
+    EXPECT_EQ(count("Customer"), 3);
+
+    // A refused store keeps the typed values for another try.
+    rs.addNew();
+    rs.setValue("CustomerID", 3);
+    rs.setText("Customername", "Doppelt");
+    EXPECT_FALSE(rs.update());
+    EXPECT_FALSE(rs.lastError().isEmpty());
+    EXPECT_EQ(rs.text("Customername"), "Doppelt");
+    EXPECT_TRUE(rs.isNewRow());
+    rs.cancelUpdate();
+    EXPECT_EQ(rs.recordCount(), 3);
+}
+
+TEST_F(RecordsetTest, RowsAreASnapshotUntilRefresh)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername) VALUES (9, 'Später')");
+    EXPECT_EQ(customers->recordCount(), 3);
+    customers->setFilter({{"Customername", "Meier"}});
+    customers.refresh();
+    EXPECT_FALSE(customers->isFiltered()) << "refresh removes the filter";
+    EXPECT_EQ(customers->recordCount(), 4);
+}
+
+TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
+{
+    DataControl products;
+    exec("INSERT INTO Products (ProductID, Description, SalesPrice) VALUES (2, 'Zwei', 200)");
+    exec("INSERT INTO Products (ProductID, Description, SalesPrice) VALUES (1, 'Eins', 100)");
+    ASSERT_TRUE(OpenRecordSourceWithAppPath(products, "Select * from Products Order by ProductID"));
+    EXPECT_EQ(products->text("Description"), "Eins");
+    EXPECT_TRUE(products->setMoney("SalesPrice", Money::fromCents(150)));
+    EXPECT_TRUE(products->update());
+    EXPECT_EQ(scalar("SELECT SalesPrice FROM Products WHERE ProductID = 1").toLongLong(), 150);
+
+    DataControl inventory{"ProductInventory"};
+    ASSERT_TRUE(inventory.refresh());
+    EXPECT_EQ(inventory->recordCount(), 2);
+    EXPECT_FALSE(inventory->isWritable());
+    EXPECT_FALSE(inventory->setValue("Quantity", 3));
+
+    DataControl missing{"NoSuchTable"};
+    EXPECT_FALSE(missing.refresh());
+    EXPECT_TRUE(missing->eof());
+    EXPECT_EQ(missing->recordCount(), 0);
+}
+
+TEST_F(RecordsetTest, GrowingTablesAreAppendedWithoutReadingThem)
+{
+    exec("INSERT INTO SalesDetails VALUES (1, 1, 1, 100)");
+    DataControl details{"SalesDetails"};
+    ASSERT_TRUE(details.refresh());
+    ASSERT_TRUE(details->addNew());
+    details->setValue("salesid", 2);
+    details->setText("quantity", "1,5");
+    details->setMoney("salesprice", Money::fromCents(250));
+    ASSERT_TRUE(details->update());
+    EXPECT_EQ(count("SalesDetails"), 2);
+    EXPECT_EQ(scalar("SELECT quantity FROM SalesDetails WHERE salesid = 2").toDouble(), 1.5);
+    // Moving through it reads it.
+    EXPECT_EQ(details->recordCount(), 2);
+}
+
+TEST_F(RecordsetTest, BoundBoxFollowsTheCurrentRowBothWays)
+{
+    QLineEdit nameBox;
+    QLineEdit unbound;
+    BoundBox name(&nameBox, customers, "Customername");
+    BoundBox nothing(&unbound, customers, QString());
+    EXPECT_EQ(nameBox.text(), "Meier");
+    EXPECT_EQ(unbound.text(), "");
+
+    customers->moveNext(); // moved by anyone
+    EXPECT_EQ(nameBox.text(), "O'Brien");
+
+    nameBox.setText("O'Brian");
+    emit nameBox.textEdited(nameBox.text());
+    EXPECT_EQ(customers->text("Customername"), "O'Brian");
+    customers->update();
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 2").toString(), "O'Brian");
+}
