@@ -3,8 +3,18 @@
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
 
-// Placeholder: the screen's data control, shared with the screens that use
-// it; the editor itself is still to be built.
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace deliveries {
+struct BookedProduct;
+}
+
+// The stock list: every product with what was delivered, what is on hand and
+// what was sold, and its prices. A line handed over opens the delivery
+// booking for that product.
 class FrmProductUpdate : public Form
 {
     Q_OBJECT
@@ -13,7 +23,31 @@ public:
     FrmProductUpdate();
     void Form_Load() override;
 
+    // Fills the list from the recordset's current row to its end; the
+    // recordset is left past its last row.
+    void DisplayProductList();
+
+    // Shows in the product's line what a booking stored.
+    void ShowBookedProduct(const deliveries::BookedProduct &booked);
+
     DataControl ADOProductInventory{QStringLiteral("ProductInventory")};
+
+    QTreeWidget *LvProduct;
+    QLineEdit *txtSearch;
+    QPushButton *btnSearch;
+    QPushButton *btnSelect;
+    QPushButton *btnClose;
+
+public slots:
+    // Closing the window is the same as "Ende".
+    void reject() override;
+
+private:
+    void btnSearch_Click();
+    void btnSelect_Click();
+    void LvProduct_DblClick();
+    void btnClose_Click();
+    void HandOverSelectedLine();
 };
 
 FrmProductUpdate &frmProductUpdate();

@@ -1,0 +1,117 @@
+#include "masterdata/deliverybooking.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "data/database.h"
+#include "platform/locale.h"
+
+namespace deliveries {
+
+namespace {
+BookingResult refused(const QString &why)
+{
+    return BookingResult{std::nullopt, why};
+}
+
+// A key is written as plain digits; anything else names no row.
+std::optional<qint64> keyNumber(const QString &text)
+{
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 key = digits.toLongLong(&ok);
+    if (!ok || key < 1)
+        return std::nullopt;
+    return key;
+}
+
+// Whole quantities are stored as whole numbers, so that they read back as
+// such; a fraction (weighed goods) stays a fraction.
+QVariant storedQuantity(double quantity)
+{
+    if (quantity == std::trunc(quantity))
+        return QVariant::fromValue(static_cast<qint64>(quantity));
+    return quantity;
+}
+
+BookingResult failed(Database &database)
+{
+    return refused(QStringLiteral("Die Lieferung wurde nicht gespeichert.\n%1").arg(database.lastError()));
+}
+} // namespace
+
+qint64 proposedNumber(Database *database)
+{
+    if (!database)
+        return 1;
+    return database->scalar(QStringLiteral("SELECT count(*) FROM Deliveries")).toLongLong() + 1;
+}
+
+QStringList numbersInUse(Database *database)
+{
+    QStringList numbers;
+    if (!database)
+        return numbers;
+    const auto rows =
+        database->select(QStringLiteral("SELECT deliveryno FROM Deliveries GROUP BY deliveryno ORDER BY min(rowid)"));
+    if (rows)
+        for (const auto &row : rows->values)
+            numbers << row.front().toString();
+    return numbers;
+}
+
+BookingResult book(Database *database, const Delivery &delivery)
+{
+    if (!database)
+        return refused(QStringLiteral("Keine Datenbank geöffnet."));
+    Database &db = *database;
+
+    const auto number = keyNumber(delivery.number);
+    if (!number)
+        return refused(QStringLiteral("Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."));
+    const auto productId = keyNumber(delivery.productId);
+    if (!productId || !db.scalar(QStringLiteral("SELECT 1 FROM Products WHERE ProductID = ?1"), {*productId}).isValid())
+        return refused(QStringLiteral("Es gibt kein Produkt mit der ID „%1“.").arg(delivery.productId));
+    const auto quantity = de::parseNumber(delivery.quantity);
+    if (!quantity)
+        return refused(QStringLiteral("Die Anzahl „%1“ ist keine gültige Zahl.").arg(delivery.quantity));
+    const auto orderPrice = de::parseMoney(delivery.orderPrice);
+    if (!orderPrice)
+        return refused(QStringLiteral("Der EK Preis „%1“ ist kein gültiger Betrag.").arg(delivery.orderPrice));
+    const auto salesPrice = de::parseMoney(delivery.salesPrice);
+    if (!salesPrice)
+        return refused(QStringLiteral("Der VK Preis „%1“ ist kein gültiger Betrag.").arg(delivery.salesPrice));
+    if (!delivery.date.isValid())
+        return refused(QStringLiteral("Bitte ein gültiges Datum angeben."));
+
+    Database::Transaction transaction(db);
+    if (!transaction.active())
+        return failed(db);
+    const QVariant delivered = storedQuantity(*quantity);
+    if (!db.execute(QStringLiteral("INSERT INTO Deliveries (deliveryno, prodno, quantity, orderprice, Date)"
+                                   " VALUES (?1, ?2, ?3, ?4, ?5)"),
+                    {*number, *productId, delivered, static_cast<qint64>(orderPrice->cents()),
+                     delivery.date.toString(Qt::ISODate)}))
+        return failed(db);
+    if (!db.execute(QStringLiteral("UPDATE Products SET Quantity = coalesce(Quantity, 0) + ?1, OrderPrice = ?2,"
+                                   " SalesPrice = ?3 WHERE ProductID = ?4"),
+                    {delivered, static_cast<qint64>(orderPrice->cents()), static_cast<qint64>(salesPrice->cents()),
+                     *productId}))
+        return failed(db);
+    BookedProduct booked;
+    booked.productId = *productId;
+    booked.quantityOnHand =
+        db.scalar(QStringLiteral("SELECT Quantity FROM Products WHERE ProductID = ?1"), {*productId}).toDouble();
+    booked.quantityDelivered =
+        db.scalar(QStringLiteral("SELECT coalesce(sum(quantity), 0) FROM Deliveries WHERE prodno = ?1"), {*productId})
+            .toDouble();
+    booked.orderPrice = *orderPrice;
+    booked.salesPrice = *salesPrice;
+    if (!transaction.commit())
+        return failed(db);
+    return BookingResult{booked, {}};
+}
+
+} // namespace deliveries

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include "platform/money.h"
+
+class Database;
+
+// Booking a delivery of one product: the delivery's row and the product's
+// new stock and prices, as the delivery screen stores them.
+namespace deliveries {
+
+// The number proposed for the next delivery: the rows stored so far plus one.
+// One delivery may bring several products under one number, so this counts
+// rows, not numbers. Counting reads no row of the table.
+// Without a database every function here finds nothing and stores nothing.
+qint64 proposedNumber(Database *database);
+
+// Every delivery number in use, each once, in the order it was first booked.
+QStringList numbersInUse(Database *database);
+
+// What the delivery screen's boxes hold, as typed.
+struct Delivery
+{
+    QString number;
+    QString productId;
+    QString quantity;
+    QString orderPrice;
+    QString salesPrice;
+    QDate date;
+};
+
+// The product as the booking left it.
+struct BookedProduct
+{
+    qint64 productId = 0;
+    double quantityOnHand = 0;
+    // Everything delivered of this product, this delivery included.
+    double quantityDelivered = 0;
+    Money orderPrice;
+    Money salesPrice;
+};
+
+struct BookingResult
+{
+    std::optional<BookedProduct> booked;
+    // Why nothing was stored, in German for the user; empty after a booking.
+    QString refusal;
+};
+
+// Stores the delivery's row and raises the product's stock by the quantity
+// and sets its prices, all together or, when anything is wrong, not at all.
+BookingResult book(Database *database, const Delivery &delivery);
+
+} // namespace deliveries
