@@ -89,8 +89,9 @@ void FrmProductDelivery::Form_Load()
 
 void FrmProductDelivery::cboNumber_Change(const QString &text)
 {
-    // Every number the box passes through, typed or set, joins its list once.
-    if (cboNumber->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    // Every number the box passes through, typed or set, joins its list once;
+    // an emptied box is no number.
+    if (!text.isEmpty() && cboNumber->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         cboNumber->addItem(text);
 }
 

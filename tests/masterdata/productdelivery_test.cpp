@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/screens.h"
+#include "masterdata/deliverybooking.h"
+#include "masterdata/frmproduct.h"
+#include "masterdata/frmproductdelivery.h"
+#include "masterdata/frmproductupdate.h"
+#include "support/fixture.h"
+
+namespace {
+class DeliveryBooking : public DatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        exec("INSERT INTO Products (ProductID, Category, Description, Size, Quantity, OrderPrice, SalesPrice)"
+             " VALUES (7, 'Pizza', 'Margherita', '30cm', 12, 300, 650)");
+        exec("INSERT INTO Products (ProductID, Category, Description, Size, Quantity, OrderPrice, SalesPrice)"
+             " VALUES (8, 'Getränke', 'Cola', '0,33l', 3, 45, 190)");
+    }
+
+    // The product's stock and prices as stored.
+    QString product(qint64 id)
+    {
+        const auto rows =
+            m_db->select("SELECT Quantity, OrderPrice, SalesPrice FROM Products WHERE ProductID = ?1", {id});
+        const auto &row = rows->values.front();
+        return QString("%1 %2 %3").arg(row[0].toString(), row[1].toString(), row[2].toString());
+    }
+
+    QString deliveries()
+    {
+        QStringList rows;
+        const auto stored = m_db->select("SELECT * FROM Deliveries ORDER BY rowid");
+        for (const auto &row : stored->values) {
+            QStringList values;
+            for (const QVariant &value : row)
+                values << value.toString();
+            rows << values.join(u' ');
+        }
+        return rows.join(u'|');
+    }
+
+    static QStringList numberList(FrmProductDelivery &booking)
+    {
+        QStringList numbers;
+        for (int i = 0; i < booking.cboNumber->count(); ++i)
+            numbers << booking.cboNumber->itemText(i);
+        return numbers;
+    }
+
+    // Opens the booking from the stock list's line of the product and lets
+    // the user fill in and click as the function says.
+    void bookFromStockList(const QString &productId, std::function<void(FrmProductDelivery &)> user)
+    {
+        FrmProductUpdate &list = frmProductUpdate();
+        const auto lines = list.LvProduct->findItems(productId, Qt::MatchExactly, 0);
+        ASSERT_EQ(lines.size(), 1);
+        list.LvProduct->setCurrentItem(lines.front());
+        m_dialogs->onModal([user](QDialog *window) {
+            user(*static_cast<FrmProductDelivery *>(window));
+            return 0;
+        });
+        list.btnSelect->click();
+        processEvents();
+    }
+
+    static QStringList stockLine(const QString &productId)
+    {
+        const auto lines = frmProductUpdate().LvProduct->findItems(productId, Qt::MatchExactly, 0);
+        QStringList texts;
+        for (int column = 4; column <= 8; ++column)
+            texts << lines.front()->text(column);
+        return texts;
+    }
+};
+} // namespace
+
+TEST_F(DeliveryBooking, BookingRaisesTheStockSetsThePricesAndRewritesTheLine)
+{
+    bookFromStockList("7", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "1");
+        EXPECT_EQ(booking.DTDate->date(), QDate::currentDate());
+        booking.txtQuantity->setText("5");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(product(7), "17 300 650");
+    EXPECT_EQ(deliveries(), "1 7 5 300 " + QDate::currentDate().toString(Qt::ISODate));
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_EQ(m_dialogs->messages()[0].text, "Margherita erfolgreich aktualisiert...");
+    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbInformation);
+    // Best., Vorh., Verk., EK, VK
+    EXPECT_EQ(stockLine("7"), QStringList({"5", "17", "0", "3,00", "6,50"}));
+    EXPECT_FALSE(screens().isLoaded<FrmProductDelivery>()) << "the booking closes itself";
+
+    // The shared product recordset shows the booked product as stored.
+    Recordset &products = frmProduct().ADOProduct.recordset();
+    EXPECT_EQ(products.recordCount(), 1);
+    EXPECT_EQ(products.value("Quantity").toLongLong(), 17);
+
+    // A second delivery of the same product, at a new price: the line shows
+    // everything delivered so far, not only this delivery.
+    bookFromStockList("7", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "2");
+        EXPECT_EQ(booking.txtorder->text(), "3,00") << "handed over from the rewritten line";
+        booking.txtQuantity->setText("3");
+        booking.txtorder->setText("1.250,5");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(product(7), "20 125050 650");
+    EXPECT_EQ(stockLine("7"), QStringList({"8", "20", "0", "1.250,50", "6,50"}));
+    EXPECT_EQ(stockLine("8"), QStringList({"0", "3", "0", "0,45", "1,90"})) << "other lines stay";
+}
+
+TEST_F(DeliveryBooking, QuantityZeroOnlySetsThePrices)
+{
+    bookFromStockList("8", [](FrmProductDelivery &booking) {
+        booking.txtsales->setText("2,20");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(product(8), "3 45 220");
+    EXPECT_EQ(deliveries(), "1 8 0 45 " + QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(stockLine("8"), QStringList({"0", "3", "0", "0,45", "2,20"}));
+}
+
+TEST_F(DeliveryBooking, EndeStoresNothingAndTheSameNumberIsProposedAgain)
+{
+    exec("INSERT INTO Deliveries VALUES (1, 8, 2, 45, '2026-01-05')");
+    bookFromStockList("7", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "2");
+        booking.txtQuantity->setText("5");
+        booking.btnCancel->click();
+    });
+    EXPECT_EQ(count("Deliveries"), 1);
+    EXPECT_EQ(product(7), "12 300 650");
+    EXPECT_TRUE(m_dialogs->messages().empty());
+    EXPECT_FALSE(screens().isLoaded<FrmProductDelivery>());
+
+    // Closing the window is the same as "Ende".
+    bookFromStockList("7", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "2");
+        booking.close();
+    });
+    EXPECT_FALSE(screens().isLoaded<FrmProductDelivery>());
+    EXPECT_EQ(count("Deliveries"), 1);
+    EXPECT_EQ(frmProductDelivery().cboNumber->currentText(), "2");
+}
+
+TEST_F(DeliveryBooking, NumberBoxListsTheNumbersInUseAndEveryNumberTyped)
+{
+    for (int number : {1, 2, 3, 3, 4, 5, 5})
+        exec("INSERT INTO Deliveries VALUES (?1, 7, 1, 300, '2026-01-05')", {number});
+    FrmProductDelivery &booking = frmProductDelivery();
+    EXPECT_EQ(booking.cboNumber->currentText(), "8") << "rows plus one, not numbers plus one";
+    EXPECT_EQ(numberList(booking), QStringList({"1", "2", "3", "4", "5", "8"}));
+
+    booking.cboNumber->lineEdit()->clear();
+    QTest::keyClicks(booking.cboNumber->lineEdit(), "67");
+    EXPECT_EQ(numberList(booking), QStringList({"1", "2", "3", "4", "5", "8", "6", "67"}));
+
+    // A booking under a number in use adds a row to that delivery.
+    booking.cboNumber->setEditText("3");
+    booking.txtNo->setText("8");
+    booking.txtQuantity->setText("1");
+    booking.txtorder->setText("0,45");
+    booking.txtsales->setText("1,90");
+    booking.btnUpdate->click();
+    EXPECT_EQ(scalar("SELECT count(*) FROM Deliveries WHERE deliveryno = 3").toInt(), 3);
+    processEvents();
+    EXPECT_EQ(frmProductDelivery().cboNumber->currentText(), "9");
+}
+
+TEST_F(DeliveryBooking, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
+{
+    exec("INSERT INTO Deliveries VALUES (1, 8, 2, 45, '2026-01-05')");
+    const QString before = deliveries() + product(7) + product(8);
+    struct Case
+    {
+        QString number, id, quantity, order, sales, message;
+    };
+    const Case cases[] = {
+        {"", "7", "5", "3,00", "6,50", "Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."},
+        {"2a", "7", "5", "3,00", "6,50", "Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."},
+        {"2", "99", "5", "3,00", "6,50", "Es gibt kein Produkt mit der ID „99“."},
+        {"2", "", "0", "", "", "Es gibt kein Produkt mit der ID „“."},
+        {"2", "7", "fünf", "3,00", "6,50", "Die Anzahl „fünf“ ist keine gültige Zahl."},
+        {"2", "7", "", "3,00", "6,50", "Die Anzahl „“ ist keine gültige Zahl."},
+        {"2", "7", "5", "3.5", "6,50", "Der EK Preis „3.5“ ist kein gültiger Betrag."},
+        {"2", "7", "5", "3,00", "", "Der VK Preis „“ ist kein gültiger Betrag."},
+    };
+    FrmProductDelivery &booking = frmProductDelivery();
+    for (const Case &c : cases) {
+        m_dialogs->clearRecords();
+        booking.cboNumber->setEditText(c.number);
+        booking.txtNo->setText(c.id);
+        booking.txtQuantity->setText(c.quantity);
+        booking.txtorder->setText(c.order);
+        booking.txtsales->setText(c.sales);
+        booking.btnUpdate->click();
+        ASSERT_EQ(m_dialogs->messages().size(), 1u) << c.message.toStdString();
+        EXPECT_EQ(m_dialogs->messages()[0].text, c.message);
+        EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbExclamation);
+        EXPECT_EQ(deliveries() + product(7) + product(8), before);
+        EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>()) << "the screen stays open";
+        EXPECT_EQ(booking.txtQuantity->text(), c.quantity) << "what was typed stays";
+    }
+
+    // A write the database refuses half way takes the delivery row back too.
+    exec("CREATE TRIGGER full BEFORE UPDATE ON Products BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    m_dialogs->clearRecords();
+    booking.cboNumber->setEditText("2");
+    booking.txtsales->setText("6,50");
+    booking.btnUpdate->click();
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Die Lieferung wurde nicht gespeichert."));
+    EXPECT_EQ(deliveries() + product(7) + product(8), before);
+    EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>());
+}
+
+using DeliveryBookingStore = DatabaseTest;
+
+TEST_F(DeliveryBookingStore, FractionalStockIsKeptWhole)
+{
+    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice)"
+         " VALUES (3, 'Käse', 2.5, 900, 1490)");
+    const auto result = deliveries::book(m_db.get(), {"1", "3", "1,5", "9,00", "14,90", QDate(2026, 3, 1)});
+    ASSERT_TRUE(result.booked) << result.refusal.toStdString();
+    EXPECT_EQ(result.booked->quantityOnHand, 4.0) << "2,5 on hand and 1,5 delivered";
+    EXPECT_EQ(scalar("SELECT typeof(Quantity) FROM Products WHERE ProductID = 3").toString(), "integer");
+    EXPECT_EQ(scalar("SELECT Date FROM Deliveries").toString(), "2026-03-01");
+
+    EXPECT_FALSE(deliveries::book(nullptr, {"1", "3", "1", "9,00", "14,90", QDate(2026, 3, 1)}).booked);
+    EXPECT_EQ(deliveries::proposedNumber(m_db.get()), 2);
+}
