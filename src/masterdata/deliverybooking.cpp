@@ -71,6 +71,8 @@ BookingResult book(Database *database, const Delivery &delivery)
     const auto number = keyNumber(delivery.number);
     if (!number)
         return refused(QStringLiteral("Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."));
+    if (delivery.productId.trimmed().isEmpty())
+        return refused(QStringLiteral("Bitte eine Produkt-ID angeben."));
     const auto productId = keyNumber(delivery.productId);
     if (!productId || !db.scalar(QStringLiteral("SELECT 1 FROM Products WHERE ProductID = ?1"), {*productId}).isValid())
         return refused(QStringLiteral("Es gibt kein Produkt mit der ID „%1“.").arg(delivery.productId));

@@ -190,7 +190,7 @@ TEST_F(DeliveryBooking, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
         {"", "7", "5", "3,00", "6,50", "Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."},
         {"2a", "7", "5", "3,00", "6,50", "Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."},
         {"2", "99", "5", "3,00", "6,50", "Es gibt kein Produkt mit der ID „99“."},
-        {"2", "", "0", "", "", "Es gibt kein Produkt mit der ID „“."},
+        {"2", "", "0", "", "", "Bitte eine Produkt-ID angeben."},
         {"2", "7", "fünf", "3,00", "6,50", "Die Anzahl „fünf“ ist keine gültige Zahl."},
         {"2", "7", "", "3,00", "6,50", "Die Anzahl „“ ist keine gültige Zahl."},
         {"2", "7", "5", "3.5", "6,50", "Der EK Preis „3.5“ ist kein gültiger Betrag."},
@@ -227,7 +227,7 @@ TEST_F(DeliveryBooking, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
 
 using DeliveryBookingStore = DatabaseTest;
 
-TEST_F(DeliveryBookingStore, FractionalStockIsKeptWhole)
+TEST_F(DeliveryBookingStore, FractionalStockIsNotRoundedAway)
 {
     exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice)"
          " VALUES (3, 'Käse', 2.5, 900, 1490)");
