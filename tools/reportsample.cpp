@@ -25,6 +25,7 @@
 
 namespace {
 
+// clang-format off
 report::Layout sampleLayout()
 {
     using enum report::Kind;
@@ -35,22 +36,23 @@ report::Layout sampleLayout()
             .formats = {{QStringLiteral("a"), QStringLiteral("#.##0,00 \"€\"")}},
             .bands = {{"Section4", 1300}, {"Section2", 400}, {"Section1", 285}, {"Section3", 300}, {"Section5", 900}},
             .controls = {
-                // Section   Control     Kind   Design text or field          Left  Top Width Height Notes  Font
-                {"Section4", "Label1", Label, "Bäckerei Müller & Söhne", 0, 0, 5102, 420, "centred", "Verdana 12 bold"},
-                {"Section4", "Label2", Label, "Große Straße 5", 0, 420, 5102, 285, "centred", "Arial 9"},
-                {"Section4", "Label3", Label, "12345 Köln", 0, 700, 5102, 285, "centred", "Georgia 9"},
-                {"Section2", "Label6", Label, "Anz", 40, 60, 600, 285, "", "Arial Narrow 9.75 bold"},
-                {"Section2", "Label5", Label, "Beschreibung", 700, 60, 2150, 285, "", "Arial Narrow 9.75 bold"},
-                {"Section2", "Label10", Label, "Ges.", 4000, 60, 1000, 285, "right-aligned", "Tahoma 9 bold"},
-                {"Section2", "Line1", Line, "", 0, 360, 5100, 0},
-                {"Section1", "Text3", Field, "Quantity", 40, 0, 647, 285, "centred"},
-                {"Section1", "Text2", Field, "Desc", 700, 0, 3000, 285},
-                {"Section1", "Text5", Field, "Ext", 3900, 0, 1100, 285, "right-aligned, format (a)"},
-                {"Section3", "Label7", Label, "Beispielbeleg – nicht gültig", 0, 40, 5102, 240, "centred, red"},
-                {"Section5", "Line4", Line, "", 0, 0, 5100, 0},
-                {"Section5", "lbbntxt", Label, "Vielen Dank für Ihren Einkauf", 0, 300, 5102, 285, "centred"},
+                // Section   Control    Kind   Design text or field            Left   Top Width Height Notes                     Font
+                {"Section4", "Label1",  Label, "Bäckerei Müller & Söhne",         0,    0, 5102, 420, "centred",                    "Verdana 12 bold"},
+                {"Section4", "Label2",  Label, "Große Straße 5",                  0,  420, 5102, 285, "centred",                    "Arial 9"},
+                {"Section4", "Label3",  Label, "12345 Köln",                      0,  700, 5102, 285, "centred",                    "Georgia 9"},
+                {"Section2", "Label6",  Label, "Anz",                            40,   60,  600, 285, "",                           "Arial Narrow 9.75 bold"},
+                {"Section2", "Label5",  Label, "Beschreibung",                  700,   60, 2150, 285, "",                           "Arial Narrow 9.75 bold"},
+                {"Section2", "Label10", Label, "Ges.",                         4000,   60, 1000, 285, "right-aligned",              "Tahoma 9 bold"},
+                {"Section2", "Line1",   Line,  "",                                0,  360, 5100,    0},
+                {"Section1", "Text3",   Field, "Quantity",                       40,    0,  647, 285, "centred"},
+                {"Section1", "Text2",   Field, "Desc",                          700,    0, 3000, 285},
+                {"Section1", "Text5",   Field, "Ext",                          3900,    0, 1100, 285, "right-aligned, format (a)"},
+                {"Section3", "Label7",  Label, "Beispielbeleg – nicht gültig",    0,   40, 5102, 240, "centred, red"},
+                {"Section5", "Line4",   Line,  "",                                0,    0, 5100,    0},
+                {"Section5", "lbbntxt", Label, "Vielen Dank für Ihren Einkauf",   0,  300, 5102, 285, "centred"},
             }};
 }
+// clang-format on
 
 // A database of its own with 40 sold lines, so that the sample spans pages.
 std::unique_ptr<Database> sampleDatabase(const QTemporaryDir &dir)

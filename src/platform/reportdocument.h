@@ -39,6 +39,7 @@ class DataControl;
 //           }};
 //   }
 //
+// Keep a table's columns aligned between "// clang-format off" and "on".
 // The band names are fixed: Section4 report header (once at the top),
 // Section2 page header, Section1 detail (once per record), Section3 page
 // footer, Section5 report footer (once after the last record). Bands left out

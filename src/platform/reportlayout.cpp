@@ -174,16 +174,17 @@ Font parseFont(const QString &text)
     for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
         bool isNumber = false;
         const double points = word.toDouble(&isNumber);
-        if (isNumber && font.points == 0)
+        const bool sizeRead = font.points > 0;
+        const bool bold = word.compare(QLatin1String("bold"), Qt::CaseInsensitive) == 0;
+        const bool italic = word.compare(QLatin1String("italic"), Qt::CaseInsensitive) == 0;
+        if (!sizeRead && isNumber)
             font.points = points;
-        else if (word.compare(QLatin1String("bold"), Qt::CaseInsensitive) == 0)
-            font.bold = true;
-        else if (word.compare(QLatin1String("italic"), Qt::CaseInsensitive) == 0)
-            font.italic = true;
-        else if (font.points == 0)
+        else if (!sizeRead && !bold && !italic)
             family << word;
+        else if (sizeRead && (bold || italic))
+            (bold ? font.bold : font.italic) = true;
         else
-            return Font{{}, 0, false, false}; // words after the size must be styles
+            return Font{{}, 0, false, false}; // family, size, then styles
     }
     font.family = family.join(u' ');
     return font;

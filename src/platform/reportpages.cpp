@@ -72,12 +72,17 @@ private:
         for (const Control &control : band.controls) {
             if (!control.visible)
                 continue;
-            PrintedItem item{control.kind,      setup().margin + control.left,
-                             m_y + control.top, control.width,
-                             control.height,    text(control, record),
-                             control.font,      control.align,
-                             control.rgb,       band.name,
-                             control.name};
+            PrintedItem item{.kind = control.kind,
+                             .left = setup().margin + control.left,
+                             .top = m_y + control.top,
+                             .width = control.width,
+                             .height = control.height,
+                             .text = text(control, record),
+                             .font = control.font,
+                             .align = control.align,
+                             .rgb = control.rgb,
+                             .band = band.name,
+                             .control = control.name};
             if (control.kind != Kind::Line && item.text.isEmpty())
                 continue;
             m_pages.back().items.push_back(item);
@@ -131,7 +136,7 @@ QStringList textLines(const Page &page)
         QStringList parts;
         for (const PrintedItem *item : line)
             parts << item->text;
-        lines << parts.join(u' ').split(u'\n');
+        lines << parts.join(u' ').replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
         start = end;
     }
     return lines;
