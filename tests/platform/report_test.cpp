@@ -117,9 +117,8 @@ TEST_F(ReportTest, LabelsAreSetByBandAndNameInAnyLetterCase)
     receipt.setText(QStringLiteral("SECTION4"), QStringLiteral("labeldate"), QStringLiteral("06.12.2026"));
     receipt.setText(QStringLiteral("section5"), QStringLiteral("LABELTOTAL"), QStringLiteral("1.234,50"));
     EXPECT_EQ(receipt.text(QStringLiteral("Section4"), QStringLiteral("Label1")), QStringLiteral("Bäckerei Müller"));
-    EXPECT_THAT(receipt.printedLines(),
-                ElementsAre(QStringLiteral("Bäckerei Müller"), QStringLiteral("06.12.2026"),
-                            QStringLiteral("Total 1.234,50")));
+    EXPECT_THAT(receipt.printedLines(), ElementsAre(QStringLiteral("Bäckerei Müller"), QStringLiteral("06.12.2026"),
+                                                    QStringLiteral("Total 1.234,50")));
 
     // A name the layout lacks is a fault that shows, not a quiet no-op.
     EXPECT_THROW(receipt.setText(QStringLiteral("section4"), QStringLiteral("label99"), {}), report::Error);
@@ -163,8 +162,8 @@ TEST_F(ReportTest, DetailPrintsOneLinePerRecordOfAFilteredSource)
 
     // The report reads the source as it stands when printed.
     receiptLines->setFilter({{QStringLiteral("salesid"), QStringLiteral("9")}});
-    EXPECT_THAT(receipt.printedLines(), ElementsAre(QStringLiteral("Fa"), QStringLiteral("Total"),
-                                                    QStringLiteral("Total Total")));
+    EXPECT_THAT(receipt.printedLines(),
+                ElementsAre(QStringLiteral("Fa"), QStringLiteral("Total"), QStringLiteral("Total Total")));
 
     report::Layout wrongColumn = receiptLayout();
     wrongColumn.controls.push_back({"Section1", "Text9", report::Kind::Field, "Preis", 0, 0, 10, 10});
