@@ -18,26 +18,24 @@ class DataControl;
 // A layout is written as a table, one row per control, so that it reads like
 // the layout's own description:
 //
+// clang-format off
 //   report::Layout receiptLayout()
 //   {
 //       using enum report::Kind;
-//       return {
-//           .name = "ReceiptReport", .title = "Receipt", .page = report::PageSetup::a5(),
-//           .baseFont = "Arial 8.25",
-//           .formats = {{"a", "#.##0,00 \"€\""}},
-//           .bands = {{"Section4", 2400}, {"Section1", 285}, {"Section5", 6809}},
-//           .controls = {
-//               // Section   Control    Kind   Design text / field  Left   Top  Width Height Notes  Font
-//               {"Section4", "Label1",  Label, "Fa",                   0,     0, 5102, 420, "centred", "Verdana 12
-//               bold"},
-//               {"Section4", "Line1",   Line,  "",                     0,  2100, 5100,   0},
-//               {"Section1", "Text2",   Field, "Desc",               700,     0, 4402, 285},
-//               {"Section1", "Text5",   Field, "Ext",               3900,     0, 1100, 285, "right-aligned, format
-//               (a)"},
-//               {"Section5", "LabelCredit", Label, "Lieferung an:", 144, 3267, 2265, 285, "hidden, red", "Arial 9.75
-//               bold"},
-//           }};
+//       return {.name = "ReceiptReport", .title = "Receipt", .page = report::PageSetup::a5(),
+//               .baseFont = "Arial 8.25",
+//               .formats = {{"a", "#.##0,00 \"€\""}},
+//               .bands = {{"Section4", 2400}, {"Section1", 285}, {"Section5", 6809}},
+//               .controls = {
+//           // Section   Control        Kind   Text or field    Left   Top Width Height Notes
+//           {"Section4", "Label1",      Label, "Fa",               0,    0, 5102, 420, "centred", "Verdana 12 bold"},
+//           {"Section4", "Line1",       Line,  "",                 0, 2100, 5100,   0},
+//           {"Section1", "Text2",       Field, "Desc",           700,    0, 4402, 285},
+//           {"Section1", "Text5",       Field, "Ext",           3900,    0, 1100, 285, "right-aligned, format (a)"},
+//           {"Section5", "LabelCredit", Label, "Lieferung an:",  144, 3267, 2265, 285, "hidden, red"},
+//       }};
 //   }
+// clang-format on
 //
 // Keep a table's columns aligned between "// clang-format off" and "on".
 // The band names are fixed: Section4 report header (once at the top),
