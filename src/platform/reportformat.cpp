@@ -1,0 +1,104 @@
+#include "platform/reportformat.h"
+
+#include <cstdlib>
+
+#include "platform/locale.h"
+#include "platform/money.h"
+
+namespace report {
+
+namespace {
+
+struct NumberPattern
+{
+    QString prefix;
+    QString suffix;
+    bool grouped = false;
+    int minIntegerDigits = 0;
+    int minDecimals = 0;
+    int maxDecimals = 0;
+};
+
+NumberPattern readPattern(const QString &format)
+{
+    NumberPattern pattern;
+    QString number;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        QString &literal = number.isEmpty() ? pattern.prefix : pattern.suffix;
+        if (c == u'"')
+            inQuotes = !inQuotes;
+        else if (inQuotes)
+            literal += c;
+        else if (c == u'\\' && i + 1 < format.size())
+            literal += format[++i];
+        else if (QStringLiteral("#0.,").contains(c) && pattern.suffix.isEmpty())
+            number += c;
+        else
+            literal += c;
+    }
+    const qsizetype comma = number.indexOf(u',');
+    const QString integer = comma < 0 ? number : number.left(comma);
+    const QString decimals = comma < 0 ? QString() : number.mid(comma + 1);
+    pattern.grouped = integer.contains(u'.');
+    pattern.minIntegerDigits = static_cast<int>(integer.count(u'0'));
+    pattern.minDecimals = static_cast<int>(decimals.count(u'0'));
+    pattern.maxDecimals = pattern.minDecimals + static_cast<int>(decimals.count(u'#'));
+    return pattern;
+}
+
+qint64 powerOfTen(int exponent)
+{
+    qint64 result = 1;
+    while (exponent-- > 0)
+        result *= 10;
+    return result;
+}
+
+QString grouped(const QString &digits)
+{
+    QString result;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            result += u'.';
+        result += digits[i];
+    }
+    return result;
+}
+
+} // namespace
+
+QString formatValue(const QString &format, const QString &value)
+{
+    const auto amount = de::parseMoney(value);
+    if (format.isEmpty() || !amount)
+        return value;
+    const NumberPattern pattern = readPattern(format);
+
+    // The amount in units of the last decimal the pattern can show.
+    const qint64 cents = std::llabs(amount->cents());
+    const qint64 units = pattern.maxDecimals >= 2 ? cents * powerOfTen(pattern.maxDecimals - 2)
+                                                  : divideRoundingHalfAway(cents, powerOfTen(2 - pattern.maxDecimals));
+    const qint64 scale = powerOfTen(pattern.maxDecimals);
+
+    QString integer = units / scale == 0 ? QString() : QString::number(units / scale);
+    if (integer.size() < pattern.minIntegerDigits)
+        integer = QString(pattern.minIntegerDigits - integer.size(), u'0') + integer;
+    if (pattern.grouped)
+        integer = grouped(integer);
+
+    QString decimals = QStringLiteral("%1").arg(units % scale, pattern.maxDecimals, 10, QChar(u'0'));
+    if (pattern.maxDecimals == 0)
+        decimals.clear();
+    while (decimals.size() > pattern.minDecimals && decimals.endsWith(u'0'))
+        decimals.chop(1);
+
+    QString number = integer;
+    if (!decimals.isEmpty())
+        number += u',' + decimals;
+    const bool negative = amount->cents() < 0 && units != 0;
+    return (negative ? QStringLiteral("-") : QString()) + pattern.prefix + number + pattern.suffix;
+}
+
+} // namespace report

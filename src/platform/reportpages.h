@@ -1,0 +1,54 @@
+#pragma once
+
+#include <vector>
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include "platform/reportlayout.h"
+
+namespace report {
+
+// One thing on paper: a text in its box, or a horizontal line. Positions are
+// in twips from the paper's top-left corner.
+struct PrintedItem
+{
+    Kind kind = Kind::Label; // Line for a line; Label or Field for a text
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    QString text;
+    Font font;
+    Align align = Align::Left;
+    unsigned rgb = 0;
+    QString band;
+    QString control;
+};
+
+struct Page
+{
+    int width = 0; // twips
+    int height = 0;
+    std::vector<PrintedItem> items;
+};
+
+// The values of one record of the data source by column, as the recordset
+// shows them; the keys are the column names in lower case.
+using Record = QHash<QString, QString>;
+
+// Lays the bands out on pages: the report header once at the top of the first
+// page, the page header at the top and the page footer at the foot of every
+// page, the detail band once per record, the report footer once after the
+// last record. A band that does not fit on the rest of a page starts the next
+// one. On a till roll (no page height) everything goes on one page as long as
+// its content. Hidden controls and empty texts do not print.
+std::vector<Page> paginate(const Design &design, const std::vector<Record> &records);
+
+// What a page prints, as text lines in reading order: texts whose boxes start
+// at about the same height form one line, left to right, joined by a blank.
+// A text with line breaks gives one line per part.
+QStringList textLines(const Page &page);
+
+} // namespace report

@@ -1,0 +1,45 @@
+#include "platform/ui/report.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/reportpainter.h"
+#include "platform/ui/reportpreview.h"
+
+void Report::show(bool modal)
+{
+    if (modal) {
+        ReportPreview preview(name(), title(), pageSetup().paper, pages());
+        dialogs().showModal(&preview);
+        return;
+    }
+    auto *preview = new ReportPreview(name(), title(), pageSetup().paper, pages());
+    if (m_preview)
+        m_preview->close();
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    m_preview = preview;
+    dialogs().showModeless(preview);
+}
+
+bool Report::writePdf(const QString &path, QString *error) const
+{
+    const std::vector<report::Page> laidOut = pages();
+    QPdfWriter writer(path);
+    writer.setTitle(title());
+    writer.setCreator(QStringLiteral("Kasse"));
+    writer.setResolution(1200);
+    writer.setPageLayout(report::pageLayout(pageSetup().paper, laidOut.front()));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        if (error)
+            *error = QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(path);
+        return false;
+    }
+    report::paintPages(painter, writer, laidOut);
+    if (painter.end())
+        return true;
+    if (error)
+        *error = QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(path);
+    return false;
+}

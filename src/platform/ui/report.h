@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include "platform/reportdocument.h"
+
+class ReportPreview;
+
+// A printed layout as the screens use it: fill it (see ReportDocument for the
+// layout table and the filling), then show it in a print preview from which
+// the user prints, or write it to a PDF file. The program never prints by
+// itself.
+//
+//   Report report(stockLayout());
+//   report.setText("section4", "label13", shopName);
+//   report.setDataSource(frmProductUpdate().ADOProductInventory);
+//   report.show();           // not modal; report.show(true) waits until closed
+class Report : public ReportDocument
+{
+public:
+    using ReportDocument::ReportDocument;
+
+    // Shows the report as it prints now in a preview window (through the
+    // program's dialogs). Not modal, a second show replaces the window this
+    // report showed before; modal, it returns when the window is closed.
+    void show(bool modal = false);
+
+    // Writes the report to a PDF file; false, with a German message in
+    // *error, when the file cannot be written.
+    bool writePdf(const QString &path, QString *error = nullptr) const;
+
+    // The preview window this report shows without waiting, while it is open.
+    ReportPreview *previewWindow() const { return m_preview; }
+
+private:
+    QPointer<ReportPreview> m_preview;
+};

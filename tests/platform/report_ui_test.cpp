@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <QFontInfo>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "data/datacontrol.h"
+#include "platform/ui/report.h"
+#include "platform/ui/reportpainter.h"
+#include "platform/ui/reportpreview.h"
+#include "support/fixture.h"
+
+using ::testing::HasSubstr;
+
+namespace {
+
+// clang-format off
+report::Layout invoiceLayout(report::PageSetup page = report::PageSetup::a4())
+{
+    using enum report::Kind;
+    return {.name = "Invoice", .title = "Invoice", .page = page,
+            .formats = {{"a", "#.##0,00 \"€\""}},
+            .bands = {{"Section4", 900}, {"Section1", 285}, {"Section5", 360}},
+            .controls = {
+                // Section   Control     Kind   Design text or field  Left  Top Width Height Notes      Font
+                {"Section4", "Label1",   Label, "FA",                    0,   0, 7200, 420, "centred",  "Georgia 18 bold"},
+                {"Section4", "Label2",   Label, "Adr",                   0, 500, 3400, 285, "centred",  "Arial Narrow 9.75 bold"},
+                {"Section1", "Text2",    Field, "Desc",                  0,   0, 2000, 285},
+                {"Section1", "Text5",    Field, "Ext",                2000,   0, 1400, 285, "right-aligned, format (a)"},
+                {"Section5", "lbbntxt",  Label, "Vielen Dank",           0,   0, 3400, 285, "centred",  "Verdana 9"},
+            }};
+}
+// clang-format on
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class ReportUiTest : public DatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        exec(QStringLiteral("INSERT INTO Products (ProductID, Description) VALUES (1, 'Süßes Brötchen')"));
+        exec(QStringLiteral(
+            "INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) VALUES (3, 1, 2, 61725)"));
+        ASSERT_TRUE(m_lines.refresh());
+    }
+
+    DataControl m_lines{QStringLiteral("Receipt")};
+};
+
+} // namespace
+
+TEST(ReportFonts, WindowsFamiliesMapToInstalledFreeFonts)
+{
+    for (const char *family : {"Arial", "Arial Narrow", "Verdana", "Tahoma", "Georgia"}) {
+        const QString mapped = report::mappedFamily(QLatin1String(family));
+        EXPECT_NE(mapped, QLatin1String(family));
+        report::Font font;
+        font.family = QLatin1String(family);
+        font.points = 9;
+        font.bold = true;
+        // A missing font package would show here as a fallback family.
+        EXPECT_EQ(QFontInfo(report::qtFont(font)).family(), mapped) << family;
+    }
+}
+
+TEST_F(ReportUiTest, APdfWithUmlautsAndTheEuroSignReadsBack)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    Report invoice(invoiceLayout());
+    invoice.setText(QStringLiteral("section4"), QStringLiteral("label1"), QStringLiteral("Bäckerei Müller & Söhne"));
+    invoice.setText(QStringLiteral("section4"), QStringLiteral("label2"), QStringLiteral("Große Straße 5, Köln"));
+    invoice.setDataSource(m_lines);
+    const QString path = m_dir.filePath(QStringLiteral("invoice.pdf"));
+    QString error;
+    ASSERT_TRUE(invoice.writePdf(path, &error)) << error.toStdString();
+
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_THAT(text.toStdString(), HasSubstr("Bäckerei Müller & Söhne"));
+    EXPECT_THAT(text.toStdString(), HasSubstr("Große Straße 5, Köln"));
+    EXPECT_THAT(text.toStdString(), HasSubstr("Süßes Brötchen"));
+    EXPECT_THAT(text.toStdString(), HasSubstr("1.234,50 €"));
+    EXPECT_THAT(text.toStdString(), HasSubstr("Vielen Dank"));
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    EXPECT_THAT(info.toStdString(), HasSubstr("(A4)"));
+
+    Report bon(invoiceLayout(report::PageSetup::tillRoll80mm()));
+    const QString bonPath = m_dir.filePath(QStringLiteral("bon.pdf"));
+    ASSERT_TRUE(bon.writePdf(bonPath)); // 80 mm wide
+    EXPECT_THAT(run(QStringLiteral("pdfinfo"), {bonPath}).toStdString(), HasSubstr("Page size:       227 x"));
+
+    // A file that cannot be written is reported, not taken for success.
+    EXPECT_FALSE(invoice.writePdf(m_dir.filePath(QStringLiteral("missing/folder/invoice.pdf")), &error));
+    EXPECT_THAT(error.toStdString(), HasSubstr("konnte nicht geschrieben werden"));
+}
+
+TEST_F(ReportUiTest, AModalPreviewShowsThroughTheDialogsWithItsPages)
+{
+    Report invoice(invoiceLayout());
+    invoice.setDataSource(m_lines);
+    bool handled = false;
+    m_dialogs->onModal([&](QDialog *window) {
+        auto *preview = qobject_cast<ReportPreview *>(window);
+        EXPECT_TRUE(preview);
+        if (preview) {
+            EXPECT_EQ(preview->windowTitle(), QStringLiteral("Invoice"));
+            EXPECT_EQ(preview->shownPageCount(), 1);
+        }
+        handled = true;
+        return 0;
+    });
+    invoice.show(true);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{QStringLiteral("Invoice")});
+}
+
+TEST_F(ReportUiTest, AModelessPreviewStaysOpenUntilTheSameReportIsShownAgain)
+{
+    Report invoice(invoiceLayout());
+    invoice.show();
+    QPointer<ReportPreview> first = invoice.previewWindow();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_THAT(first->pages().front().items.front().text.toStdString(), HasSubstr("FA"));
+
+    // What the preview shows was fixed when it was shown.
+    invoice.setText(QStringLiteral("section4"), QStringLiteral("label1"), QStringLiteral("Neu"));
+    EXPECT_THAT(first->pages().front().items.front().text.toStdString(), HasSubstr("FA"));
+
+    invoice.show();
+    processEvents();
+    EXPECT_FALSE(first); // closed and deleted
+    ASSERT_TRUE(invoice.previewWindow());
+    EXPECT_TRUE(invoice.previewWindow()->isVisible());
+    EXPECT_EQ(m_dialogs->shownWindows(), (QStringList{QStringLiteral("Invoice"), QStringLiteral("Invoice")}));
+    invoice.previewWindow()->close();
+    processEvents();
+    EXPECT_FALSE(invoice.previewWindow());
+}
+
+#ifdef KASSE_REPORT_SAMPLE
+// The preview on a real X server: runs the sample tool under xvfb-run, which
+// shows the preview, waits until it is on screen with its pages laid out, and
+// ends by itself.
+TEST(ReportPreviewOnX, OpensUnderXvfbWithoutErrors)
+{
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty())
+        GTEST_SKIP() << "xvfb-run is not installed";
+    QTemporaryDir runtimeDir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral(KASSE_REPORT_SAMPLE), QStringLiteral("--preview"),
+                         QStringLiteral("--close-when-shown")});
+    ASSERT_TRUE(tool.waitForFinished(120000));
+    const QString output = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString errors = QString::fromUtf8(tool.readAllStandardError());
+    EXPECT_EQ(tool.exitCode(), 0) << output.toStdString() << errors.toStdString();
+    EXPECT_THAT(output.toStdString(), HasSubstr("Vorschau gezeigt: 2 von 2 Seiten"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
+}
+#endif
