@@ -79,7 +79,8 @@ FrmSales::FrmSales()
     setObjectName(QStringLiteral("frmSales"));
     setWindowTitle(QStringLiteral("Create Bill"));
 
-    categoryPages = new PagedButtonGrid({"kategoryfrm", "caButton", "catNav", "catNavBack", "ktn_label"}, 4, 4, 5, this);
+    categoryPages =
+        new PagedButtonGrid({"kategoryfrm", "caButton", "catNav", "catNavBack", "ktn_label"}, 4, 4, 5, this);
     productPages = new PagedButtonGrid({"products", "proSellect", "prdNav", "prdNavBack", "prd_label"}, 4, 4, 7, this);
     kategoryfrm = categoryPages->frames();
     caButton = categoryPages->buttons();
@@ -365,8 +366,8 @@ void FrmSales::caButton_Click(int index)
 {
     DataControl &productControl = frmProduct().ADOProduct;
     productControl.refresh();
-    const auto found = lookUpProducts(productControl.recordset(),
-                                      {QStringLiteral("Category"), caButton.at(index)->text()});
+    const auto found =
+        lookUpProducts(productControl.recordset(), {QStringLiteral("Category"), caButton.at(index)->text()});
     QStringList captions;
     m_productButtonIds.clear();
     for (const ProductEntry &product : found) {
@@ -527,13 +528,14 @@ bool FrmSales::addLineFromEntryFields(bool parkLine)
     }
     const auto unitPrice = de::parseMoney(txtSalesPrice->text());
     if (!unitPrice) {
-        dialogs().msgBox(QStringLiteral("Der Preis „%1“ ist kein gültiger Betrag. Bitte den Preis eingeben, z. B. 2,50.")
-                             .arg(txtSalesPrice->text()),
-                         mb::vbExclamation);
+        dialogs().msgBox(
+            QStringLiteral("Der Preis „%1“ ist kein gültiger Betrag. Bitte den Preis eingeben, z. B. 2,50.")
+                .arg(txtSalesPrice->text()),
+            mb::vbExclamation);
         return false;
     }
-    const OrderLine line{cboNo->currentText(),    cboCategory->currentText(), cboDescription->currentText(),
-                         txtQty->text(),          txtSalesPrice->text(),      Order::lineAmount(*quantity, *unitPrice),
+    const OrderLine line{cboNo->currentText(), cboCategory->currentText(), cboDescription->currentText(),
+                         txtQty->text(),       txtSalesPrice->text(),      Order::lineAmount(*quantity, *unitPrice),
                          txtmwst->text()};
     if (parkLine)
         writeParkedOrderRow(line);
@@ -645,19 +647,20 @@ void FrmSales::writeParkedOrderRow(const OrderLine &line)
     if (parkedOrder < 1 || parkedOrder > LastParkedOrderWritten)
         return;
     Recordset &rows = ADOTemp.recordset();
-    const bool stored = rows.addNew() && rows.setValue(QStringLiteral("tmpno"), parkedOrder)
-                        && rows.setText(QStringLiteral("category"), line.category)
-                        && rows.setText(QStringLiteral("productid"), line.productId)
-                        && rows.setText(QStringLiteral("Qty"), line.quantity)
-                        && rows.setText(QStringLiteral("Price"), line.unitPrice)
-                        && rows.setMoney(QStringLiteral("extprice"), line.amount)
-                        && rows.setText(QStringLiteral("Desc"), line.description)
-                        && rows.setText(QStringLiteral("Cashier"), txtCashier->text()) && rows.update();
+    const bool stored = rows.addNew() && rows.setValue(QStringLiteral("tmpno"), parkedOrder) &&
+                        rows.setText(QStringLiteral("category"), line.category) &&
+                        rows.setText(QStringLiteral("productid"), line.productId) &&
+                        rows.setText(QStringLiteral("Qty"), line.quantity) &&
+                        rows.setText(QStringLiteral("Price"), line.unitPrice) &&
+                        rows.setMoney(QStringLiteral("extprice"), line.amount) &&
+                        rows.setText(QStringLiteral("Desc"), line.description) &&
+                        rows.setText(QStringLiteral("Cashier"), txtCashier->text()) && rows.update();
     if (!stored) {
         const QString reason = rows.lastError();
         rows.cancelUpdate();
-        dialogs().msgBox(QStringLiteral("Die Zeile wurde nicht in der geparkten Bestellung gespeichert: %1").arg(reason),
-                         mb::vbExclamation);
+        dialogs().msgBox(
+            QStringLiteral("Die Zeile wurde nicht in der geparkten Bestellung gespeichert: %1").arg(reason),
+            mb::vbExclamation);
     }
 }
 
