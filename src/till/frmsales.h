@@ -36,6 +36,9 @@ class FrmSales : public Form
 public:
     FrmSales();
 
+    // The columns of an order line in LvProduct.
+    enum OrderColumn { ColProductId, ColCategory, ColDescription, ColQuantity, ColUnitPrice, ColAmount, ColumnCount };
+
     void Form_Load() override;
 
     const Order &order() const { return m_order; }
@@ -143,7 +146,7 @@ private:
     void applyTouchStyle();
 
     Recordset &productRecordset();
-    void addLineForProduct(const Criterion &criterion);
+    bool addLineForProduct(const Criterion &criterion);
     void fillEntryFields(const std::vector<ProductEntry> &found);
     bool addLineFromEntryFields(bool parkLine);
     void putBackIntoEntryFields(const OrderLine &line);
@@ -158,7 +161,8 @@ private:
     // The entry fields hold a product (from a look-up or a line taken back),
     // so that Enter in the quantity box may make a line of them.
     bool m_entryHoldsProduct = false;
-    QStringList m_productButtonIds;
+    QStringList m_categoryNames;    // of the category buttons, in order
+    QStringList m_productButtonIds; // of the product buttons, in order
 };
 
 FrmSales &frmSales();

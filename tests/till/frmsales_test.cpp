@@ -93,7 +93,7 @@ TEST_F(SalesScreenTest, LoadShowsShopDateCashierAndAnEmptyCustomer)
     // The customer comes from the caller identification or the search, not
     // from the first row of the table.
     EXPECT_EQ(sales.txtName->text(), QString());
-    EXPECT_FALSE(sales.fraCustomer->isEnabled());
+    EXPECT_TRUE(sales.txtName->isReadOnly());
     EXPECT_EQ(sales.txttotal->text(), QStringLiteral("0.00"));
     EXPECT_TRUE(sales.mwst1->isHidden());
     EXPECT_TRUE(sales.txtmwst->isHidden());
@@ -192,21 +192,22 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
 
 TEST_F(SalesScreenTest, ProductButtonsAddLinesAndKeepTheRunningTotal)
 {
-    addCategory(1, QStringLiteral("Backwaren"));
-    addProduct(7, QStringLiteral("A7"), QStringLiteral("Brot"), QStringLiteral("Backwaren"), QStringLiteral("7"), 250);
-    addProduct(8, QStringLiteral("A8"), QStringLiteral("Kaffee"), QStringLiteral("Backwaren"), QStringLiteral("19"),
-               119);
-    addProduct(9, QStringLiteral("A9"), QStringLiteral("Tüte"), QStringLiteral("Backwaren"), QStringLiteral("0"), 10);
+    // An ampersand in a category name is part of the name.
+    const QString bakery = QStringLiteral("Brot & Kuchen");
+    addCategory(1, bakery);
+    addProduct(7, QStringLiteral("A7"), QStringLiteral("Brot"), bakery, QStringLiteral("7"), 250);
+    addProduct(8, QStringLiteral("A8"), QStringLiteral("Kaffee"), bakery, QStringLiteral("19"), 119);
+    addProduct(9, QStringLiteral("A9"), QStringLiteral("Tüte"), bakery, QStringLiteral("0"), 10);
     FrmSales &sales = frmSales();
+    EXPECT_EQ(sales.caButton[0]->text(), QStringLiteral("Brot && Kuchen"));
     sales.caButton[0]->click();
     EXPECT_EQ(sales.proSellect[0]->text(), QStringLiteral("7\nBrot"));
 
     sales.proSellect[0]->click();
     sales.proSellect[1]->click();
     ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 2);
-    EXPECT_EQ(lineTexts(sales, 0),
-              (QStringList{QStringLiteral("7"), QStringLiteral("Backwaren"), QStringLiteral("Brot"),
-                           QStringLiteral("1"), QStringLiteral("2,50"), QStringLiteral("2,50")}));
+    EXPECT_EQ(lineTexts(sales, 0), (QStringList{QStringLiteral("7"), bakery, QStringLiteral("Brot"),
+                                                QStringLiteral("1"), QStringLiteral("2,50"), QStringLiteral("2,50")}));
     EXPECT_EQ(sales.txttotal->text(), QStringLiteral("3,69"));
     EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,16")); // 2,50 × 7 ÷ 107
     EXPECT_EQ(sales.mwst1->text(), QStringLiteral("0,19")); // 1,19 × 19 ÷ 119

@@ -22,7 +22,7 @@ QPushButton *makeNavigationButton(const char *name, const QString &caption, QWid
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setMinimumHeight(56);
+    button->setMinimumSize(140, 56);
     button->hide();
     return button;
 }
@@ -87,8 +87,9 @@ void PagedButtonGrid::setCaptions(const QStringList &captions)
 {
     m_used = std::min(static_cast<int>(captions.size()), static_cast<int>(m_buttons.size()));
     for (int i = 0; i < m_buttons.size(); ++i) {
+        // An ampersand in a name is shown as such, not as a shortcut mark.
         if (i < m_used)
-            m_buttons[i]->setText(captions[i]);
+            m_buttons[i]->setText(QString(captions[i]).replace(u'&', QStringLiteral("&&")));
         m_buttons[i]->setVisible(i < m_used);
     }
     showPage(0);

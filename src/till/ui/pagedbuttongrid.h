@@ -33,7 +33,8 @@ public:
     PagedButtonGrid(const Names &names, int pages, int rows, int columns, QWidget *parent = nullptr);
 
     // Puts the captions on the first buttons (further captions get no
-    // button), hides the others and shows the first page.
+    // button), hides the others and shows the first page. A caption may
+    // hold a line break.
     void setCaptions(const QStringList &captions);
 
     int page() const { return m_page; }
