@@ -45,6 +45,7 @@ public:
     // Empties the order list and shows the total 0,00; the tax sums stay, as
     // the receipt of the sale just stored still prints them.
     void ClearOrder();
+    // Sets the tax sums back to "0" once the receipt no longer needs them.
     void ResetTaxSums();
 
     // Shows the given time in the clock; Timer1 calls it every moment.
