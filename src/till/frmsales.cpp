@@ -1,0 +1,416 @@
+#include "till/frmsales.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "app/frmsettings.h"
+#include "app/screens.h"
+#include "app/session.h"
+#include "masterdata/frmcategory.h"
+#include "masterdata/frmcustomer.h"
+#include "masterdata/frmproduct.h"
+#include "platform/locale.h"
+#include "platform/ui/dialogs.h"
+#include "till/productlookup.h"
+#include "till/ui/pagedbuttongrid.h"
+
+namespace {
+const QString ProductNotFound = QStringLiteral("Artikel nicht gefunden!");
+
+// Parked orders are numbered 1 to 30; lines are written for all of them but
+// taken back by double click only for the first twenty.
+constexpr int LastParkedOrderWritten = 30;
+constexpr int LastParkedOrderTakenBack = 20;
+
+// Adds an entry to a list without changing the text the box shows (an empty
+// combo box would otherwise show its first entry at once).
+void addListEntry(QComboBox *box, const QString &entry)
+{
+    const QString shown = box->currentText();
+    box->addItem(entry);
+    box->setEditText(shown);
+}
+
+void clearList(QComboBox *box)
+{
+    const QString shown = box->currentText();
+    box->clear();
+    box->setEditText(shown);
+}
+
+// The quantity as the database compares it: "1,5" is stored as 1.5, "2" as 2.
+QString storedQuantityText(const QString &typed)
+{
+    const auto quantity = de::parseNumber(typed);
+    if (!quantity)
+        return typed;
+    if (*quantity == static_cast<double>(static_cast<qint64>(*quantity)))
+        return QString::number(static_cast<qint64>(*quantity));
+    return QString::number(*quantity, 'g', 15);
+}
+} // namespace
+
+void FrmSales::Form_Load()
+{
+    ADOTemp.refresh();
+    ADOSalesDetails.refresh();
+    DataControl &categories = frmCategory().ADOCategory;
+    categories.refresh();
+    QStringList names;
+    for (categories->moveFirst(); !categories->eof(); categories->moveNext())
+        names << categories->text(QStringLiteral("Category"));
+    for (const QString &name : names)
+        addListEntry(cboCategory, name);
+    // Categories beyond the last page get no button; the list still has them.
+    categoryPages->setCaptions(names);
+    m_categoryNames = names;
+
+    DTDate->setDate(QDate::currentDate());
+    lbldata->setText(de::shortDate(QDate::currentDate()));
+    txtCashier->setText(session().CashierName);
+    txtcName->setText(frmSettings().ADOSettings->text(QStringLiteral("cName")));
+
+    Timer1_Timer();
+    Timer1->start();
+    ConnectCallMonitor();
+}
+
+void FrmSales::ConnectCallMonitor() {}
+
+void FrmSales::Timer1_Timer()
+{
+    showClock(QTime::currentTime());
+}
+
+void FrmSales::showClock(const QTime &time)
+{
+    stsTime->setText(de::clockTime(time));
+}
+
+Recordset &FrmSales::productRecordset()
+{
+    return frmProduct().ADOProduct.recordset();
+}
+
+void FrmSales::caButton_Click(int index)
+{
+    DataControl &productControl = frmProduct().ADOProduct;
+    productControl.refresh();
+    const auto found =
+        lookUpProducts(productControl.recordset(), {QStringLiteral("Category"), m_categoryNames.at(index)});
+    QStringList captions;
+    m_productButtonIds.clear();
+    for (const ProductEntry &product : found) {
+        captions << product.productId + u'\n' + product.description;
+        m_productButtonIds << product.productId;
+    }
+    productPages->setCaptions(captions);
+}
+
+void FrmSales::proSellect_Click(int index)
+{
+    if (index < m_productButtonIds.size())
+        addLineForProduct({QStringLiteral("ProductID"), m_productButtonIds.at(index)});
+}
+
+void FrmSales::cmdClose_Click()
+{
+    screens().unload<FrmSales>();
+}
+
+void FrmSales::btnCustomerE_Click()
+{
+    dialogs().showModal(&frmCustomer());
+}
+
+void FrmSales::selCustomer_Click()
+{
+    // The customer search screen opens here; until it exists the button does
+    // nothing.
+}
+
+void FrmSales::txtid_Change(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const auto found = lookUpProducts(productRecordset(), {QStringLiteral("ArtNr"), text});
+    if (!found.empty())
+        fillEntryFields(found);
+}
+
+void FrmSales::ArtSelok_Click()
+{
+    if (txtid->text().isEmpty()) {
+        dialogs().msgBox(QStringLiteral("Bitte Artikelnummer angeben"), mb::vbOKOnly);
+        return;
+    }
+    if (addLineForProduct({QStringLiteral("ArtNr"), txtid->text()}))
+        txtid->clear();
+}
+
+void FrmSales::cboCategory_Click(int)
+{
+    clearList(cboNo);
+    clearList(cboDescription);
+    const auto found = lookUpProducts(productRecordset(), {QStringLiteral("Category"), cboCategory->currentText()});
+    for (const ProductEntry &product : found) {
+        addListEntry(cboNo, product.productId);
+        addListEntry(cboDescription, product.descriptionWithSize());
+    }
+}
+
+void FrmSales::cboDescription_Click(int index)
+{
+    if (index < 0 || index >= cboNo->count())
+        return;
+    cboNo->setEditText(cboNo->itemText(index));
+    const auto found = lookUpProducts(productRecordset(), {QStringLiteral("ProductID"), cboNo->currentText()});
+    if (found.empty())
+        return;
+    // The recordset stays on the product chosen.
+    productRecordset().moveFirst();
+    const ProductEntry &product = found.front();
+    txtSalesPrice->setText(product.salesPrice);
+    txtQty->setText(QStringLiteral("1"));
+    txtQty_Change();
+    txtmwst->setText(product.taxRate);
+    m_entryHoldsProduct = true;
+}
+
+bool FrmSales::cboDescription_KeyPress(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    txtQty->setFocus();
+    txtQty->selectAll();
+    return true;
+}
+
+void FrmSales::txtQty_Change()
+{
+    const auto quantity = de::parseNumber(txtQty->text());
+    const auto unitPrice = de::parseMoney(txtSalesPrice->text());
+    // Until both read as numbers the amount stays as it was.
+    if (quantity && unitPrice)
+        txtamount->setText(de::formatNumber(Order::lineAmount(*quantity, *unitPrice)));
+}
+
+bool FrmSales::txtQty_KeyPress(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    addLineFromEntryFields(true);
+    return true;
+}
+
+bool FrmSales::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (watched == txtQty)
+            return txtQty_KeyPress(key);
+        if (watched == cboDescription)
+            return cboDescription_KeyPress(key);
+    }
+    return Form::eventFilter(watched, event);
+}
+
+bool FrmSales::addLineForProduct(const Criterion &criterion)
+{
+    const auto found = lookUpProducts(productRecordset(), criterion);
+    if (found.empty()) {
+        dialogs().msgBox(ProductNotFound, mb::vbOKOnly);
+        return false;
+    }
+    fillEntryFields(found);
+    return addLineFromEntryFields(false);
+}
+
+void FrmSales::fillEntryFields(const std::vector<ProductEntry> &found)
+{
+    // Every match goes into the lists; with several, the fields show the last.
+    for (const ProductEntry &product : found) {
+        addListEntry(cboNo, product.productId);
+        addListEntry(cboDescription, product.descriptionWithSize());
+        cboNo->setEditText(product.productId);
+        cboDescription->setEditText(product.description);
+        cboCategory->setEditText(product.category);
+        txtSalesPrice->setText(product.salesPrice);
+        txtmwst->setText(product.taxRate);
+        txtQty->setText(QStringLiteral("1"));
+        txtQty_Change();
+    }
+    m_entryHoldsProduct = true;
+}
+
+bool FrmSales::addLineFromEntryFields(bool parkLine)
+{
+    if (!m_entryHoldsProduct) {
+        dialogs().msgBox(ProductNotFound, mb::vbOKOnly);
+        return false;
+    }
+    const auto quantity = de::parseNumber(txtQty->text());
+    if (!quantity) {
+        dialogs().msgBox(QStringLiteral("Die Menge „%1“ ist keine Zahl. Bitte die Menge eingeben, z. B. 2 oder 1,5.")
+                             .arg(txtQty->text()),
+                         mb::vbExclamation);
+        return false;
+    }
+    const auto unitPrice = de::parseMoney(txtSalesPrice->text());
+    if (!unitPrice) {
+        dialogs().msgBox(
+            QStringLiteral("Der Preis „%1“ ist kein gültiger Betrag. Bitte den Preis eingeben, z. B. 2,50.")
+                .arg(txtSalesPrice->text()),
+            mb::vbExclamation);
+        return false;
+    }
+    const OrderLine line{cboNo->currentText(), cboCategory->currentText(), cboDescription->currentText(),
+                         txtQty->text(),       txtSalesPrice->text(),      Order::lineAmount(*quantity, *unitPrice),
+                         txtmwst->text()};
+    if (parkLine)
+        writeParkedOrderRow(line);
+    m_order.add(line);
+    resetEntryFields();
+    showOrder();
+    showTaxSum(line.taxRate);
+    return true;
+}
+
+void FrmSales::resetEntryFields()
+{
+    cboCategory->setEditText(QStringLiteral(" "));
+    cboCategory->setFocus();
+    cboDescription->clear();
+    cboDescription->setEditText(QString());
+    cboNo->clear();
+    cboNo->setEditText(QString());
+    txtQty->setText(QStringLiteral("1"));
+    txtSalesPrice->setText(QStringLiteral("0.00"));
+    txtamount->setText(QStringLiteral("0.00"));
+    // The tax rate stays: it is the rate of the line just added.
+    m_entryHoldsProduct = false;
+}
+
+void FrmSales::putBackIntoEntryFields(const OrderLine &line)
+{
+    cboNo->setEditText(line.productId);
+    cboCategory->setEditText(line.category);
+    cboDescription->setEditText(line.description);
+    txtSalesPrice->setText(line.unitPrice);
+    txtQty->setText(line.quantity);
+    txtamount->setText(de::formatNumber(line.amount));
+    txtmwst->setText(line.taxRate);
+    // Enter in the quantity box adds the corrected line again.
+    m_entryHoldsProduct = true;
+}
+
+void FrmSales::btnRemoveLast_Click()
+{
+    if (!m_order.isEmpty())
+        takeBackLine(m_order.count() - 1);
+}
+
+void FrmSales::LvProduct_DblClick()
+{
+    QTreeWidgetItem *selected = LvProduct->currentItem();
+    if (!selected)
+        return;
+    const int index = LvProduct->indexOfTopLevelItem(selected);
+    if (index < 0 || index >= m_order.count())
+        return;
+    const int parkedOrder = session().TmpNo;
+    if (parkedOrder >= 1 && parkedOrder <= LastParkedOrderTakenBack)
+        deleteParkedOrderRow(m_order.lines().at(static_cast<std::size_t>(index)));
+    takeBackLine(index);
+}
+
+void FrmSales::takeBackLine(int index)
+{
+    const OrderLine line = m_order.removeAt(index);
+    putBackIntoEntryFields(line);
+    showOrder();
+    showTaxSum(line.taxRate);
+}
+
+void FrmSales::showOrder()
+{
+    LvProduct->clear();
+    for (const OrderLine &line : m_order.lines()) {
+        auto *item = new QTreeWidgetItem(LvProduct);
+        item->setText(ColProductId, line.productId);
+        item->setText(ColCategory, line.category);
+        item->setText(ColDescription, line.description);
+        item->setText(ColQuantity, line.quantity);
+        item->setText(ColUnitPrice, line.unitPrice);
+        item->setText(ColAmount, de::formatNumber(line.amount));
+        for (int column : {ColQuantity, ColUnitPrice, ColAmount})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    LvProduct->scrollToBottom();
+    txttotal->setText(de::formatNumber(m_order.total()));
+}
+
+void FrmSales::showTaxSum(const QString &taxRate)
+{
+    if (taxRate == QLatin1String(Order::FullRate))
+        mwst1->setText(de::formatFixed2(m_order.fullRateTax()));
+    else if (taxRate == QLatin1String(Order::ReducedRate))
+        mwst2->setText(de::formatFixed2(m_order.reducedRateTax()));
+}
+
+void FrmSales::ClearOrder()
+{
+    m_order.clearLines();
+    showOrder();
+}
+
+void FrmSales::ResetTaxSums()
+{
+    m_order.clearTaxSums();
+    mwst1->setText(QStringLiteral("0"));
+    mwst2->setText(QStringLiteral("0"));
+}
+
+void FrmSales::writeParkedOrderRow(const OrderLine &line)
+{
+    const int parkedOrder = session().TmpNo;
+    if (parkedOrder < 1 || parkedOrder > LastParkedOrderWritten)
+        return;
+    Recordset &rows = ADOTemp.recordset();
+    const bool stored = rows.addNew() && rows.setValue(QStringLiteral("tmpno"), parkedOrder) &&
+                        rows.setText(QStringLiteral("category"), line.category) &&
+                        rows.setText(QStringLiteral("productid"), line.productId) &&
+                        rows.setText(QStringLiteral("Qty"), line.quantity) &&
+                        rows.setText(QStringLiteral("Price"), line.unitPrice) &&
+                        rows.setMoney(QStringLiteral("extprice"), line.amount) &&
+                        rows.setText(QStringLiteral("Desc"), line.description) &&
+                        rows.setText(QStringLiteral("Cashier"), txtCashier->text()) && rows.update();
+    if (!stored) {
+        const QString reason = rows.lastError();
+        rows.cancelUpdate();
+        dialogs().msgBox(
+            QStringLiteral("Die Zeile wurde nicht in der geparkten Bestellung gespeichert: %1").arg(reason),
+            mb::vbExclamation);
+    }
+}
+
+void FrmSales::deleteParkedOrderRow(const OrderLine &line)
+{
+    Recordset &rows = ADOTemp.recordset();
+    rows.setFilter({{QStringLiteral("tmpno"), QString::number(session().TmpNo)},
+                    {QStringLiteral("productid"), line.productId},
+                    {QStringLiteral("qty"), storedQuantityText(line.quantity)}});
+    if (!rows.eof())
+        rows.remove();
+}
+
+FrmSales &frmSales()
+{
+    return screens().get<FrmSales>();
+}

@@ -1,0 +1,55 @@
+#include "till/order.h"
+
+Money Order::lineAmount(double quantity, Money unitPrice)
+{
+    return unitPrice.times(quantity);
+}
+
+Money Order::taxContained(Money amount, const QString &taxRate)
+{
+    // The share is never exactly half a cent (119 and 107 would have to
+    // divide the amount, and then the share is whole), so rounding each
+    // line's share gives the same sums as rounding the sum after each line.
+    if (taxRate == QLatin1String(FullRate))
+        return amount.mulDiv(19, 119);
+    if (taxRate == QLatin1String(ReducedRate))
+        return amount.mulDiv(7, 107);
+    return {};
+}
+
+void Order::add(const OrderLine &line)
+{
+    m_lines.push_back(line);
+    bookTax(line, +1);
+}
+
+OrderLine Order::removeAt(int index)
+{
+    OrderLine line = m_lines.at(static_cast<std::size_t>(index));
+    m_lines.erase(m_lines.begin() + index);
+    bookTax(line, -1);
+    return line;
+}
+
+Money Order::total() const
+{
+    Money sum;
+    for (const OrderLine &line : m_lines)
+        sum += line.amount;
+    return sum;
+}
+
+void Order::clearTaxSums()
+{
+    m_fullRateTax = {};
+    m_reducedRateTax = {};
+}
+
+void Order::bookTax(const OrderLine &line, int sign)
+{
+    const Money tax = sign > 0 ? taxContained(line.amount, line.taxRate) : -taxContained(line.amount, line.taxRate);
+    if (line.taxRate == QLatin1String(FullRate))
+        m_fullRateTax += tax;
+    else if (line.taxRate == QLatin1String(ReducedRate))
+        m_reducedRateTax += tax;
+}

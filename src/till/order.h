@@ -1,0 +1,68 @@
+#pragma once
+
+#include <vector>
+
+#include <QString>
+
+#include "platform/money.h"
+
+// One line of the order being entered on the till. The texts are kept as the
+// cashier saw them (the quantity "1,5" as typed); the amount is exact.
+struct OrderLine
+{
+    QString productId;
+    QString category;
+    QString description;
+    QString quantity;  // as typed
+    QString unitPrice; // as shown in the price box
+    Money amount;
+    // The product's tax rate as the product table holds it ("19", "7", ...).
+    // The line keeps it, so that taking the line back takes off its own tax.
+    QString taxRate;
+};
+
+// The till's order: its lines, the total and the tax contained in it.
+//
+// Prices include tax. The tax of a line is the share of its amount that is tax
+// (× 19 ÷ 119 or × 7 ÷ 107); each rate's sum takes each line's share and is
+// rounded to cents after every line, so two lines of 1,00 at "7" hold 0,14 of
+// tax, not the 0,13 of the rounded sum.
+class Order
+{
+public:
+    static constexpr auto FullRate = "19";
+    static constexpr auto ReducedRate = "7";
+
+    // Quantity × unit price in cents, rounded half away from zero.
+    static Money lineAmount(double quantity, Money unitPrice);
+
+    // The tax contained in an amount at the given rate; nothing for a rate the
+    // shop does not know (the text is compared exactly).
+    static Money taxContained(Money amount, const QString &taxRate);
+
+    void add(const OrderLine &line);
+    // Takes a line off the order with its tax; the index must be valid.
+    OrderLine removeAt(int index);
+
+    const std::vector<OrderLine> &lines() const { return m_lines; }
+    int count() const { return static_cast<int>(m_lines.size()); }
+    bool isEmpty() const { return m_lines.empty(); }
+
+    // The sum of the line amounts.
+    Money total() const;
+    // The tax contained in the order at 19 % and at 7 %.
+    Money fullRateTax() const { return m_fullRateTax; }
+    Money reducedRateTax() const { return m_reducedRateTax; }
+
+    // After a sale the lines go at once, while the tax sums are still printed
+    // on the receipt; they are cleared separately.
+    void clearLines() { m_lines.clear(); }
+    void clearTaxSums();
+
+private:
+    void bookTax(const OrderLine &line, int sign);
+
+    std::vector<OrderLine> m_lines;
+    Money m_fullRateTax;
+    Money m_reducedRateTax;
+};
