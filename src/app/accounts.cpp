@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "data/database.h"
+#include "data/datacontrol.h"
 #include "data/passwords.h"
 #include "data/recordset.h"
 
@@ -16,10 +17,11 @@ bool passwordMatches(const Recordset &users, const QString &typed)
     return passwords::verify(stored.toString(), typed);
 }
 
-bool logIn(Recordset &users, const QString &userId, const QString &typed)
+bool logIn(DataControl &users, const QString &userId, const QString &typed)
 {
-    users.setFilter({{QStringLiteral("userid"), userId}});
-    return !users.eof() && passwordMatches(users, typed);
+    users.refresh();
+    users->setFilter({{QStringLiteral("userid"), userId}});
+    return !users->eof() && passwordMatches(users.recordset(), typed);
 }
 
 QString cashierName(const QVariant &name)
@@ -33,8 +35,8 @@ bool userIdTaken(Database &database, const QString &userId, const QString &ownUs
 {
     if (userId == ownUserId)
         return false;
-    return database.scalar(QStringLiteral("SELECT count(*) FROM UserAccount WHERE UserID = ?1"), {userId}).toLongLong()
-           > 0;
+    return database.scalar(QStringLiteral("SELECT count(*) FROM UserAccount WHERE UserID = ?1"), {userId})
+               .toLongLong() > 0;
 }
 
 qint64 accountCount(Database &database)

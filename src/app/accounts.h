@@ -4,6 +4,7 @@
 #include <QVariant>
 
 class Database;
+class DataControl;
 class Recordset;
 
 // The rules around the staff accounts of table UserAccount: whose password
@@ -17,10 +18,10 @@ namespace accounts {
 // nothing; an empty password matches an empty answer.
 bool passwordMatches(const Recordset &users, const QString &typed);
 
-// The login check: narrows the shared user list to the picked user (the
-// filter stays, other screens rely on it) and checks the password there. A
-// user who no longer exists counts as a wrong password.
-bool logIn(Recordset &users, const QString &userId, const QString &typed);
+// The login check: reads the user list anew, narrows it to the picked user
+// (the filter stays, other screens rely on it) and checks the password there.
+// A user who no longer exists counts as a wrong password.
+bool logIn(DataControl &users, const QString &userId, const QString &typed);
 
 // The name a logged-in user works under: the account's Name in upper case,
 // German rules; empty when the account has no name.

@@ -62,6 +62,8 @@ FrmLogIn::FrmLogIn()
     cmdCancel = makeButton("cmdCancel", QStringLiteral("Exit"));
     connect(cmdEnter, &QPushButton::clicked, this, &FrmLogIn::cmdEnter_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmLogIn::cmdCancel_Click);
+    cmdEnter->setMinimumHeight(48);
+    cmdCancel->setMinimumHeight(48);
     auto *actions = new QHBoxLayout;
     actions->addWidget(cmdEnter);
     actions->addWidget(cmdCancel);
@@ -108,7 +110,7 @@ void FrmLogIn::cmdEnter_Click()
 void FrmLogIn::logIn()
 {
     const QString userId = cboUser->currentText();
-    Recordset &users = frmUserAccount().ADOUser.recordset();
+    DataControl &users = frmUserAccount().ADOUser;
     if (!accounts::logIn(users, userId, txtPassword->text())) {
         dialogs().msgBox(QStringLiteral("Bitte nochmal versuchen!"), mb::vbCritical, RefusalTitle);
         retypePassword();
@@ -116,7 +118,7 @@ void FrmLogIn::logIn()
     }
     session().UserID = userId;
     session().LoginPassword = txtPassword->text();
-    session().CashierName = accounts::cashierName(users.value(QStringLiteral("Name")));
+    session().CashierName = accounts::cashierName(users->value(QStringLiteral("Name")));
     dialogs().showModeless(&frmMainMenu());
     screens().unload<FrmLogIn>();
 }

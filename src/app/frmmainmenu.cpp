@@ -11,8 +11,8 @@ FrmMainMenu::FrmMainMenu()
 
 bool FrmMainMenu::Form_QueryUnload()
 {
-    if (dialogs().msgBox(QStringLiteral("Möchten Sie das Programm wirklich beenden?"), mb::vbYesNo + mb::vbInformation)
-        != mb::vbYes)
+    if (dialogs().msgBox(QStringLiteral("Möchten Sie das Programm wirklich beenden?"),
+                         mb::vbYesNo + mb::vbInformation) != mb::vbYes)
         return false;
     dialogs().endProgram();
     return true;

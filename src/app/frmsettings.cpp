@@ -42,6 +42,7 @@ FrmSettings::FrmSettings()
     auto addBox = [&](QGroupBox *frame, QFormLayout *boxes, const char *name, const QString &label,
                       const QString &column) {
         QLineEdit *box = makeTextBox(name, frame);
+        box->setMinimumWidth(220);
         boxes->addRow(label, box);
         new BoundBox(box, ADOSettings, column);
         return box;
@@ -169,9 +170,9 @@ void FrmSettings::cmdNew_Click()
 void FrmSettings::cmdSave_Click()
 {
     if (!ADOSettings->update()) {
-        dialogs().msgBox(QStringLiteral("Die Firmendaten konnten nicht gespeichert werden: %1")
-                             .arg(ADOSettings->lastError()),
-                         mb::vbExclamation);
+        dialogs().msgBox(
+            QStringLiteral("Die Firmendaten konnten nicht gespeichert werden: %1").arg(ADOSettings->lastError()),
+            mb::vbExclamation);
         return;
     }
     fraSettings->setEnabled(false);

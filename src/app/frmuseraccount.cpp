@@ -200,7 +200,8 @@ bool FrmUserAccount::storeAccount()
     Database *database = Database::current();
     if (database && accounts::userIdTaken(*database, userId, m_storedUserId)) {
         dialogs().msgBox(
-            QStringLiteral("Den Nutzernamen „%1“ hat bereits ein anderes Benutzerkonto. Bitte wählen Sie einen anderen.")
+            QStringLiteral(
+                "Den Nutzernamen „%1“ hat bereits ein anderes Benutzerkonto. Bitte wählen Sie einen anderen.")
                 .arg(userId),
             mb::vbExclamation);
         txtUser->setFocus();

@@ -11,7 +11,10 @@
 namespace handover {
 
 namespace {
-QString fileName(const char *name) { return QString::fromLatin1(name); }
+QString fileName(const char *name)
+{
+    return QString::fromLatin1(name);
+}
 
 // SQLite keeps these beside the database while it writes; after a crash they
 // hold changes that belong to the file they were written for.

@@ -15,8 +15,8 @@ int main(int argc, char *argv[])
 
     // The database and its reset template live in the working directory.
     QString error;
-    if (!QFile::exists(QString::fromLatin1(Database::TemplateFileName))
-        && !Database::createFile(QString::fromLatin1(Database::TemplateFileName), &error))
+    if (!QFile::exists(QString::fromLatin1(Database::TemplateFileName)) &&
+        !Database::createFile(QString::fromLatin1(Database::TemplateFileName), &error))
         dialogs().msgBox(error, mb::vbExclamation);
 
     // Loading the splash screen swaps in a database that a data reset left

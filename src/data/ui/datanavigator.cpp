@@ -32,7 +32,10 @@ DataNavigator::DataNavigator(DataControl &control, QWidget *parent) : QWidget(pa
     connect(cmdLast, &QPushButton::clicked, this, &DataNavigator::last);
 }
 
-void DataNavigator::first() { m_control->moveFirst(); }
+void DataNavigator::first()
+{
+    m_control->moveFirst();
+}
 
 void DataNavigator::previous()
 {
@@ -46,4 +49,7 @@ void DataNavigator::next()
         m_control->moveLast();
 }
 
-void DataNavigator::last() { m_control->moveLast(); }
+void DataNavigator::last()
+{
+    m_control->moveLast();
+}
