@@ -150,13 +150,8 @@ void FrmUserAccount::cmdClose_Click()
 
 void FrmUserAccount::txtConfirm_Check()
 {
-    if (txtPassword->text() == txtConfirm->text()) {
+    if (confirmationMatches())
         txtName->setFocus();
-        return;
-    }
-    dialogs().msgBox(QStringLiteral("Best. Passwort Stimmt nicht überein.."), mb::vbOKOnly);
-    txtConfirm->setFocus();
-    txtConfirm->selectAll();
 }
 
 bool FrmUserAccount::eventFilter(QObject *watched, QEvent *event)
@@ -165,10 +160,32 @@ bool FrmUserAccount::eventFilter(QObject *watched, QEvent *event)
         // Focus that goes to another window (the message box among them)
         // does not leave the box for another field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            txtConfirm_Check();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // Checked once the focus has settled: taking it back in the
+            // middle of its move would lose the selection. A click on
+            // "Speichern" checks by itself, and the box is not checked twice.
+            m_confirmCheckPending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (m_confirmCheckPending && fraAccount->isEnabled())
+                        txtConfirm_Check();
+                },
+                Qt::QueuedConnection);
+        }
     }
     return Form::eventFilter(watched, event);
+}
+
+bool FrmUserAccount::confirmationMatches()
+{
+    m_confirmCheckPending = false;
+    if (txtPassword->text() == txtConfirm->text())
+        return true;
+    dialogs().msgBox(QStringLiteral("Best. Passwort Stimmt nicht überein.."), mb::vbOKOnly);
+    txtConfirm->setFocus();
+    txtConfirm->selectAll();
+    return false;
 }
 
 bool FrmUserAccount::confirmPassword(const QString &refusal)
@@ -183,12 +200,8 @@ bool FrmUserAccount::confirmPassword(const QString &refusal)
 bool FrmUserAccount::storeAccount()
 {
     Recordset &users = ADOUser.recordset();
-    if (txtPassword->text() != txtConfirm->text()) {
-        dialogs().msgBox(QStringLiteral("Best. Passwort Stimmt nicht überein.."), mb::vbOKOnly);
-        txtConfirm->setFocus();
-        txtConfirm->selectAll();
+    if (!confirmationMatches())
         return false;
-    }
     if (!users.isDirty() && !m_passwordTyped)
         return true;
     const QString userId = users.value(QStringLiteral("UserID")).toString();

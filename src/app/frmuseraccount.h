@@ -60,6 +60,9 @@ protected:
 private:
     // Asks for the shown account's password; tells the user when it is wrong.
     bool confirmPassword(const QString &refusal);
+    // Compares the password with its confirmation; tells the user when they
+    // differ.
+    bool confirmationMatches();
     bool storeAccount();
     void startEditing();
     void showBrowsing();
@@ -68,6 +71,7 @@ private:
     // The id the edited account is stored under; empty for a new account.
     QString m_storedUserId;
     bool m_passwordTyped = false;
+    bool m_confirmCheckPending = false;
 };
 
 FrmUserAccount &frmUserAccount();

@@ -190,3 +190,34 @@ TEST_F(FrmUserAccountTest, NavigatorStaysOnTheFirstAndLastAccount)
     editor.navigator->cmdLast->click();
     EXPECT_EQ(editor.ADOUser->position(), 1);
 }
+
+TEST_F(FrmUserAccountTest, LeavingTheConfirmationBoxChecksItAgainstThePassword)
+{
+    FrmUserAccount &editor = frmUserAccount();
+    dialogs().showModeless(&editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.cmdNew->click();
+    typeInto(editor.txtPassword, QStringLiteral("abc"));
+    editor.txtConfirm->setFocus();
+    typeInto(editor.txtConfirm, QStringLiteral("abd"));
+    editor.txtName->setFocus();
+    processEvents();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("Best. Passwort Stimmt nicht überein..")});
+    EXPECT_TRUE(editor.txtConfirm->hasFocus());
+    EXPECT_EQ(editor.txtConfirm->selectedText(), QStringLiteral("abd"));
+
+    typeInto(editor.txtConfirm, QStringLiteral("abc"));
+    QTest::keyClick(editor.txtConfirm, Qt::Key_Return);
+    processEvents();
+    EXPECT_TRUE(editor.txtName->hasFocus());
+    EXPECT_EQ(m_dialogs->messages().size(), 1u);
+
+    // Leaving the box by clicking "Speichern" tells the user once.
+    editor.txtConfirm->setFocus();
+    typeInto(editor.txtConfirm, QStringLiteral("abx"));
+    QTest::mouseClick(editor.cmdSave, Qt::LeftButton);
+    processEvents();
+    EXPECT_EQ(m_dialogs->messages().size(), 2u);
+    EXPECT_TRUE(editor.txtConfirm->hasFocus());
+    EXPECT_TRUE(editor.fraAccount->isEnabled());
+}
