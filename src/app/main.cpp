@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMainWindow>
 
+#include "app/frmstart.h"
 #include "app/screens.h"
 #include "data/database.h"
 #include "platform/ui/dialogs.h"
@@ -15,18 +15,20 @@ int main(int argc, char *argv[])
 
     // The database and its reset template live in the working directory.
     QString error;
-    if (!QFile::exists(QString::fromLatin1(Database::TemplateFileName))
-        && !Database::createFile(QString::fromLatin1(Database::TemplateFileName), &error))
+    if (!QFile::exists(QString::fromLatin1(Database::TemplateFileName)) &&
+        !Database::createFile(QString::fromLatin1(Database::TemplateFileName), &error))
         dialogs().msgBox(error, mb::vbExclamation);
+
+    // Loading the splash screen swaps in a database that a data reset left
+    // for this start; only then may the database be opened.
+    FrmStart &splash = frmStart();
     std::unique_ptr<Database> database = Database::openOrCreate(QString::fromLatin1(Database::FileName), &error);
     if (!database)
         dialogs().msgBox(error, mb::vbCritical);
     Database::setCurrent(database.get());
 
-    QMainWindow window;
-    window.setWindowTitle(AppTitle);
-    window.resize(800, 600);
-    window.show();
+    // The splash screen hands over to the login, the login to the main menu.
+    dialogs().showModeless(&splash);
     const int result = app.exec();
     screens().unloadAll();
     return result;
