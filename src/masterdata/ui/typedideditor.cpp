@@ -29,10 +29,10 @@ void TypedIdEditor::addRecordButtons()
     connect(cmdRefresh, &QPushButton::clicked, this, &TypedIdEditor::cmdRefresh_Click);
 }
 
-void TypedIdEditor::setAdding(bool adding)
+void TypedIdEditor::setEditing(bool editing)
 {
-    cmdSave->setEnabled(adding);
-    enable({cmdNew, cmdEdit, cmdDelete}, !adding);
+    cmdSave->setEnabled(editing);
+    enable({cmdNew, cmdEdit, cmdDelete}, !editing);
 }
 
 void TypedIdEditor::cmdNew_Click()
@@ -41,14 +41,16 @@ void TypedIdEditor::cmdNew_Click()
     control()->addNew();
     frame()->setEnabled(true);
     focusBox()->setFocus();
-    setAdding(true);
+    setEditing(true);
 }
 
 void TypedIdEditor::cmdEdit_Click()
 {
-    // After a save the boxes are locked; this opens them again for the row shown.
+    // After a save the boxes are locked; this opens them again for the row
+    // shown, to be stored with "Speichern".
     frame()->setEnabled(true);
     focusBox()->setFocus();
+    setEditing(true);
 }
 
 void TypedIdEditor::cmdSave_Click()
@@ -56,7 +58,7 @@ void TypedIdEditor::cmdSave_Click()
     if (!saveRow())
         return;
     frame()->setEnabled(false);
-    setAdding(false);
+    setEditing(false);
     // A new row is stored at the end: moving there keeps it shown.
     control()->moveLast();
 }

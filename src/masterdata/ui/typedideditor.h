@@ -4,7 +4,7 @@
 
 // The category and brand editors. The user types a row's id; the boxes of the
 // row shown are editable from the start, and "Speichern" locks them again
-// until "Hinzufügen" or "Bearbeiten". A delete exists, but its button is
+// until "Hinzufügen" or "Bearbeiten" opens them for the next row to store. A delete exists, but its button is
 // hidden: the shop does not offer it.
 class TypedIdEditor : public MasterDataForm
 {
@@ -38,6 +38,6 @@ private:
     void cmdDelete_Click();
     void cmdRefresh_Click();
 
-    // Adding a row: only "Speichern" of the record buttons is on.
-    void setAdding(bool adding);
+    // Adding or editing a row: only "Speichern" of the record buttons is on.
+    void setEditing(bool editing);
 };
