@@ -5,8 +5,8 @@
 #include "app/screens.h"
 
 FrmCategory::FrmCategory()
-    : TypedIdEditor(QStringLiteral("frmCategory"), QStringLiteral("Category"),
-                    QStringLiteral("Warengruppen Verwalten"), QStringLiteral("Kategorien hinzufügen / bearbeiten"),
+    : TypedIdEditor(QStringLiteral("frmCategory"), QStringLiteral("Category"), QStringLiteral("Warengruppen Verwalten"),
+                    QStringLiteral("Kategorien hinzufügen / bearbeiten"),
                     {QStringLiteral("Category"), QStringLiteral("CategoryID")})
 {
     fraCategory = makeFrame("fraCategory", true);

@@ -69,14 +69,13 @@ FrmProduct::FrmProduct()
     columns->addLayout(buttons);
     columns->addLayout(middle, 1);
 
-    for (QPushButton *button :
-         {cmdFind = makeButton("cmdFind", QStringLiteral("Suchen")),
-          cmdNew = makeButton("cmdNew", QStringLiteral("Hinzufügen")),
-          cmdSave = makeButton("cmdSave", QStringLiteral("Speichern")),
-          cmdEdit = makeButton("cmdEdit", QStringLiteral("Bearbeiten")),
-          cmdUpdate = makeButton("cmdUpdate", QStringLiteral("Aktualisieren")),
-          cmdClose = makeButton("cmdClose", QStringLiteral("Ende")),
-          cmdRefresh = makeButton("cmdRefresh", QStringLiteral("Neu Laden"))})
+    for (QPushButton *button : {cmdFind = makeButton("cmdFind", QStringLiteral("Suchen")),
+                               cmdNew = makeButton("cmdNew", QStringLiteral("Hinzufügen")),
+                               cmdSave = makeButton("cmdSave", QStringLiteral("Speichern")),
+                               cmdEdit = makeButton("cmdEdit", QStringLiteral("Bearbeiten")),
+                               cmdUpdate = makeButton("cmdUpdate", QStringLiteral("Aktualisieren")),
+                               cmdClose = makeButton("cmdClose", QStringLiteral("Ende")),
+                               cmdRefresh = makeButton("cmdRefresh", QStringLiteral("Neu Laden"))})
         buttons->addWidget(button);
     buttons->addStretch();
     // Re-reading is done by the other buttons; this one is not offered.
@@ -203,16 +202,16 @@ void FrmProduct::DisplayProduct()
     LvProduct->clear();
     Recordset &products = ADOProduct.recordset();
     for (; !products.eof(); products.moveNext())
-        new QTreeWidgetItem(LvProduct, {products.text(QStringLiteral("ProductID")),
-                                        products.text(QStringLiteral("Description")),
-                                        products.text(QStringLiteral("Category"))});
+        new QTreeWidgetItem(LvProduct,
+                            {products.text(QStringLiteral("ProductID")), products.text(QStringLiteral("Description")),
+                             products.text(QStringLiteral("Category"))});
 }
 
 ProductFields FrmProduct::typedProduct() const
 {
-    return {txtArtNr->text(),      txtDescription->text(), cboSupplier->currentText(), cboCategory->currentText(),
-            cboBrands->currentText(), txtsize->text(),     txtQuantity->text(),        MwSt->currentText(),
-            txtOrderPrice->text(), txtamount->text()};
+    return {txtArtNr->text(),         txtDescription->text(), cboSupplier->currentText(), cboCategory->currentText(),
+            cboBrands->currentText(), txtsize->text(),        txtQuantity->text(),        MwSt->currentText(),
+            txtOrderPrice->text(),    txtamount->text()};
 }
 
 void FrmProduct::showProduct(const ProductFields &product)
@@ -287,8 +286,7 @@ void FrmProduct::cmdSave_Click()
         return;
     }
     if (dialogs().msgBox(QStringLiteral("Do Wollen Sie wirklich speichern?"), mb::vbYesNoCancel | mb::vbQuestion,
-                         QStringLiteral("Confirm Save"))
-        != mb::vbYes)
+                         QStringLiteral("Confirm Save")) != mb::vbYes)
         return;
     if (!storeNewProduct(ADOProduct.recordset(), txtid->text(), typedProduct(), nullptr)) {
         // Nothing was stored; the screen stays in editing with what was typed.

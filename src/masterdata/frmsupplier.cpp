@@ -40,16 +40,16 @@ void FrmSupplier::cmdUpdate_Click()
 {
     const auto id = parseKey(txtid->text());
     if (!id || !keyInUse(key(), *id)) {
-        dialogs().msgBox(
-            QStringLiteral("Es gibt keinen Lieferanten mit der ID „%1“. Es wurde nichts gespeichert.").arg(txtid->text()),
-            mb::vbExclamation);
+        dialogs().msgBox(QStringLiteral("Es gibt keinen Lieferanten mit der ID „%1“. Es wurde nichts gespeichert.")
+                             .arg(txtid->text()),
+                         mb::vbExclamation);
         return;
     }
     // The boxes follow the current row, so they are read before the filter
     // moves it; what they hold goes into the supplier with that id only.
     const std::vector<std::pair<QString, QString>> typed = {
         {QStringLiteral("SupplierName"), txtName->text()}, {QStringLiteral("Address"), txtAddress->text()},
-        {QStringLiteral("sPlace"), txtPlace->text()},     {QStringLiteral("TelephoneNumber"), txtTelephone->text()},
+        {QStringLiteral("sPlace"), txtPlace->text()},      {QStringLiteral("TelephoneNumber"), txtTelephone->text()},
         {QStringLiteral("sEmail"), txtEmail->text()},
     };
     Recordset &suppliers = ADOSupplier.recordset();

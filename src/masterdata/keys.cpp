@@ -27,10 +27,9 @@ bool keyInUse(const KeyColumn &key, qint64 value, qint64 exceptRowId)
     Database *database = Database::current();
     if (!database)
         return false;
-    const QVariant holders =
-        database->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?1 AND rowid <> ?2")
-                             .arg(quoteName(key.table), quoteName(key.column)),
-                         {value, exceptRowId});
+    const QVariant holders = database->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?1 AND rowid <> ?2")
+                                                  .arg(quoteName(key.table), quoteName(key.column)),
+                                              {value, exceptRowId});
     return holders.toLongLong() > 0;
 }
 

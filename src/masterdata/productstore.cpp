@@ -76,8 +76,7 @@ bool updateProduct(Recordset &products, qint64 productId, const ProductFields &f
 bool productWasSold(qint64 productId)
 {
     Database *database = Database::current();
-    return database
-           && database->scalar(QStringLiteral("SELECT count(*) FROM SalesDetails WHERE productid = ?1"), {productId})
-                      .toLongLong()
-                  > 0;
+    return database &&
+           database->scalar(QStringLiteral("SELECT count(*) FROM SalesDetails WHERE productid = ?1"), {productId})
+                   .toLongLong() > 0;
 }

@@ -29,8 +29,7 @@ ProductFields currentProduct(const Recordset &products);
 // a quantity or price is not a number, or the database refuses the row,
 // nothing is stored, no half-made row stays in the recordset and `error`
 // says why in German.
-bool storeNewProduct(Recordset &products, const QString &productId, const ProductFields &fields,
-                     QString *error);
+bool storeNewProduct(Recordset &products, const QString &productId, const ProductFields &fields, QString *error);
 
 // Writes the fields into the product with this id, which keeps its id. The
 // recordset is searched from its first row, so its filter must let that

@@ -78,7 +78,8 @@ TEST_F(CategoryEditor, ARepeatedOrBadIdIsRefusedAndNothingTypedIsLost)
     type(form, "txtCategory", QStringLiteral("Brot"));
     click(form, "cmdSave");
     ASSERT_EQ(m_dialogs->messages().size(), 1u);
-    EXPECT_EQ(m_dialogs->messages()[0].text, QStringLiteral("Die ID 1 ist bereits vergeben. Es wurde nichts gespeichert."));
+    EXPECT_EQ(m_dialogs->messages()[0].text,
+              QStringLiteral("Die ID 1 ist bereits vergeben. Es wurde nichts gespeichert."));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbExclamation);
     EXPECT_EQ(count(QStringLiteral("Category")), 1);
     EXPECT_TRUE(frameOpen(form));

@@ -16,8 +16,8 @@ protected:
 
     static ProductFields milk()
     {
-        return {QStringLiteral("4711"), QStringLiteral("Milch"), QStringLiteral("3"), QStringLiteral("Getränke"),
-                QStringLiteral("Alpi"), QStringLiteral("1 l"), QStringLiteral("12"), QStringLiteral("7"),
+        return {QStringLiteral("4711"), QStringLiteral("Milch"),   QStringLiteral("3"),  QStringLiteral("Getränke"),
+                QStringLiteral("Alpi"), QStringLiteral("1 l"),     QStringLiteral("12"), QStringLiteral("7"),
                 QStringLiteral("0,79"), QStringLiteral("1.234,50")};
     }
 
@@ -87,8 +87,7 @@ TEST_F(ProductStore, UpdateWritesIntoTheNamedProductOnly)
     products->moveFirst(); // standing on the milk must not matter
     ASSERT_TRUE(updateProduct(products.recordset(), 2, bread, &error)) << error.toStdString();
     EXPECT_EQ(scalar(QStringLiteral("SELECT SalesPrice FROM Products WHERE ProductID = 2")).toLongLong(), 249);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Mwst FROM Products WHERE ProductID = 2")).toString(),
-              QStringLiteral("19"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Mwst FROM Products WHERE ProductID = 2")).toString(), QStringLiteral("19"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT SalesPrice FROM Products WHERE ProductID = 1")).toLongLong(), 123450);
 
     bread.OrderPrice = QStringLiteral("billig");

@@ -167,9 +167,9 @@ TEST_F(CustomerEditor, EditingLeavesTheBalanceAndNeuLadenDropsTheChange)
     click(form, "cmdEdit");
     type(form, "txtName", QStringLiteral("Bernhard"));
     click(form, "cmdSave");
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Customername || accountbalance FROM Customer WHERE CustomerID = 2"))
-                  .toString(),
-              QStringLiteral("Bernhard2550"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT Customername || accountbalance FROM Customer WHERE CustomerID = 2")).toString(),
+        QStringLiteral("Bernhard2550"));
     click(form, "cmdRefresh");
     EXPECT_EQ(frmCustomer().ADOCustomer->recordCount(), 2);
 

@@ -24,8 +24,8 @@ public:
     void Form_Load() override;
 
 protected:
-    MasterDataForm(const QString &formName, const QString &caption, const QString &heading,
-                   const QString &subHeading, KeyColumn key);
+    MasterDataForm(const QString &formName, const QString &caption, const QString &heading, const QString &subHeading,
+                   KeyColumn key);
 
     // The screen's data control, the system's recordset of its table.
     virtual DataControl &control() = 0;
