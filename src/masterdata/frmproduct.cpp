@@ -209,9 +209,16 @@ void FrmProduct::DisplayProduct()
 
 ProductFields FrmProduct::typedProduct() const
 {
-    return {txtArtNr->text(),         txtDescription->text(), cboSupplier->currentText(), cboCategory->currentText(),
-            cboBrands->currentText(), txtsize->text(),        txtQuantity->text(),        MwSt->currentText(),
-            txtOrderPrice->text(),    txtamount->text()};
+    return {.ArtNr = txtArtNr->text(),
+            .Description = txtDescription->text(),
+            .SupplierID = cboSupplier->currentText(),
+            .Category = cboCategory->currentText(),
+            .Brands = cboBrands->currentText(),
+            .Size = txtsize->text(),
+            .Quantity = txtQuantity->text(),
+            .Mwst = MwSt->currentText(),
+            .OrderPrice = txtOrderPrice->text(),
+            .SalesPrice = txtamount->text()};
 }
 
 void FrmProduct::showProduct(const ProductFields &product)
