@@ -513,6 +513,12 @@ bool Recordset::isNewRow() const
     return row && row->isNew;
 }
 
+qint64 Recordset::rowId() const
+{
+    const Row *row = currentRow();
+    return row && !row->isNew ? row->rowid : -1;
+}
+
 bool Recordset::isDirty() const
 {
     const Row *row = currentRow();

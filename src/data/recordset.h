@@ -92,6 +92,9 @@ public:
     void cancelUpdate();
     bool isNewRow() const;
     bool isDirty() const;
+    // The database's own number of the current row, which stays the same
+    // when its key is edited; -1 for a row not yet stored or no row at all.
+    qint64 rowId() const;
     bool isWritable() const { return !m_baseTable.isEmpty(); }
 
     // A German message for the last operation that failed.

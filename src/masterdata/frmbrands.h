@@ -1,19 +1,35 @@
 #pragma once
 
 #include "data/datacontrol.h"
-#include "platform/ui/form.h"
+#include "masterdata/ui/typedideditor.h"
 
-// Placeholder: the screen's data control, shared with the screens that use
-// it; the editor itself is still to be built.
-class FrmBrands : public Form
+// The brands, whose names fill the product editor's brand list.
+class FrmBrands : public TypedIdEditor
 {
     Q_OBJECT
 
 public:
     FrmBrands();
-    void Form_Load() override;
 
+    // The system's brand recordset, read by the product editor.
     DataControl ADOBrands{QStringLiteral("Brands")};
+
+    QGroupBox *fraBrands;
+    QLineEdit *txtid;
+    QLineEdit *txtbrand;
+    QLineEdit *txtremarks;
+    QPushButton *cmdFind;
+    QPushButton *cmdClose;
+
+protected:
+    DataControl &control() override { return ADOBrands; }
+    QLineEdit *focusBox() override { return txtbrand; }
+    // A brand without a name is kept.
+    bool mayDeleteShownRow() override;
+
+private:
+    void cmdFind_Click();
+    void cmdClose_Click();
 };
 
 FrmBrands &frmBrands();

@@ -1,15 +1,33 @@
 #include "masterdata/frmcategory.h"
 
+#include <QPushButton>
+
 #include "app/screens.h"
 
 FrmCategory::FrmCategory()
+    : TypedIdEditor(QStringLiteral("frmCategory"), QStringLiteral("Category"), QStringLiteral("Warengruppen Verwalten"),
+                    QStringLiteral("Kategorien hinzufügen / bearbeiten"),
+                    {QStringLiteral("Category"), QStringLiteral("CategoryID")})
 {
-    setObjectName(QStringLiteral("frmCategory"));
+    fraCategory = makeFrame("fraCategory", true);
+    txtcID = addBoundBox("txtcID", QStringLiteral("ID:"), QStringLiteral("CategoryID"));
+    txtCategory = addBoundBox("txtCategory", QStringLiteral("Kategorie:"), QStringLiteral("Category"));
+
+    addRecordButtons();
+    cmdcFind = addButton("cmdcFind", QStringLiteral("Suchen"));
+    cmdcClose = addButton("cmdcClose", QStringLiteral("Ende"));
+    connect(cmdcFind, &QPushButton::clicked, this, &FrmCategory::cmdcFind_Click);
+    connect(cmdcClose, &QPushButton::clicked, this, &FrmCategory::cmdcClose_Click);
 }
 
-void FrmCategory::Form_Load()
+void FrmCategory::cmdcFind_Click()
 {
-    ADOCategory.refresh();
+    findRow(QStringLiteral("Bitte Warengruppen ID angeben..."), QStringLiteral("Categoryid"));
+}
+
+void FrmCategory::cmdcClose_Click()
+{
+    screens().unload<FrmCategory>();
 }
 
 FrmCategory &frmCategory()

@@ -1,19 +1,36 @@
 #pragma once
 
 #include "data/datacontrol.h"
-#include "platform/ui/form.h"
+#include "masterdata/ui/numberededitor.h"
 
-// Placeholder: the screen's data control, shared with the screens that use
-// it; the editor itself is still to be built.
-class FrmCustomer : public Form
+// The customers, found by telephone number. The account balance is the till's
+// business: it is neither shown nor written here.
+class FrmCustomer : public NumberedEditor
 {
     Q_OBJECT
 
 public:
     FrmCustomer();
-    void Form_Load() override;
 
+    // The system's customer recordset, used by the payment dialog.
     DataControl ADOCustomer{QStringLiteral("Customer")};
+
+    QGroupBox *fraCustomer;
+    QLineEdit *txtid;
+    QLineEdit *txtName;
+    QLineEdit *txtAddress;
+    QLineEdit *txtPlace;
+    QLineEdit *txtContactNumber;
+    QPushButton *cmdFind;
+    QPushButton *cmdClose;
+
+protected:
+    DataControl &control() override { return ADOCustomer; }
+    QLineEdit *nameBox() override { return txtName; }
+
+private:
+    void cmdFind_Click();
+    void cmdClose_Click();
 };
 
 FrmCustomer &frmCustomer();

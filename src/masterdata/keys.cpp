@@ -1,0 +1,64 @@
+#include "masterdata/keys.h"
+
+#include "data/database.h"
+#include "data/recordset.h"
+
+qint64 proposeKey(const KeyColumn &key)
+{
+    Database *database = Database::current();
+    return database ? database->nextKey(key.table, key.column) : 1;
+}
+
+std::optional<qint64> parseKey(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    for (const QChar c : text)
+        if (!c.isDigit() || c.unicode() > 127)
+            return std::nullopt;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value <= 0)
+        return std::nullopt;
+    return value;
+}
+
+bool keyInUse(const KeyColumn &key, qint64 value, qint64 exceptRowId)
+{
+    Database *database = Database::current();
+    if (!database)
+        return false;
+    const QVariant holders = database->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?1 AND rowid <> ?2")
+                                                  .arg(quoteName(key.table), quoteName(key.column)),
+                                              {value, exceptRowId});
+    return holders.toLongLong() > 0;
+}
+
+bool storeKeyedRow(Recordset &rows, const KeyColumn &key, QString *error)
+{
+    const auto refuse = [error](const QString &why) {
+        if (error)
+            *error = why + QStringLiteral(" Es wurde nichts gespeichert.");
+        return false;
+    };
+    if (rows.eof() || rows.bof())
+        return refuse(QStringLiteral("Es ist kein Datensatz ausgewählt."));
+    if (!rows.isDirty())
+        return true;
+
+    const QString typed = rows.value(key.column).toString();
+    if (typed.trimmed().isEmpty())
+        return refuse(QStringLiteral("Bitte eine ID angeben."));
+    const auto value = parseKey(typed);
+    if (!value)
+        return refuse(
+            QStringLiteral("„%1“ ist keine gültige ID: bitte eine ganze Zahl größer als 0 angeben.").arg(typed));
+    if (keyInUse(key, *value, rows.rowId()))
+        return refuse(QStringLiteral("Die ID %1 ist bereits vergeben.").arg(*value));
+
+    // The database keeps keys as numbers; typed text such as " 7" would be
+    // refused by it.
+    rows.setValue(key.column, *value);
+    if (!rows.update())
+        return refuse(QStringLiteral("Die Datenbank hat den Datensatz abgelehnt: %1.").arg(rows.lastError()));
+    return true;
+}
