@@ -44,3 +44,19 @@ void Screens::unloadAll()
     for (auto &[key, entry] : entries)
         delete entry.form.data();
 }
+
+bool Screens::unload(QObject *form)
+{
+    for (const auto &[key, entry] : m_entries)
+        if (entry.form == form)
+            return unload(key);
+    return true;
+}
+
+bool Screens::isLoaded(const QObject *form) const
+{
+    for (const auto &[key, entry] : m_entries)
+        if (entry.form == form)
+            return true;
+    return false;
+}

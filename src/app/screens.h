@@ -41,6 +41,10 @@ public:
     // event loop.
     template <class T> bool unload() { return unload(std::type_index(typeid(T))); }
 
+    // The same for a screen known only by its object (its close box).
+    bool unload(QObject *form);
+    bool isLoaded(const QObject *form) const;
+
     // Discards every screen without asking (end of the program, tests).
     void unloadAll();
 

@@ -76,3 +76,22 @@ TEST_F(SharedDataControls, ScreenThatRefusesToUnloadStays)
     EXPECT_FALSE(screens().unload<Stubborn>());
     EXPECT_TRUE(screens().isLoaded<Stubborn>());
 }
+
+TEST_F(SharedDataControls, CloseBoxUnloadsAScreenThatAgrees)
+{
+    struct Asking : Form
+    {
+        bool Form_QueryUnload() override { return allowed; }
+        bool allowed = false;
+    };
+    auto &form = screens().get<Asking>();
+    form.show();
+    form.close();
+    EXPECT_TRUE(screens().isLoaded<Asking>());
+    EXPECT_TRUE(form.isVisible()) << "a refused unload keeps the screen open";
+
+    form.allowed = true;
+    form.close();
+    EXPECT_FALSE(screens().isLoaded<Asking>());
+    processEvents();
+}

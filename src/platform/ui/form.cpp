@@ -1,10 +1,30 @@
 #include "platform/ui/form.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/screens.h"
+
 Form::Form(QWidget *parent) : QDialog(parent) {}
+
+void Form::reject()
+{
+    if (screens().isLoaded(this))
+        screens().unload(this);
+    else
+        QDialog::reject();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 QPushButton *Form::makeButton(const char *name, const QString &caption, QWidget *parent)
 {

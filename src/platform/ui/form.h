@@ -25,6 +25,13 @@ public:
     virtual bool Form_QueryUnload() { return true; }
 
 protected:
+    // The close box unloads the screen, as "Ende" does, after asking
+    // Form_QueryUnload; a window that is no registered screen just closes.
+    void reject() override;
+    // Escape does not close a screen: the shop's screens close with their
+    // own buttons or the close box.
+    void keyPressEvent(QKeyEvent *event) override;
+
     // Creates a child control with its objectName set.
     QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent = nullptr);
     QLineEdit *makeTextBox(const char *name, QWidget *parent = nullptr);
