@@ -49,8 +49,7 @@ QStringList keyColumns(Database &database, const QString &table)
         const auto parts =
             database.select(QStringLiteral("PRAGMA index_info(%1)").arg(quoteName(index[nameAt].toString())));
         if (parts && parts->values.size() == 1)
-            keys << parts->values.front()[static_cast<int>(parts->columns.indexOf(QStringLiteral("name")))]
-                        .toString();
+            keys << parts->values.front()[static_cast<int>(parts->columns.indexOf(QStringLiteral("name")))].toString();
     }
     return keys;
 }
@@ -116,13 +115,16 @@ QString csvField(ColumnKind kind, const QVariant &value)
     if (!value.isValid() || value.isNull())
         return {};
     switch (kind) {
-    case ColumnKind::Text: return quotedText(value.toString());
+    case ColumnKind::Text:
+        return quotedText(value.toString());
     case ColumnKind::Date: {
         const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
         return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
     }
-    case ColumnKind::WholeNumber: return isNumber(value) ? QString::number(value.toLongLong()) : QString();
-    case ColumnKind::Money: return isNumber(value) ? moneyText(value.toLongLong()) : QString();
+    case ColumnKind::WholeNumber:
+        return isNumber(value) ? QString::number(value.toLongLong()) : QString();
+    case ColumnKind::Money:
+        return isNumber(value) ? moneyText(value.toLongLong()) : QString();
     case ColumnKind::Quantity:
         return isNumber(value) ? decimalComma(QString::number(value.toDouble(), 'f', QuantityDecimals)) : QString();
     }

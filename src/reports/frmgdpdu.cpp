@@ -76,8 +76,8 @@ void FrmGdpdu::cmdExport_Click()
     }
 
     cmdExport->setEnabled(false);
-    const gdpdu::ExportResult result =
-        gdpdu::exportDatabase(database->path(), folder, shopAsSupplier(), [this](int done, int steps, const QString &what) {
+    const gdpdu::ExportResult result = gdpdu::exportDatabase(
+        database->path(), folder, shopAsSupplier(), [this](int done, int steps, const QString &what) {
             ProgressBar1->setRange(0, steps);
             ProgressBar1->setValue(done);
             StatusBar1->showMessage(what.isEmpty() ? QString() : QStringLiteral("Schreibe %1 ...").arg(what));

@@ -31,8 +31,7 @@ void showPeriodReport(Report &report, DataControl &source, const QString &sql, c
 
 } // namespace
 
-FrmSelectDate::FrmSelectDate()
-    : SalesReport(reports::salesReportLayout()), OrderReport(reports::orderReportLayout())
+FrmSelectDate::FrmSelectDate() : SalesReport(reports::salesReportLayout()), OrderReport(reports::orderReportLayout())
 {
     setObjectName(QStringLiteral("frmSelectDate"));
     setWindowTitle(QStringLiteral("Berichtszeitraum"));

@@ -8,17 +8,20 @@ namespace {
 
 void writeColumn(QXmlStreamWriter &xml, const Column &column)
 {
-    xml.writeStartElement(column.primaryKey ? QStringLiteral("VariablePrimaryKey")
-                                            : QStringLiteral("VariableColumn"));
+    xml.writeStartElement(column.primaryKey ? QStringLiteral("VariablePrimaryKey") : QStringLiteral("VariableColumn"));
     xml.writeTextElement(QStringLiteral("Name"), column.name);
     switch (column.kind) {
-    case ColumnKind::Text: xml.writeEmptyElement(QStringLiteral("AlphaNumeric")); break;
+    case ColumnKind::Text:
+        xml.writeEmptyElement(QStringLiteral("AlphaNumeric"));
+        break;
     case ColumnKind::Date:
         xml.writeStartElement(QStringLiteral("Date"));
         xml.writeTextElement(QStringLiteral("Format"), QStringLiteral("DD.MM.YYYY"));
         xml.writeEndElement();
         break;
-    case ColumnKind::WholeNumber: xml.writeEmptyElement(QStringLiteral("Numeric")); break;
+    case ColumnKind::WholeNumber:
+        xml.writeEmptyElement(QStringLiteral("Numeric"));
+        break;
     case ColumnKind::Money:
     case ColumnKind::Quantity:
         xml.writeStartElement(QStringLiteral("Numeric"));

@@ -59,8 +59,8 @@ void printSums(ReportDocument &report, const Sums &sums, const QString &countWor
     report.setText(footer, QStringLiteral("lblMwst2"), de::formatNumber(sums.mwst2));
 }
 
-void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel,
-                   const QString &addressLabel, const QString &placeLabel, const Recordset &settings)
+void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel, const QString &addressLabel,
+                   const QString &placeLabel, const Recordset &settings)
 {
     report.setText(band, nameLabel, settings.text(QStringLiteral("cName")));
     report.setText(band, addressLabel, settings.text(QStringLiteral("cAddress")));

@@ -39,7 +39,7 @@ void printSums(ReportDocument &report, const Sums &sums, const QString &countWor
 
 // Fills the three header labels of a report with the shop's name, address
 // and place from the current row of the settings.
-void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel,
-                   const QString &addressLabel, const QString &placeLabel, const Recordset &settings);
+void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel, const QString &addressLabel,
+                   const QString &placeLabel, const Recordset &settings);
 
 } // namespace reports

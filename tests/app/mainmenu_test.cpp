@@ -156,7 +156,8 @@ TEST_F(MainMenuTest, ProductReportLoadsStockListAndSettingsAndPrintsTheShop)
     exec("INSERT INTO Settings (cName) VALUES ('Zweiter Eintrag')");
     exec("INSERT INTO Products (ProductID, Category, Description, Size, Quantity, OrderPrice, SalesPrice)"
          " VALUES (1, 'Pizza', 'Margherita', '30cm', 12, 123450, 650)");
-    exec("INSERT INTO Products (ProductID, Category, Description, Quantity, SalesPrice) VALUES (2, 'Getränke', 'Cola', 3, 190)");
+    exec("INSERT INTO Products (ProductID, Category, Description, Quantity, SalesPrice) VALUES (2, 'Getränke', 'Cola', "
+         "3, 190)");
     exec("INSERT INTO Deliveries VALUES (1, 1, 4, 123450, '2026-01-05')");
 
     FrmMainMenu &menu = showMenuFor(QStringLiteral("ops-warden5830"));
@@ -212,20 +213,17 @@ TEST_F(MainMenuTest, BothPeriodButtonsUseTheOneDialogAndKeepItsDates)
     EXPECT_EQ(&frmSelectDate(), first);
     EXPECT_EQ(first->dtFrom->date(), QDate(2026, 2, 1));
     EXPECT_EQ(first->dtTo->date(), QDate(2026, 2, 28));
-    EXPECT_EQ(m_dialogs->shownWindows(),
-              QStringList({"frmMainMenu", "frmSelectDate", "frmSelectDate"}));
+    EXPECT_EQ(m_dialogs->shownWindows(), QStringList({"frmMainMenu", "frmSelectDate", "frmSelectDate"}));
 }
 
 TEST_F(MainMenuTest, ButtonsOpenTheirScreens)
 {
     FrmMainMenu &menu = showMenuFor(QStringLiteral("ops-warden5830"));
     const std::vector<std::pair<QPushButton *, QString>> opens = {
-        {menu.ShowCategory, "frmCategory"},   {menu.ShowCustomer, "frmCustomer"},
-        {menu.ShowSettings, "frmSettings"},   {menu.btnAbout, "frmAbout"},
-        {menu.ShowBrands, "frmBrands"},       {menu.showSupplier, "frmSupplier"},
-        {menu.ShowUser, "frmUserAccount"},    {menu.ShowReoduct, "frmProduct"},
-        {menu.btnProUpdate, "frmProductUpdate"}, {menu.kasAbBer, "frmKasaBer"},
-        {menu.btngdpdu, "frmgdpdu"},       {menu.ShowSale, "frmSales"},
+        {menu.ShowCategory, "frmCategory"}, {menu.ShowCustomer, "frmCustomer"}, {menu.ShowSettings, "frmSettings"},
+        {menu.btnAbout, "frmAbout"},        {menu.ShowBrands, "frmBrands"},     {menu.showSupplier, "frmSupplier"},
+        {menu.ShowUser, "frmUserAccount"},  {menu.ShowReoduct, "frmProduct"},   {menu.btnProUpdate, "frmProductUpdate"},
+        {menu.kasAbBer, "frmKasaBer"},      {menu.btngdpdu, "frmgdpdu"},        {menu.ShowSale, "frmSales"},
     };
     for (const auto &[button, window] : opens) {
         m_dialogs->clearRecords();

@@ -53,11 +53,10 @@ TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
 TEST_F(SelectDateTest, SalesReportCountsTheFirstAndLastDayOfThePeriod)
 {
     EXPECT_EQ(print("Sales", QDate(2026, 3, 1), QDate(2026, 3, 31)),
-              (ShopHeader + QStringList{"Verkaufsbericht 01.03.2026 - 31.03.2026", SalesHeads,
-                                       "2 01.03.2026 anna 11,90 1,90 0,00",
-                                       "3 15.03.2026 fahrer1 1.234,50 197,10 0,00",
-                                       "4 31.03.2026 ops-warden5830 10,70 0,00 0,70",
-                                       "Summe 3 Verkäufe 1.257,10 199,00 0,70"}));
+              (ShopHeader +
+               QStringList{"Verkaufsbericht 01.03.2026 - 31.03.2026", SalesHeads, "2 01.03.2026 anna 11,90 1,90 0,00",
+                           "3 15.03.2026 fahrer1 1.234,50 197,10 0,00", "4 31.03.2026 ops-warden5830 10,70 0,00 0,70",
+                           "Summe 3 Verkäufe 1.257,10 199,00 0,70"}));
 
     // One day later on both ends: the first day falls out, the next month's
     // first sale comes in.
@@ -79,10 +78,10 @@ TEST_F(SelectDateTest, OrderReportSumsTheDeliveriesOfThePeriod)
     addDelivery(2, 7, 4, 250, "2026-03-01");
     addDelivery(2, 8, 1.5, 1000, "2026-03-01");
     addDelivery(3, 8, 2, 123450, "2026-03-31");
-    EXPECT_EQ(print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)),
-              (ShopHeader + QStringList{"Bestellungen 01.03.2026 - 31.03.2026", "Lief.-Nr. Datum Betrag",
-                                       "2 01.03.2026 25,00", "3 31.03.2026 2.469,00",
-                                       "Summe 2 Lieferungen 2.494,00"}));
+    EXPECT_EQ(
+        print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)),
+        (ShopHeader + QStringList{"Bestellungen 01.03.2026 - 31.03.2026", "Lief.-Nr. Datum Betrag",
+                                  "2 01.03.2026 25,00", "3 31.03.2026 2.469,00", "Summe 2 Lieferungen 2.494,00"}));
 }
 
 TEST_F(SelectDateTest, AnyOtherReportTypePrintsNothing)

@@ -18,6 +18,5 @@ void MenuButton::paintEvent(QPaintEvent *)
 
     constexpr int Padding = 4;
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(rect().adjusted(Padding, Padding, -Padding, -Padding), Qt::AlignCenter | Qt::TextWordWrap,
-                     text());
+    painter.drawText(rect().adjusted(Padding, Padding, -Padding, -Padding), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
