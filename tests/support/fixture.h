@@ -1,9 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <QTemporaryDir>
 
 #include "data/database.h"
@@ -31,3 +33,9 @@ protected:
     std::unique_ptr<Database> m_db;
     ScriptedDialogs *m_dialogs = nullptr;
 };
+
+// Lets failing checks show texts as text rather than as bytes.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

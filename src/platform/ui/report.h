@@ -4,8 +4,7 @@
 #include <QString>
 
 #include "platform/reportdocument.h"
-
-class ReportPreview;
+#include "platform/ui/reportpreview.h"
 
 // A printed layout as the screens use it: fill it (see ReportDocument for the
 // layout table and the filling), then show it in a print preview from which

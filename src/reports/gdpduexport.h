@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+
+#include "reports/gdpduindex.h"
+
+// The export of the database for a tax audit: every base table as
+// <table>.csv, then index.xml describing them and its document type
+// definition, all in one folder.
+namespace gdpdu {
+
+struct ExportResult
+{
+    bool ok = false;
+    // Empty on success, else a German message for the user.
+    QString error;
+    // The files written, in the order they were written.
+    QStringList files;
+};
+
+// Told before each step: the number of steps done, of all steps, and what
+// comes next.
+using ProgressHandler = std::function<void(int done, int steps, const QString &what)>;
+
+// Opens its own connection to the database file, writes the files into the
+// folder and closes the connection again. The supplier's comment is filled
+// with the period the data covers.
+ExportResult exportDatabase(const QString &databasePath, const QString &folder, DataSupplier supplier,
+                            const ProgressHandler &progress = {});
+
+} // namespace gdpdu

@@ -1,0 +1,70 @@
+#include "reports/reportqueries.h"
+
+#include "data/recordset.h"
+#include "platform/locale.h"
+#include "platform/reportdocument.h"
+
+namespace reports {
+
+namespace {
+
+// Dates are stored as "yyyy-MM-dd", so that text order is date order. The
+// period comes from date pickers, never from typed text, so writing it into
+// the SQL text is safe.
+QString inPeriod(const QString &source, const QString &columns, const QDate &from, const QDate &to)
+{
+    return QStringLiteral("SELECT %1 FROM %2 WHERE Date >= '%3' AND Date <= '%4' ORDER BY Date, ID")
+        .arg(columns, source, from.toString(Qt::ISODate), to.toString(Qt::ISODate));
+}
+
+} // namespace
+
+QString salesInPeriodSql(const QDate &from, const QDate &to)
+{
+    return inPeriod(QStringLiteral("EntireSales"), QStringLiteral("ID, Date, Total, CashierID, Mwst1, Mwst2"), from,
+                    to);
+}
+
+QString deliveriesInPeriodSql(const QDate &from, const QDate &to)
+{
+    return inPeriod(QStringLiteral("entiredelivery"), QStringLiteral("ID, Date, Total"), from, to);
+}
+
+QString periodText(const QDate &from, const QDate &to)
+{
+    return de::shortDate(from) + QStringLiteral(" - ") + de::shortDate(to);
+}
+
+Sums sumOf(Recordset &rows)
+{
+    Sums sums;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        ++sums.count;
+        sums.total += rows.money(QStringLiteral("Total"));
+        sums.mwst1 += rows.money(QStringLiteral("Mwst1"));
+        sums.mwst2 += rows.money(QStringLiteral("Mwst2"));
+    }
+    rows.moveFirst();
+    return sums;
+}
+
+void printSums(ReportDocument &report, const Sums &sums, const QString &countWord, bool withTax)
+{
+    const QString footer = QStringLiteral("Section5");
+    report.setText(footer, QStringLiteral("lblCount"), QStringLiteral("%1 %2").arg(sums.count).arg(countWord));
+    report.setText(footer, QStringLiteral("lblTotal"), de::formatNumber(sums.total));
+    if (!withTax)
+        return;
+    report.setText(footer, QStringLiteral("lblMwst1"), de::formatNumber(sums.mwst1));
+    report.setText(footer, QStringLiteral("lblMwst2"), de::formatNumber(sums.mwst2));
+}
+
+void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel, const QString &addressLabel,
+                   const QString &placeLabel, const Recordset &settings)
+{
+    report.setText(band, nameLabel, settings.text(QStringLiteral("cName")));
+    report.setText(band, addressLabel, settings.text(QStringLiteral("cAddress")));
+    report.setText(band, placeLabel, settings.text(QStringLiteral("cPlace")));
+}
+
+} // namespace reports

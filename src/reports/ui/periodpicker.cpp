@@ -1,0 +1,13 @@
+#include "reports/ui/periodpicker.h"
+
+#include <QDate>
+#include <QDateEdit>
+
+QDateEdit *makeDatePicker(const char *name, QWidget *parent)
+{
+    auto *picker = new QDateEdit(QDate::currentDate(), parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    return picker;
+}

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/frmuseraccount.h"
+#include "app/screens.h"
+#include "reports/frmkasaber.h"
+#include "reports/reporttest.h"
+
+namespace {
+
+class KasaBerTest : public ReportsTest
+{
+protected:
+    void SetUp() override
+    {
+        ReportsTest::SetUp();
+        for (const char *user : {"anna", "fahrer1", "bernd"})
+            exec("INSERT INTO UserAccount (UserID, Name) VALUES (?1, ?2)",
+                 {QString::fromLatin1(user), QString::fromLatin1(user).toUpper()});
+        // Cash sales name the cashier, delivery sales the driver, by user id.
+        addSale(1, "2026-03-01", 1190, "anna", 190, 0);
+        addSale(2, "2026-03-02", 2500, "fahrer1", 399, 0);
+        addSale(3, "2026-03-02", 1070, "anna", 0, 70);
+        addSale(4, "2026-03-03", 800, "ANNA", 128, 0);
+        addSale(5, "2026-04-01", 300, "anna", 48, 0);
+        addSale(6, "2026-03-31", 123450, "fahrer1", 19710, 0);
+    }
+
+    static QStringList listed(const FrmKasaBer &report)
+    {
+        QStringList lines;
+        for (int i = 0; i < report.LvSales->topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int column = 0; column < report.LvSales->columnCount(); ++column)
+                cells << report.LvSales->topLevelItem(i)->text(column);
+            lines << cells.join(u' ');
+        }
+        return lines;
+    }
+
+    static void choose(FrmKasaBer &report, const QString &user, const QDate &from, const QDate &to)
+    {
+        report.cboUser->setCurrentText(user);
+        report.dtFrom->setDate(from);
+        report.dtTo->setDate(to);
+    }
+};
+
+} // namespace
+
+TEST_F(KasaBerTest, ListsEveryAccountWhateverFilterTheLoginLeft)
+{
+    frmUserAccount().ADOUser->setFilter({{"UserID", "anna"}});
+    FrmKasaBer &report = frmKasaBer();
+    EXPECT_EQ(report.objectName(), "frmKasaBer");
+    QStringList users;
+    for (int i = 0; i < report.cboUser->count(); ++i)
+        users << report.cboUser->itemText(i);
+    EXPECT_EQ(users, QStringList({"ops-warden5830", "anna", "fahrer1", "bernd"}));
+    EXPECT_EQ(report.cboUser->currentText(), QString());
+    EXPECT_EQ(report.dtFrom->date(), QDate::currentDate());
+    EXPECT_EQ(report.dtTo->date(), QDate::currentDate());
+    EXPECT_FALSE(frmUserAccount().ADOUser->isFiltered());
+
+    report.cmdShow->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Bitte Benutzer wählen"});
+}
+
+TEST_F(KasaBerTest, FindsACashiersSalesAndADriversDeliveriesByUserId)
+{
+    FrmKasaBer &report = frmKasaBer();
+    choose(report, "anna", QDate(2026, 3, 1), QDate(2026, 3, 31));
+    report.cmdShow->click();
+    EXPECT_EQ(listed(report), QStringList({"1 01.03.2026 11,90 1,90 0,00", "3 02.03.2026 10,70 0,00 0,70"}));
+    EXPECT_EQ(report.lblTotal->text(), "Summe: 22,60");
+
+    choose(report, "fahrer1", QDate(2026, 3, 2), QDate(2026, 3, 31));
+    report.cmdPrint->click();
+    EXPECT_EQ(listed(report), QStringList({"2 02.03.2026 25,00 3,99 0,00", "6 31.03.2026 1.234,50 197,10 0,00"}));
+    EXPECT_EQ(report.lblTotal->text(), "Summe: 1.259,50");
+    EXPECT_EQ(previews::lines("KasaBerReport"),
+              QStringList({"Pizzeria Süd", "Hauptstr. 5", "12345 Köln",
+                           "Mitarbeiter Abschlussbericht 02.03.2026 - 31.03.2026", "Mitarbeiter: fahrer1",
+                           "R.Nr. Datum Gesamt MwSt 19 % MwSt 7 %", "2 02.03.2026 25,00 3,99 0,00",
+                           "6 31.03.2026 1.234,50 197,10 0,00", "Summe 2 Verkäufe 1.259,50 201,09 0,00"}));
+
+    // A user without sales in the period gets an empty list, not the last one.
+    choose(report, "bernd", QDate(2026, 3, 1), QDate(2026, 3, 31));
+    report.cmdShow->click();
+    EXPECT_TRUE(listed(report).isEmpty());
+    EXPECT_EQ(report.lblTotal->text(), "Summe: 0,00");
+}

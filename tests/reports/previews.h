@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <QWidget>
+
+#include "platform/reportpages.h"
+#include "platform/ui/reportpreview.h"
+
+// The print previews the screens leave open, found by the layout's name.
+namespace previews {
+
+inline ReportPreview *find(const QString &layoutName)
+{
+    ReportPreview *found = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *preview = qobject_cast<ReportPreview *>(window);
+            preview && preview->isVisible() && preview->objectName() == layoutName)
+            found = preview;
+    return found;
+}
+
+// What the open preview of a layout prints, all pages; empty when none is open.
+inline QStringList lines(const QString &layoutName)
+{
+    QStringList printed;
+    if (const ReportPreview *preview = find(layoutName))
+        for (const report::Page &page : preview->pages())
+            printed << report::textLines(page);
+    return printed;
+}
+
+inline void closeAll()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (qobject_cast<ReportPreview *>(window))
+            window->close();
+}
+
+} // namespace previews

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QDateEdit>
+#include <QPushButton>
+
+#include "app/screens.h"
+#include "app/session.h"
+#include "reports/frmselectdate.h"
+#include "reports/reporttest.h"
+
+namespace {
+
+class SelectDateTest : public ReportsTest
+{
+protected:
+    void SetUp() override
+    {
+        ReportsTest::SetUp();
+        addSale(1, "2026-02-28", 999, "anna", 0, 0);
+        addSale(2, "2026-03-01", 1190, "anna", 190, 0);
+        addSale(3, "2026-03-15", 123450, "fahrer1", 19710, 0);
+        addSale(4, "2026-03-31", 1070, "ops-warden5830", 0, 70);
+        addSale(5, "2026-04-01", 500, "anna", 80, 0);
+    }
+
+    QStringList print(const QString &reportType, const QDate &from, const QDate &to)
+    {
+        FrmSelectDate &dialog = frmSelectDate();
+        session().ReportType = reportType;
+        dialog.dtFrom->setDate(from);
+        dialog.dtTo->setDate(to);
+        dialog.cmdPrint->click();
+        return previews::lines(reportType == "Sales" ? "SalesReport" : "OrderReport");
+    }
+};
+
+const QStringList ShopHeader = {"Pizzeria Süd", "Hauptstr. 5", "12345 Köln"};
+const QString SalesHeads = "R.Nr. Datum Fahrer Gesamt MwSt 19 % MwSt 7 %";
+
+} // namespace
+
+TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
+{
+    FrmSelectDate &dialog = frmSelectDate();
+    EXPECT_EQ(dialog.objectName(), "frmSelectDate");
+    EXPECT_EQ(dialog.dtFrom->date(), QDate::currentDate());
+    EXPECT_EQ(dialog.dtTo->date(), QDate::currentDate());
+
+    EXPECT_TRUE(print("Sales", QDate(2026, 3, 31), QDate(2026, 3, 1)).isEmpty());
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Das Datum „Von“ liegt nach dem Datum „Bis“."});
+}
+
+TEST_F(SelectDateTest, SalesReportCountsTheFirstAndLastDayOfThePeriod)
+{
+    EXPECT_EQ(print("Sales", QDate(2026, 3, 1), QDate(2026, 3, 31)),
+              (ShopHeader +
+               QStringList{"Verkaufsbericht 01.03.2026 - 31.03.2026", SalesHeads, "2 01.03.2026 anna 11,90 1,90 0,00",
+                           "3 15.03.2026 fahrer1 1.234,50 197,10 0,00", "4 31.03.2026 ops-warden5830 10,70 0,00 0,70",
+                           "Summe 3 Verkäufe 1.257,10 199,00 0,70"}));
+
+    // One day later on both ends: the first day falls out, the next month's
+    // first sale comes in.
+    EXPECT_EQ(print("Sales", QDate(2026, 3, 2), QDate(2026, 4, 1)).mid(4),
+              QStringList({SalesHeads, "3 15.03.2026 fahrer1 1.234,50 197,10 0,00",
+                           "4 31.03.2026 ops-warden5830 10,70 0,00 0,70", "5 01.04.2026 anna 5,00 0,80 0,00",
+                           "Summe 3 Verkäufe 1.250,20 197,90 0,70"}));
+
+    // A single day; a period without sales still prints its zero sums.
+    EXPECT_EQ(print("Sales", QDate(2026, 3, 15), QDate(2026, 3, 15)).mid(5),
+              QStringList({"3 15.03.2026 fahrer1 1.234,50 197,10 0,00", "Summe 1 Verkäufe 1.234,50 197,10 0,00"}));
+    EXPECT_EQ(print("Sales", QDate(2025, 1, 1), QDate(2025, 12, 31)).mid(5),
+              QStringList({"Summe 0 Verkäufe 0,00 0,00 0,00"}));
+}
+
+TEST_F(SelectDateTest, OrderReportSumsTheDeliveriesOfThePeriod)
+{
+    addDelivery(1, 7, 10, 250, "2026-02-28");
+    addDelivery(2, 7, 4, 250, "2026-03-01");
+    addDelivery(2, 8, 1.5, 1000, "2026-03-01");
+    addDelivery(3, 8, 2, 123450, "2026-03-31");
+    EXPECT_EQ(
+        print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)),
+        (ShopHeader + QStringList{"Bestellungen 01.03.2026 - 31.03.2026", "Lief.-Nr. Datum Betrag",
+                                  "2 01.03.2026 25,00", "3 31.03.2026 2.469,00", "Summe 2 Lieferungen 2.494,00"}));
+}
+
+TEST_F(SelectDateTest, AnyOtherReportTypePrintsNothing)
+{
+    for (const QString &type : {QString(), QStringLiteral("sales"), QStringLiteral("Stock")})
+        print(type, QDate(2026, 3, 1), QDate(2026, 3, 31));
+    EXPECT_FALSE(previews::find("SalesReport"));
+    EXPECT_FALSE(previews::find("OrderReport"));
+    EXPECT_TRUE(m_dialogs->shownWindows().isEmpty());
+}
