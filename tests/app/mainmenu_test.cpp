@@ -221,7 +221,7 @@ TEST_F(MainMenuTest, ButtonsOpenTheirScreens)
     FrmMainMenu &menu = showMenuFor(QStringLiteral("ops-warden5830"));
     const std::vector<std::pair<QPushButton *, QString>> opens = {
         {menu.ShowCategory, "frmCategory"}, {menu.ShowCustomer, "frmCustomer"}, {menu.ShowSettings, "frmSettings"},
-        {menu.btnAbout, "frmAbout"},        {menu.ShowBrands, "frmBrands"},     {menu.showSupplier, "frmSupplier"},
+        {menu.btnAbout, "frmAbout"},        {menu.ShowBrands, "frmBrands"},     {menu.showSupplier, "FrmSupplier"},
         {menu.ShowUser, "frmUserAccount"},  {menu.ShowReoduct, "frmProduct"},   {menu.btnProUpdate, "frmProductUpdate"},
         {menu.kasAbBer, "frmKasaBer"},      {menu.btngdpdu, "frmgdpdu"},        {menu.ShowSale, "frmSales"},
     };
