@@ -271,8 +271,7 @@ void FrmPayment::cmdOK_Click()
         if (!customers.setMoney(QStringLiteral("accountbalance"), before - paid) || !customers.update()) {
             const QString reason = customers.lastError();
             customers.cancelUpdate();
-            dialogs().msgBox(QStringLiteral("Die Zahlung wurde nicht gespeichert (%1).").arg(reason),
-                             mb::vbCritical);
+            dialogs().msgBox(QStringLiteral("Die Zahlung wurde nicht gespeichert (%1).").arg(reason), mb::vbCritical);
             return;
         }
     }

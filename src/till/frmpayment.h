@@ -52,8 +52,8 @@ public:
     QLineEdit *txtamount;  // the amount tendered
     QLineEdit *txtBalance; // the amount due as handed over
     QLineEdit *txtChange;
-    QComboBox *cboCustomer; // the customers' names, out of sight
-    QComboBox *cboNo;       // their ids, entry for entry, out of sight
+    QComboBox *cboCustomer;      // the customers' names, out of sight
+    QComboBox *cboNo;            // their ids, entry for entry, out of sight
     QList<QPushButton *> vTaste; // the digits 0 to 9 and ","
     QPushButton *vClr;
     QPushButton *vOk;

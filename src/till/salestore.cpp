@@ -55,16 +55,17 @@ bool storeSale(Database &database, const Sale &sale, QString *error)
     Database::Transaction transaction(database);
     if (!transaction.active())
         return refuse();
-    if (!database.execute(QStringLiteral("INSERT INTO Sales (salesid, Date, totalsales, custid, cashierid, mwst2, mwst1)"
-                                         " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
-                          {sale.salesId, sale.date.toString(Qt::ISODate), cents(sale.total), sale.customerId,
-                           sale.cashierId, cents(sale.reducedRateTax), cents(sale.fullRateTax)}))
+    if (!database.execute(
+            QStringLiteral("INSERT INTO Sales (salesid, Date, totalsales, custid, cashierid, mwst2, mwst1)"
+                           " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
+            {sale.salesId, sale.date.toString(Qt::ISODate), cents(sale.total), sale.customerId, sale.cashierId,
+             cents(sale.reducedRateTax), cents(sale.fullRateTax)}))
         return refuse();
     if (!SaveSalesDetails(database, sale.salesId, sale.lines))
         return refuse();
-    if (sale.delivery
-        && !database.execute(QStringLiteral("UPDATE Customer SET accountbalance = ?1 WHERE CustomerID = ?2"),
-                             {cents(sale.total), sale.customerId}))
+    if (sale.delivery &&
+        !database.execute(QStringLiteral("UPDATE Customer SET accountbalance = ?1 WHERE CustomerID = ?2"),
+                          {cents(sale.total), sale.customerId}))
         return refuse();
     if (!transaction.commit())
         return refuse();

@@ -26,8 +26,8 @@ protected:
     static ReceiptContent cashSale()
     {
         ReceiptContent content;
-        content.shop = {"Bäckerei Sonnenschein", "Hauptstr. 1", "12345 Berlin", "030 123", "27/123/45678",
-                        "Danke und bis bald"};
+        content.shop = {"Bäckerei Sonnenschein", "Hauptstr. 1",       "12345 Berlin", "030 123",
+                        "27/123/45678",          "Danke und bis bald"};
         content.date = QDate(2026, 12, 6);
         content.saleNumber = "42";
         content.cashier = "ANNA";

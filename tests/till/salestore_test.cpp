@@ -8,9 +8,12 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (1, 'Brot', 10, '7', 250)");
-        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (2, 'Wein', 2, '19', 1190)");
-        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (3, 'Tüte', NULL, '19', 10)");
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (1, 'Brot', 10, '7', "
+             "250)");
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (2, 'Wein', 2, '19', "
+             "1190)");
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (3, 'Tüte', NULL, '19', "
+             "10)");
         exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (4, 'Meier', 5000)");
     }
 

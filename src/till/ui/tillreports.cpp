@@ -8,9 +8,9 @@
 ShopHeader currentShopHeader()
 {
     const Recordset &settings = frmSettings().ADOSettings.recordset();
-    return {settings.text(QStringLiteral("cName")),   settings.text(QStringLiteral("cAddress")),
-            settings.text(QStringLiteral("cPlace")),  settings.text(QStringLiteral("cPhone")),
-            settings.text(QStringLiteral("cstNr")),   settings.text(QStringLiteral("cbnText"))};
+    return {settings.text(QStringLiteral("cName")),  settings.text(QStringLiteral("cAddress")),
+            settings.text(QStringLiteral("cPlace")), settings.text(QStringLiteral("cPhone")),
+            settings.text(QStringLiteral("cstNr")),  settings.text(QStringLiteral("cbnText"))};
 }
 
 void showReceipt(const QString &printerChoice, const ReceiptContent &content, DataControl &lines)
