@@ -16,7 +16,10 @@
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
 #include "platform/locale.h"
+#include "platform/tcpclient.h"
 #include "platform/ui/dialogs.h"
+#include "till/frmcustomersearch.h"
+#include "till/frmpayment.h"
 #include "till/productlookup.h"
 #include "till/ui/pagedbuttongrid.h"
 
@@ -81,7 +84,31 @@ void FrmSales::Form_Load()
     ConnectCallMonitor();
 }
 
-void FrmSales::ConnectCallMonitor() {}
+void FrmSales::ConnectCallMonitor()
+{
+    const Recordset &settings = frmSettings().ADOSettings.recordset();
+    const QString host = settings.text(QStringLiteral("deZE")).trimmed();
+    bool isPort = false;
+    const uint port = settings.text(QStringLiteral("voIPort")).trimmed().toUInt(&isPort);
+    // A till without a router's address works without caller identification.
+    if (host.isEmpty() || !isPort || port == 0 || port > 65535)
+        return;
+    Winsock1->connectTo(host, static_cast<quint16>(port));
+}
+
+void FrmSales::Winsock1_DataArrival(const QByteArray &data)
+{
+    for (const QString &line : m_callMonitorLines.feed(data)) {
+        const auto call = m_callerIdentification.accept(line);
+        if (!call)
+            continue;
+        dialogs().msgBox(ringMessage(*call, QDateTime::currentDateTime()), mb::vbOKOnly);
+        // Without a match no customer is current: the block shows nobody
+        // rather than a customer who did not call.
+        ADOCustomer.refresh();
+        ADOCustomer->find({QStringLiteral("ContactNumber"), call->caller});
+    }
+}
 
 void FrmSales::Timer1_Timer()
 {
@@ -131,8 +158,23 @@ void FrmSales::btnCustomerE_Click()
 
 void FrmSales::selCustomer_Click()
 {
-    // The customer search screen opens here; until it exists the button does
-    // nothing.
+    dialogs().showModal(&frmCustomerSearch());
+    // Closed without a search it starts afresh next time all the same.
+    screens().unload<FrmCustomerSearch>();
+}
+
+void FrmSales::cmdPayment_Click()
+{
+    if (txtName->text().isEmpty()) {
+        dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        return;
+    }
+    FrmPayment &payment = frmPayment();
+    payment.HandOver(Text1->text(), m_order.total(), m_order.fullRateTax(), m_order.reducedRateTax());
+    dialogs().showModal(&payment);
+    // Every payment starts from a freshly loaded dialog.
+    screens().unload<FrmPayment>();
+    cboCategory->setFocus();
 }
 
 void FrmSales::txtid_Change(const QString &text)
@@ -375,6 +417,17 @@ void FrmSales::ResetTaxSums()
     m_order.clearTaxSums();
     mwst1->setText(QStringLiteral("0"));
     mwst2->setText(QStringLiteral("0"));
+}
+
+void FrmSales::ClearParkedOrder()
+{
+    const int parkedOrder = session().TmpNo;
+    if (parkedOrder < 1 || parkedOrder > LastParkedOrderWritten)
+        return;
+    Recordset &rows = ADOTemp.recordset();
+    rows.setFilter({{QStringLiteral("tmpno"), QString::number(parkedOrder)}});
+    while (!rows.eof() && rows.remove()) {
+    }
 }
 
 void FrmSales::writeParkedOrderRow(const OrderLine &line)

@@ -7,6 +7,7 @@
 
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
+#include "till/callmonitor.h"
 #include "till/order.h"
 
 class PagedButtonGrid;
@@ -19,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+class TcpClient;
 struct Criterion;
 struct ProductEntry;
 
@@ -47,6 +49,8 @@ public:
     void ClearOrder();
     // Sets the tax sums back to "0" once the receipt no longer needs them.
     void ResetTaxSums();
+    // Deletes the rows of the parked order once its sale is stored.
+    void ClearParkedOrder();
 
     // Shows the given time in the clock; Timer1 calls it every moment.
     void showClock(const QTime &time);
@@ -117,6 +121,9 @@ public:
     QPushButton *btnCustomerE;
     QPushButton *selCustomer;
 
+    // The connection to the router's call monitor.
+    TcpClient *Winsock1;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -136,8 +143,10 @@ private:
     bool txtQty_KeyPress(int key);
     void btnRemoveLast_Click();
     void LvProduct_DblClick();
+    void cmdPayment_Click();
+    void Winsock1_DataArrival(const QByteArray &data);
 
-    // The call monitor's connection to the router is opened here.
+    // Connects to the call monitor at the host and port of the settings.
     void ConnectCallMonitor();
 
     QWidget *buildHeader();
@@ -164,6 +173,8 @@ private:
     bool m_entryHoldsProduct = false;
     QStringList m_categoryNames;    // of the category buttons, in order
     QStringList m_productButtonIds; // of the product buttons, in order
+    CallMonitorLines m_callMonitorLines;
+    CallerIdentification m_callerIdentification; // holds LastRingStamp
 };
 
 FrmSales &frmSales();

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "data/ui/boundbox.h"
+#include "platform/tcpclient.h"
 #include "till/ui/pagedbuttongrid.h"
 
 namespace {
@@ -80,6 +81,10 @@ FrmSales::FrmSales()
     // Often enough that the seconds turn over when the wall clock's do.
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &FrmSales::Timer1_Timer);
+
+    Winsock1 = new TcpClient(this);
+    Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    connect(Winsock1, &TcpClient::dataArrived, this, &FrmSales::Winsock1_DataArrival);
 
     auto *orderTotal = new QHBoxLayout;
     orderTotal->addStretch();
@@ -246,6 +251,7 @@ QWidget *FrmSales::buildButtonRow()
     connect(btnRemoveLast, &QPushButton::clicked, this, &FrmSales::btnRemoveLast_Click);
     connect(btnCustomerE, &QPushButton::clicked, this, &FrmSales::btnCustomerE_Click);
     connect(selCustomer, &QPushButton::clicked, this, &FrmSales::selCustomer_Click);
+    connect(cmdPayment, &QPushButton::clicked, this, &FrmSales::cmdPayment_Click);
     connect(cmdClose, &QPushButton::clicked, this, &FrmSales::cmdClose_Click);
 
     auto *layout = new QHBoxLayout(row);

@@ -1,0 +1,304 @@
+#include "till/frmpayment.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/frmuseraccount.h"
+#include "app/screens.h"
+#include "app/session.h"
+#include "data/database.h"
+#include "masterdata/frmcustomer.h"
+#include "masterdata/frmproduct.h"
+#include "platform/locale.h"
+#include "platform/printerchoice.h"
+#include "platform/ui/dialogs.h"
+#include "till/frmsales.h"
+#include "till/salestore.h"
+#include "till/ui/tillreports.h"
+
+namespace {
+// What the driver box shows while no driver is chosen.
+const QString NoDriver = QStringLiteral("Bitte Wählen");
+// The keypad writes this after a passed check with nothing tendered; the
+// next key starts a new amount rather than appending to it.
+const QString ZeroAmount = QStringLiteral("0,00");
+} // namespace
+
+void FrmPayment::Form_Load()
+{
+    ADOSales.refresh();
+    if (Database *database = Database::current())
+        txtid->setText(QString::number(nextSaleNumber(*database)));
+    fillCustomerLists();
+    fillDriverList();
+    txtCashier->setText(session().CashierName);
+    CreditSale = false;
+    cboNo->setEditText(QStringLiteral("1"));
+}
+
+void FrmPayment::fillCustomerLists()
+{
+    Recordset &customers = frmCustomer().ADOCustomer.recordset();
+    customers.clearFilter();
+    QStringList names;
+    QStringList ids;
+    for (customers.moveFirst(); !customers.eof(); customers.moveNext()) {
+        names << customers.text(QStringLiteral("Customername"));
+        ids << customers.text(QStringLiteral("CustomerID"));
+    }
+    // Filled quietly: choosing an entry filters the customers' recordset,
+    // which must not happen while it is being read.
+    const QSignalBlocker quiet(cboCustomer);
+    cboCustomer->addItems(names);
+    cboCustomer->setCurrentIndex(-1);
+    cboNo->addItems(ids);
+}
+
+void FrmPayment::fillDriverList()
+{
+    Recordset &users = frmUserAccount().ADOUser.recordset();
+    users.clearFilter();
+    QStringList drivers;
+    for (users.moveFirst(); !users.eof(); users.moveNext())
+        drivers << users.text(QStringLiteral("UserID"));
+    cboFahrer->addItems(drivers);
+    cboFahrer->setEditText(NoDriver);
+}
+
+void FrmPayment::HandOver(const QString &customerId, Money total, Money fullRateTax, Money reducedRateTax)
+{
+    AccountMode = false;
+    const int entry = cboNo->findText(customerId);
+    if (entry >= 0)
+        cboCustomer->setCurrentIndex(entry);
+    else
+        cboNo->setEditText(customerId);
+    m_amounts = PaymentAmounts(total, fullRateTax, reducedRateTax);
+    txtBill->setText(de::formatNumber(total));
+    txtBalance->setText(de::formatNumber(total));
+    // In the sales mode "Bar" stores the sale.
+    cmdSales->show();
+    cmdOK->hide();
+}
+
+void FrmPayment::cboCustomer_Click(int index)
+{
+    if (index < 0 || index >= cboNo->count())
+        return;
+    cboNo->setEditText(cboNo->itemText(index));
+    Recordset &customers = frmCustomer().ADOCustomer.recordset();
+    customers.setFilter({{QStringLiteral("CustomerID"), cboNo->currentText()}});
+    if (AccountMode)
+        txtAdvance->setText(de::formatNumber(customers.money(QStringLiteral("accountbalance"))));
+}
+
+void FrmPayment::vTaste_Click(int index)
+{
+    if (txtamount->text() == ZeroAmount)
+        txtamount->clear();
+    txtamount->setText(txtamount->text() + vTaste.at(index)->text());
+}
+
+void FrmPayment::vClr_Click()
+{
+    txtamount->setText(QStringLiteral("0"));
+}
+
+bool FrmPayment::txtamount_KeyPress(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    checkAmount(QStringLiteral("Insuficient Fund..."));
+    return true;
+}
+
+void FrmPayment::vOk_Click()
+{
+    if (!AccountMode) {
+        if (!m_amounts.applyDiscount(txtAdvance->text())) {
+            dialogs().msgBox(QStringLiteral("Der Rabatt „%1“ ist keine Zahl von 0 bis 100. Bitte den Rabatt in "
+                                            "Prozent eingeben, z. B. 10 oder 12,5.")
+                                 .arg(txtAdvance->text()),
+                             mb::vbExclamation);
+            txtAdvance->setFocus();
+            txtAdvance->selectAll();
+            return;
+        }
+        txtBill->setText(de::formatNumber(m_amounts.amountDue()));
+    }
+    checkAmount(QStringLiteral("Bezahlung Unzureichend..."));
+}
+
+void FrmPayment::checkAmount(const QString &insufficientMessage)
+{
+    // In account mode the cash must cover the amount paid towards the balance.
+    const auto paid = de::parseMoney(txtCash->text());
+    const Money due = AccountMode ? paid.value_or(Money()) : m_amounts.amountDue();
+    const auto change = changeFor(due, txtamount->text());
+    if (!change || (AccountMode && !paid)) {
+        dialogs().msgBox(insufficientMessage, mb::vbInformation);
+        txtamount->setFocus();
+        txtamount->selectAll();
+        return;
+    }
+    txtamount->setText(de::formatNumber(*de::parseMoney(txtamount->text())));
+    txtChange->setText(de::formatNumber(*change));
+    QPushButton *bar = AccountMode ? cmdOK : cmdSales;
+    bar->setEnabled(true);
+    bar->setFocus();
+    // Once the change is counted out the sale is no longer cancelled here.
+    cmdCancel->setEnabled(false);
+}
+
+void FrmPayment::cmdCancel_Click()
+{
+    ADOSales.refresh();
+    screens().unload<FrmPayment>();
+}
+
+void FrmPayment::cmdCredit_Click()
+{
+    CreditSale = true;
+    cmdSales_Click();
+}
+
+bool FrmPayment::driverChosen() const
+{
+    const QString driver = cboFahrer->currentText().trimmed();
+    return !driver.isEmpty() && driver != NoDriver;
+}
+
+void FrmPayment::cmdSales_Click()
+{
+    const QString printerChoice = printerchoice::read();
+    if (cboNo->currentText().trimmed().isEmpty())
+        cboNo->setEditText(QStringLiteral("1"));
+    FrmSales &sales = frmSales();
+    Sale sale;
+    sale.salesId = txtid->text().toLongLong();
+    sale.date = sales.DTDate->date();
+    sale.total = m_amounts.amountDue();
+    sale.customerId = cboNo->currentText().trimmed();
+    sale.cashierId = driverChosen() ? cboFahrer->currentText().trimmed() : session().UserID;
+    sale.fullRateTax = m_amounts.fullRateTax();
+    sale.reducedRateTax = m_amounts.reducedRateTax();
+    sale.lines = sales.order().lines();
+    sale.delivery = CreditSale;
+
+    QString error = QStringLiteral("Keine Datenbank geöffnet");
+    Database *database = Database::current();
+    if (!database || !storeSale(*database, sale, &error)) {
+        // Nothing is stored: the cashier may try again, in cash or as a
+        // delivery, or cancel.
+        CreditSale = false;
+        dialogs().msgBox(QStringLiteral("Der Verkauf wurde nicht gespeichert (%1). Die Bestellung ist unverändert; "
+                                        "bitte erneut versuchen oder abbrechen.")
+                             .arg(error),
+                         mb::vbCritical);
+        return;
+    }
+    refreshAfterSale(sale.customerId, sale.delivery);
+
+    const ReceiptContent content = receiptContent();
+    sales.ClearOrder();
+    ADOReceipt.setRecordSource(QStringLiteral("SELECT * FROM Receipt WHERE salesid = %1").arg(sale.salesId),
+                               DataControl::CommandType::Text);
+    ADOReceipt.refresh();
+    showReceipt(printerChoice, content, ADOReceipt);
+    sales.ClearParkedOrder();
+    sales.ResetTaxSums();
+    screens().unload<FrmPayment>();
+}
+
+ReceiptContent FrmPayment::receiptContent() const
+{
+    FrmSales &sales = frmSales();
+    ReceiptContent content;
+    content.shop = currentShopHeader();
+    content.date = sales.DTDate->date();
+    content.saleNumber = txtid->text();
+    content.cashier = txtCashier->text();
+    content.total = m_amounts.amountDue();
+    content.fullRateTax = m_amounts.fullRateTax();
+    content.reducedRateTax = m_amounts.reducedRateTax();
+    content.discountPercent = m_amounts.discountText();
+    content.tendered = txtamount->text();
+    content.change = txtChange->text();
+    content.remarks = sales.zusText->text();
+    content.delivery = CreditSale;
+    content.customerName = sales.txtName->text();
+    content.customerAddress = sales.txtAddress->text();
+    content.customerPlace = sales.txtPlace->text();
+    content.customerPhone = sales.txtContactNumber->text();
+    content.driver = cboFahrer->currentText();
+    return content;
+}
+
+// The other screens read their own copies of the rows; after a sale they are
+// read anew, so that they show the stock and balances just stored.
+void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
+{
+    ADOSales.refresh();
+    FrmSales &sales = frmSales();
+    sales.ADOSalesDetails.refresh();
+    if (screens().isLoaded<FrmProduct>())
+        frmProduct().ADOProduct.refresh();
+    if (!delivery)
+        return;
+    DataControl &customers = frmCustomer().ADOCustomer;
+    customers.refresh();
+    customers->setFilter({{QStringLiteral("CustomerID"), customerId}});
+    // The sales screen keeps showing the sale's customer.
+    sales.ADOCustomer.refresh();
+    sales.ADOCustomer->find({QStringLiteral("CustomerID"), customerId});
+}
+
+void FrmPayment::cmdOK_Click()
+{
+    Recordset &customers = frmCustomer().ADOCustomer.recordset();
+    customers.setFilter({{QStringLiteral("CustomerID"), cboNo->currentText()}});
+    if (customers.eof()) {
+        dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        return;
+    }
+    // An amount paid that is no number leaves the balance as it is.
+    const Money before = customers.money(QStringLiteral("accountbalance"));
+    const Money paid = de::parseMoney(txtCash->text()).value_or(Money());
+    if (!paid.isZero()) {
+        if (!customers.setMoney(QStringLiteral("accountbalance"), before - paid) || !customers.update()) {
+            const QString reason = customers.lastError();
+            customers.cancelUpdate();
+            dialogs().msgBox(QStringLiteral("Die Zahlung wurde nicht gespeichert (%1).").arg(reason), mb::vbCritical);
+            return;
+        }
+    }
+    InvoiceContent content;
+    content.shop = currentShopHeader();
+    content.customerName = cboCustomer->currentText();
+    content.date = QDate::currentDate();
+    content.cashier = txtCashier->text();
+    content.balanceBefore = txtAdvance->text();
+    content.tendered = txtamount->text();
+    content.change = txtChange->text();
+    content.paid = txtCash->text();
+    content.balanceAfter = before - paid;
+    showInvoice(content, ADOReceipt);
+    cmdOK->setEnabled(false);
+    cmdCancel->setText(QStringLiteral("Close"));
+    cmdCancel->setEnabled(true);
+}
+
+bool FrmPayment::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtamount && event->type() == QEvent::KeyPress)
+        return txtamount_KeyPress(static_cast<QKeyEvent *>(event)->key());
+    return Form::eventFilter(watched, event);
+}
+
+FrmPayment &frmPayment()
+{
+    return screens().get<FrmPayment>();
+}

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/screens.h"
+#include "support/fixture.h"
+#include "till/frmcustomersearch.h"
+#include "till/frmsales.h"
+
+namespace {
+class CustomerSearchTest : public DatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '030 1111')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '3')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Ohne Telefon', '')");
+    }
+
+    // Presses "Kunde Suchen" and lets `cashier` work the search screen.
+    void search(const std::function<void(FrmCustomerSearch &)> &cashier)
+    {
+        m_dialogs->onModal([cashier](QDialog *window) {
+            cashier(*qobject_cast<FrmCustomerSearch *>(window));
+            return 0;
+        });
+        frmSales().selCustomer->click();
+        processEvents();
+    }
+};
+} // namespace
+
+TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
+{
+    FrmSales &sales = frmSales();
+    search([](FrmCustomerSearch &searchScreen) {
+        EXPECT_EQ(searchScreen.windowTitle(), "CSearch");
+        EXPECT_EQ(searchScreen.cusearch->text(), QString());
+        searchScreen.lButton[1]->click();
+        searchScreen.lButton[2]->click();
+        searchScreen.lButtonClr->click();
+        searchScreen.lButton[3]->click();
+        EXPECT_EQ(searchScreen.cusearch->text(), "3");
+        searchScreen.cmdFind->click();
+    });
+    EXPECT_EQ(sales.txtName->text(), "Schulz");
+    EXPECT_FALSE(screens().isLoaded<FrmCustomerSearch>());
+
+    // The number is matched as stored, blanks and all; the next search
+    // starts empty.
+    search([](FrmCustomerSearch &searchScreen) {
+        EXPECT_EQ(searchScreen.cusearch->text(), QString());
+        searchScreen.cusearch->setText("0301111");
+        searchScreen.cmdFind->click();
+    });
+    EXPECT_TRUE(sales.ADOCustomer->eof());
+    EXPECT_EQ(sales.txtName->text(), QString());
+
+    search([](FrmCustomerSearch &searchScreen) {
+        searchScreen.cusearch->setText("030 1111");
+        searchScreen.cmdFind->click();
+    });
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+
+    // An empty number finds the customer who has none.
+    search([](FrmCustomerSearch &searchScreen) { searchScreen.cmdFind->click(); });
+    EXPECT_EQ(sales.txtName->text(), "Ohne Telefon");
+}
+
+TEST_F(CustomerSearchTest, ClosedWithoutASearchItLeavesTheFirstCustomerAndStartsAfresh)
+{
+    FrmSales &sales = frmSales();
+    search([](FrmCustomerSearch &searchScreen) { searchScreen.lButton[7]->click(); });
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+    search([](FrmCustomerSearch &searchScreen) { EXPECT_EQ(searchScreen.cusearch->text(), QString()); });
+}

@@ -1,0 +1,350 @@
+#include <gmock/gmock.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/screens.h"
+#include "app/session.h"
+#include "platform/printerchoice.h"
+#include "platform/ui/reportpreview.h"
+#include "support/fixture.h"
+#include "till/frmpayment.h"
+#include "till/frmsales.h"
+
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+class PaymentTest : public DatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        exec("UPDATE Settings SET cName = 'Bäckerei Sonnenschein', cPhone = '030 123', cbnText = 'Danke'");
+        addProduct(1, "100", "Brot", "7", 250, 10);
+        addProduct(2, "200", "Wein", "19", 1190, 2);
+        addProduct(3, "300", "Torte", "19", 1750, 5);
+        exec("INSERT INTO Customer (CustomerID, Customername, Address, Place, ContactNumber, accountbalance)"
+             " VALUES (1, 'Meier', 'Gartenweg 3', '12345 Berlin', '0301111', 5000)");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber, accountbalance)"
+             " VALUES (2, 'Meier', '0302222', 10000)");
+        exec("INSERT INTO UserAccount (UserID, Name) VALUES ('anna', 'Anna'), ('ben', 'Ben')");
+        session().CashierName = "ANNA";
+        session().UserID = "anna";
+    }
+
+    void addProduct(int id, const QString &articleNumber, const QString &description, const QString &taxRate,
+                    qint64 priceCents, qint64 stock)
+    {
+        exec("INSERT INTO Products (ProductID, ArtNr, Description, Category, Mwst, SalesPrice, Quantity)"
+             " VALUES (?1, ?2, ?3, 'Backwaren', ?4, ?5, ?6)",
+             {id, articleNumber, description, taxRate, priceCents, stock});
+    }
+
+    // The sales screen with the given customer in its customer block.
+    FrmSales &salesScreenFor(const QString &customerId)
+    {
+        FrmSales &sales = frmSales();
+        sales.ADOCustomer.refresh();
+        sales.ADOCustomer->find({"CustomerID", customerId});
+        return sales;
+    }
+
+    // Types an article number and a quantity and presses Enter.
+    static void sell(FrmSales &sales, const QString &articleNumber, const QString &quantity)
+    {
+        sales.txtid->clear();
+        sales.txtid->setText(articleNumber);
+        sales.txtQty->setText(quantity);
+        QTest::keyClick(sales.txtQty, Qt::Key_Return);
+    }
+
+    // An order of 25,00: three loaves (7,50 at 7 %) and a cake (17,50 at 19 %).
+    FrmSales &orderOf25()
+    {
+        FrmSales &sales = salesScreenFor("1");
+        sell(sales, "100", "3");
+        sell(sales, "300", "1");
+        return sales;
+    }
+
+    // Presses "Kasse" and lets `cashier` work the payment dialog.
+    void pay(FrmSales &sales, const std::function<void(FrmPayment &)> &cashier)
+    {
+        m_dialogs->onModal([cashier](QDialog *window) {
+            cashier(*qobject_cast<FrmPayment *>(window));
+            return 0;
+        });
+        sales.cmdPayment->click();
+        processEvents();
+    }
+
+    // The next receipt or invoice shown, as it prints.
+    void readNextPreview()
+    {
+        m_dialogs->onModal([this](QDialog *window) {
+            m_printed.clear();
+            for (const report::Page &page : qobject_cast<ReportPreview *>(window)->pages())
+                m_printed << report::textLines(page);
+            return 0;
+        });
+    }
+
+    static void enter(QLineEdit *box) { QTest::keyClick(box, Qt::Key_Return); }
+
+    QStringList m_printed;
+};
+} // namespace
+
+TEST_F(PaymentTest, KasseWithoutACustomerOpensNoPayment)
+{
+    FrmSales &sales = frmSales();
+    sell(sales, "100", "1");
+    sales.cmdPayment->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Kunde nicht gefunden!"});
+    EXPECT_EQ(m_dialogs->messages().front().buttons, 0);
+    EXPECT_TRUE(m_dialogs->shownWindows().isEmpty());
+    EXPECT_FALSE(screens().isLoaded<FrmPayment>());
+}
+
+TEST_F(PaymentTest, TheDialogOpensWithTheNextSaleNumberAndKeepsItAfterACancel)
+{
+    // Two customers are called Meier; the second is on the sales screen.
+    FrmSales &sales = salesScreenFor("2");
+    sell(sales, "100", "10");
+    QStringList numbers;
+    const auto cancel = [&numbers](FrmPayment &payment) {
+        numbers << payment.txtid->text();
+        EXPECT_EQ(payment.windowTitle(), "Receipt");
+        EXPECT_EQ(payment.txtBill->text(), "25,00");
+        EXPECT_EQ(payment.txtCashier->text(), "ANNA");
+        EXPECT_EQ(payment.cboFahrer->currentText(), "Bitte Wählen");
+        EXPECT_EQ(payment.cboFahrer->count(), 3); // the administrator, anna and ben
+        EXPECT_FALSE(payment.cmdSales->isHidden());
+        EXPECT_TRUE(payment.cmdOK->isHidden());
+        EXPECT_EQ(payment.cboNo->currentText(), "2");
+        payment.cmdCancel->click();
+    };
+    pay(sales, cancel);
+    pay(sales, cancel);
+    exec("INSERT INTO Sales (salesid) VALUES (41)");
+    pay(sales, cancel);
+    EXPECT_EQ(numbers, (QStringList{"1", "1", "42"}));
+    EXPECT_EQ(count("Sales"), 1);
+    EXPECT_EQ(sales.order().count(), 1);
+
+    // Stored, the sale is the second Meier's.
+    pay(sales, [](FrmPayment &payment) { payment.cmdSales->click(); });
+    EXPECT_EQ(scalar("SELECT custid FROM Sales WHERE salesid = 42").toLongLong(), 2);
+}
+
+TEST_F(PaymentTest, TheAmountCheckWantsEnoughMoney)
+{
+    FrmSales &sales = orderOf25();
+    pay(sales, [this](FrmPayment &payment) {
+        for (const char *tooLittle : {"24,99", "", "abc"}) {
+            payment.txtamount->setText(QString::fromLatin1(tooLittle));
+            enter(payment.txtamount);
+        }
+        payment.txtamount->setText("5,,");
+        payment.vOk->click();
+        EXPECT_EQ(m_dialogs->messageTexts(), (QStringList{"Insuficient Fund...", "Insuficient Fund...",
+                                                          "Insuficient Fund...", "Bezahlung Unzureichend..."}));
+        EXPECT_EQ(m_dialogs->messages().front().buttons, 64);
+        EXPECT_EQ(payment.txtChange->text(), "0,00");
+        EXPECT_TRUE(payment.cmdCancel->isEnabled());
+
+        payment.txtamount->setText("25");
+        enter(payment.txtamount);
+        EXPECT_EQ(payment.txtamount->text(), "25,00");
+        EXPECT_EQ(payment.txtChange->text(), "0,00");
+        EXPECT_FALSE(payment.cmdCancel->isEnabled());
+        EXPECT_EQ(m_dialogs->messages().size(), size_t(4));
+    });
+}
+
+TEST_F(PaymentTest, KeypadTypesTheAmount)
+{
+    FrmSales &sales = orderOf25();
+    pay(sales, [](FrmPayment &payment) {
+        EXPECT_EQ(payment.txtamount->text(), "0");
+        payment.vTaste[5]->click();
+        EXPECT_EQ(payment.txtamount->text(), "05");
+        payment.vClr->click();
+        EXPECT_EQ(payment.txtamount->text(), "0");
+        payment.txtamount->setText("0,00");
+        payment.vTaste[3]->click();
+        payment.vTaste[0]->click();
+        EXPECT_EQ(payment.txtamount->text(), "30");
+        payment.vTaste[10]->click();
+        payment.vTaste[5]->click();
+        EXPECT_EQ(payment.txtamount->text(), "30,5");
+        EXPECT_EQ(payment.findChild<QPushButton *>("vTaste(10)"), payment.vTaste[10]);
+    });
+}
+
+TEST_F(PaymentTest, DiscountOfTenPercentIsTakenOnce)
+{
+    FrmSales &sales = orderOf25();
+    pay(sales, [this](FrmPayment &payment) {
+        payment.txtAdvance->setText("zehn");
+        payment.vOk->click();
+        ASSERT_EQ(m_dialogs->messages().size(), size_t(1));
+        EXPECT_THAT(m_dialogs->messages().front().text.toStdString(), HasSubstr("Rabatt"));
+        EXPECT_EQ(payment.txtBill->text(), "25,00");
+
+        payment.txtAdvance->setText("10");
+        payment.txtamount->setText("30");
+        payment.vOk->click();
+        EXPECT_EQ(payment.txtBill->text(), "22,50");
+        EXPECT_EQ(payment.txtChange->text(), "7,50");
+        payment.vOk->click();
+        EXPECT_EQ(payment.txtBill->text(), "22,50");
+        EXPECT_EQ(payment.txtChange->text(), "7,50");
+        EXPECT_EQ(m_dialogs->messages().size(), size_t(1));
+
+        readNextPreview();
+        payment.cmdSales->click();
+    });
+    EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2250|251|44");
+    EXPECT_THAT(m_printed, Contains("Total 22,50"));
+    EXPECT_THAT(m_printed, Contains("Rabatt 10%"));
+    EXPECT_THAT(m_printed, Contains("Inkl. MwSt: 19% 2,51"));
+}
+
+TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
+{
+    FrmSales &sales = orderOf25();
+    sales.zusText->setText("Bitte klingeln");
+    EXPECT_EQ(sales.mwst1->text(), "2,79");
+    pay(sales, [this](FrmPayment &payment) {
+        payment.txtamount->setText("30");
+        enter(payment.txtamount);
+        readNextPreview();
+        payment.cmdSales->click();
+        // The order is cleared while the receipt still prints the tax.
+        EXPECT_EQ(m_dialogs->shownWindows().last(), "ReceiptReport");
+    });
+
+    EXPECT_EQ(scalar("SELECT salesid || '|' || Date || '|' || totalsales || '|' || custid || '|' || cashierid"
+                     " || '|' || mwst1 || '|' || mwst2 FROM Sales")
+                  .toString(),
+              QString("1|%1|2500|1|anna|279|49").arg(QDate::currentDate().toString(Qt::ISODate)));
+    EXPECT_EQ(count("SalesDetails"), 2);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 7);
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000);
+
+    EXPECT_THAT(m_printed, Contains("Bäckerei Sonnenschein"));
+    EXPECT_THAT(m_printed, Contains("Tel.: 030 123"));
+    EXPECT_THAT(m_printed, Contains("3 Brot 2,50 € 7,50 €"));
+    EXPECT_THAT(m_printed, Contains("Total 25,00"));
+    EXPECT_THAT(m_printed, Contains("Gegeben 30,00"));
+    EXPECT_THAT(m_printed, Contains("Rückgeld 5,00"));
+    EXPECT_THAT(m_printed, Contains("Kassierer: ANNA"));
+    EXPECT_THAT(m_printed, Contains("Bitte klingeln"));
+    EXPECT_THAT(m_printed.join('\n').toStdString(), Not(HasSubstr("Lieferung an:")));
+
+    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
+    EXPECT_EQ(sales.txttotal->text(), "0,00");
+    EXPECT_EQ(sales.mwst1->text(), "0");
+    EXPECT_EQ(sales.mwst2->text(), "0");
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+    EXPECT_FALSE(screens().isLoaded<FrmPayment>());
+
+    // The next sale gets the next number.
+    pay(sales, [](FrmPayment &payment) { EXPECT_EQ(payment.txtid->text(), "2"); });
+}
+
+TEST_F(PaymentTest, ADeliveryWithADriverOnTheTillRoll)
+{
+    printerchoice::write(printerchoice::ReceiptPrinter);
+    FrmSales &sales = salesScreenFor("1");
+    sell(sales, "200", "3");
+    pay(sales, [this](FrmPayment &payment) {
+        payment.cboFahrer->setEditText("ben");
+        readNextPreview();
+        payment.cmdCredit->click();
+        EXPECT_EQ(m_dialogs->shownWindows().last(), "ReceiptReportBON");
+    });
+    EXPECT_EQ(scalar("SELECT totalsales || '|' || custid || '|' || cashierid FROM Sales").toString(), "3570|1|ben");
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 3570);
+    EXPECT_THAT(m_printed, Contains("Lieferung an:"));
+    EXPECT_THAT(m_printed, Contains("Gartenweg 3"));
+    EXPECT_THAT(m_printed, Contains("Tel: 0301111"));
+    EXPECT_THAT(m_printed, Contains("Fahrer: ben"));
+    EXPECT_THAT(m_printed, Contains("Rabatt %"));
+    EXPECT_THAT(m_printed, Contains("3 Wein 11,90 35,70"));
+    // The screens read what was stored.
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+    EXPECT_EQ(sales.Text1->text(), "1");
+}
+
+TEST_F(PaymentTest, ARefusedStoreKeepsTheDatabaseTheOrderAndTheDialog)
+{
+    exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    FrmSales &sales = orderOf25();
+    pay(sales, [this](FrmPayment &payment) {
+        payment.cmdCredit->click();
+        ASSERT_EQ(m_dialogs->messages().size(), size_t(1));
+        EXPECT_THAT(m_dialogs->messages().front().text.toStdString(), HasSubstr("nicht gespeichert"));
+        EXPECT_TRUE(payment.isVisible());
+        EXPECT_TRUE(screens().isLoaded<FrmPayment>());
+        EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmPayment"});
+
+        // Once the database takes it again, "Bar" stores a cash sale.
+        exec("DROP TRIGGER full");
+        readNextPreview();
+        payment.cmdSales->click();
+        EXPECT_EQ(m_dialogs->shownWindows().last(), "ReceiptReport");
+    });
+    EXPECT_EQ(count("Sales"), 1);
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 7);
+    EXPECT_THAT(m_printed.join('\n').toStdString(), Not(HasSubstr("Lieferung an:")));
+}
+
+TEST_F(PaymentTest, ARefusedStoreStoresNothing)
+{
+    exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    FrmSales &sales = orderOf25();
+    pay(sales, [](FrmPayment &payment) {
+        payment.cmdSales->click();
+        payment.cmdCancel->click();
+    });
+    EXPECT_EQ(count("Sales"), 0);
+    EXPECT_EQ(count("SalesDetails"), 0);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 10);
+    EXPECT_EQ(sales.order().count(), 2);
+    EXPECT_EQ(sales.txttotal->text(), "25,00");
+    EXPECT_EQ(sales.mwst1->text(), "2,79");
+}
+
+TEST_F(PaymentTest, AccountPaymentLowersTheBalanceAndPrintsTheInvoice)
+{
+    exec("UPDATE Customer SET accountbalance = 10000 WHERE CustomerID = 1");
+    FrmPayment &payment = frmPayment();
+    payment.AccountMode = true;
+    EXPECT_FALSE(payment.cmdOK->isHidden());
+    payment.cboCustomer->setCurrentIndex(0);
+    EXPECT_EQ(payment.txtAdvance->text(), "100,00");
+    payment.txtCash->setText("30");
+    payment.txtamount->setText("50");
+    enter(payment.txtamount);
+    EXPECT_EQ(payment.txtChange->text(), "20,00");
+    readNextPreview();
+    payment.cmdOK->click();
+
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 7000);
+    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"Invoice"});
+    EXPECT_THAT(m_printed, Contains("Current Balance 100,00 Cash 50,00"));
+    EXPECT_THAT(m_printed, Contains("Rem. Balance 70,00"));
+    EXPECT_FALSE(payment.cmdOK->isEnabled());
+    EXPECT_EQ(payment.cmdCancel->text(), "Close");
+    EXPECT_EQ(count("Sales"), 0);
+}

@@ -1,0 +1,100 @@
+#include "support/fixture.h"
+#include "till/salestore.h"
+
+namespace {
+class SaleStoreTest : public DatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (1, 'Brot', 10, '7', "
+             "250)");
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (2, 'Wein', 2, '19', "
+             "1190)");
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (3, 'Tüte', NULL, '19', "
+             "10)");
+        exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (4, 'Meier', 5000)");
+    }
+
+    static OrderLine line(const QString &productId, const QString &quantity, const QString &unitPrice)
+    {
+        return {productId, QString(), QString(), quantity, unitPrice, Money(), QString()};
+    }
+
+    Sale sale(qint64 number)
+    {
+        Sale sale;
+        sale.salesId = number;
+        sale.date = QDate(2026, 12, 6);
+        sale.total = Money::fromCents(4320);
+        sale.customerId = "4";
+        sale.cashierId = "anna";
+        sale.fullRateTax = Money::fromCents(570);
+        sale.reducedRateTax = Money::fromCents(49);
+        sale.lines = {line("1", "3", "2,50"), line("2", "3", "11,90"), line("3", "1,5", "0,10"),
+                      line("1", "1", "2,50")};
+        return sale;
+    }
+};
+} // namespace
+
+TEST_F(SaleStoreTest, SaleNumberFollowsTheHighestStored)
+{
+    EXPECT_EQ(nextSaleNumber(*m_db), 1);
+    exec("INSERT INTO Sales (salesid) VALUES (41)");
+    EXPECT_EQ(nextSaleNumber(*m_db), 42);
+}
+
+TEST_F(SaleStoreTest, ACashSaleStoresItsRowLinesAndStock)
+{
+    QString error;
+    ASSERT_TRUE(storeSale(*m_db, sale(7), &error)) << error.toStdString();
+
+    EXPECT_EQ(count("Sales"), 1);
+    EXPECT_EQ(scalar("SELECT Date || '|' || totalsales || '|' || custid || '|' || cashierid || '|' || mwst1 || '|' ||"
+                     " mwst2 FROM Sales WHERE salesid = 7")
+                  .toString(),
+              "2026-12-06|4320|4|anna|570|49");
+    EXPECT_EQ(scalar("SELECT group_concat(productid || 'x' || quantity || '@' || salesprice, ' ') FROM SalesDetails"
+                     " WHERE salesid = 7")
+                  .toString(),
+              "1x3@250 2x3@1190 3x1.5@10 1x1@250");
+    // Two lines of one product lower its stock twice; a stock may go below
+    // zero; a product without a stock figure keeps none.
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 6);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
+    EXPECT_TRUE(scalar("SELECT Quantity FROM Products WHERE ProductID = 3").isNull());
+    // A cash sale leaves the balance alone.
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 5000);
+}
+
+TEST_F(SaleStoreTest, ADeliverySetsTheCustomersBalanceToItsTotal)
+{
+    Sale delivery = sale(1);
+    delivery.delivery = true;
+    delivery.total = Money::fromCents(1250);
+    ASSERT_TRUE(storeSale(*m_db, delivery, nullptr));
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 1250);
+}
+
+TEST_F(SaleStoreTest, ARefusedLineStoresNothingOfTheSale)
+{
+    exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails WHEN NEW.productid = 2"
+         " BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    Sale delivery = sale(1);
+    delivery.delivery = true;
+    QString error;
+    EXPECT_FALSE(storeSale(*m_db, delivery, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(count("Sales"), 0);
+    EXPECT_EQ(count("SalesDetails"), 0);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 10);
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 5000);
+
+    // A sale number taken already is refused the same way.
+    exec("DROP TRIGGER full");
+    exec("INSERT INTO Sales (salesid) VALUES (1)");
+    EXPECT_FALSE(storeSale(*m_db, delivery, &error));
+    EXPECT_EQ(count("SalesDetails"), 0);
+}
