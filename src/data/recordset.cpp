@@ -359,9 +359,7 @@ bool Recordset::setText(const QString &column, const QString &typed)
         const auto number = de::parseNumber(typed);
         if (!number)
             return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
-        if (*number == static_cast<double>(static_cast<qint64>(*number)))
-            return setValue(column, static_cast<qint64>(*number));
-        return setValue(column, *number);
+        return setValue(column, schema::storedQuantity(*number));
     }
     if (schema::isDateColumn(column)) {
         const QDate date = QDate::fromString(typed.trimmed(), QStringLiteral("dd.MM.yyyy"));

@@ -91,6 +91,13 @@ bool isMoneyColumn(const QString &column)
     return money.contains(column, Qt::CaseInsensitive);
 }
 
+QVariant storedQuantity(double quantity)
+{
+    if (quantity == static_cast<double>(static_cast<qint64>(quantity)))
+        return static_cast<qint64>(quantity);
+    return quantity;
+}
+
 bool isDateColumn(const QString &column)
 {
     return column.compare(QStringLiteral("Date"), Qt::CaseInsensitive) == 0;

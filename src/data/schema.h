@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 class Database;
 
@@ -13,6 +14,10 @@ bool create(Database &database);
 
 // Columns that hold money, in whole cents, in every table and record source.
 bool isMoneyColumn(const QString &column);
+
+// A quantity as the database keeps it: a whole number as an integer, so that
+// "2" typed and 2 stored compare equal; a fraction (weighed goods) as it is.
+QVariant storedQuantity(double quantity);
 
 // Columns that hold a calendar date ("yyyy-MM-dd").
 bool isDateColumn(const QString &column);

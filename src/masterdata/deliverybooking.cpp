@@ -1,9 +1,9 @@
 #include "masterdata/deliverybooking.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "data/database.h"
+#include "data/schema.h"
 #include "platform/locale.h"
 
 namespace deliveries {
@@ -25,15 +25,6 @@ std::optional<qint64> keyNumber(const QString &text)
     if (!ok || key < 1)
         return std::nullopt;
     return key;
-}
-
-// Whole quantities are stored as whole numbers, so that they read back as
-// such; a fraction (weighed goods) stays a fraction.
-QVariant storedQuantity(double quantity)
-{
-    if (quantity == std::trunc(quantity))
-        return QVariant::fromValue(static_cast<qint64>(quantity));
-    return quantity;
 }
 
 BookingResult failed(Database &database)
@@ -91,7 +82,7 @@ BookingResult book(Database *database, const Delivery &delivery)
     Database::Transaction transaction(db);
     if (!transaction.active())
         return failed(db);
-    const QVariant delivered = storedQuantity(*quantity);
+    const QVariant delivered = schema::storedQuantity(*quantity);
     if (!db.execute(QStringLiteral("INSERT INTO Deliveries (deliveryno, prodno, quantity, orderprice, Date)"
                                    " VALUES (?1, ?2, ?3, ?4, ?5)"),
                     {*number, *productId, delivered, static_cast<qint64>(orderPrice->cents()),

@@ -14,6 +14,7 @@
 #include "app/session.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmcustomer.h"
+#include "data/schema.h"
 #include "masterdata/frmproduct.h"
 #include "platform/locale.h"
 #include "platform/tcpclient.h"
@@ -53,9 +54,7 @@ QString storedQuantityText(const QString &typed)
     const auto quantity = de::parseNumber(typed);
     if (!quantity)
         return typed;
-    if (*quantity == static_cast<double>(static_cast<qint64>(*quantity)))
-        return QString::number(static_cast<qint64>(*quantity));
-    return QString::number(*quantity, 'g', 15);
+    return schema::storedQuantity(*quantity).toString();
 }
 } // namespace
 

@@ -3,18 +3,10 @@
 #include <QVariant>
 
 #include "data/database.h"
+#include "data/schema.h"
 #include "platform/locale.h"
 
 namespace {
-// A quantity as the database keeps it: whole numbers as integers, so that
-// "3" and 3 compare equal in the reports.
-QVariant storedQuantity(double quantity)
-{
-    if (quantity == static_cast<double>(static_cast<qint64>(quantity)))
-        return static_cast<qint64>(quantity);
-    return quantity;
-}
-
 QVariant cents(Money amount)
 {
     return static_cast<qint64>(amount.cents());
@@ -35,10 +27,10 @@ bool SaveSalesDetails(Database &database, qint64 salesId, const std::vector<Orde
             return false;
         if (!database.execute(QStringLiteral("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice)"
                                              " VALUES (?1, ?2, ?3, ?4)"),
-                              {salesId, line.productId, storedQuantity(*quantity), cents(*unitPrice)}))
+                              {salesId, line.productId, schema::storedQuantity(*quantity), cents(*unitPrice)}))
             return false;
         if (!database.execute(QStringLiteral("UPDATE Products SET Quantity = Quantity - ?1 WHERE ProductID = ?2"),
-                              {storedQuantity(*quantity), line.productId}))
+                              {schema::storedQuantity(*quantity), line.productId}))
             return false;
     }
     return true;
