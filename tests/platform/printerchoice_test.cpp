@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QSettings>
+
 #include "platform/printerchoice.h"
 #include "support/fixture.h"
 
@@ -12,4 +15,13 @@ TEST_F(PrinterChoice, DefaultsToTheA4PrinterAndKeepsWhatIsWritten)
     EXPECT_EQ(printerchoice::read(), "2");
     printerchoice::write("1");
     EXPECT_EQ(printerchoice::read(), "1");
+}
+
+TEST_F(PrinterChoice, EachTestProgramKeepsItsOwnChoice)
+{
+    printerchoice::write("2");
+    const QString file = QSettings(QStringLiteral("DorERIRE"), QStringLiteral("DorERIRE")).fileName();
+    // Test programs run side by side; a shared settings file would let one
+    // test change another's printer choice.
+    EXPECT_TRUE(file.startsWith(QDir::tempPath())) << file.toStdString();
 }
