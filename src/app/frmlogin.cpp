@@ -32,7 +32,7 @@ FrmLogIn::FrmLogIn()
     cboUser->setObjectName(QStringLiteral("cboUser"));
     cboUser->setEditable(false);
     txtPassword = makeTextBox("txtPassword");
-    txtPassword->setEchoMode(QLineEdit::Password);
+    appearance::maskWithStars(txtPassword);
 
     auto *fields = new QGridLayout;
     fields->addWidget(makeLabel("lblUser", QStringLiteral("Benutzer :")), 0, 0);

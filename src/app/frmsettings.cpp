@@ -169,6 +169,8 @@ void FrmSettings::cmdNew_Click()
 
 void FrmSettings::cmdSave_Click()
 {
+    // A refused row is said so and stays editable: closing the frame would
+    // look like a save and lose what was typed.
     if (!ADOSettings->update()) {
         dialogs().msgBox(
             QStringLiteral("Die Firmendaten konnten nicht gespeichert werden: %1").arg(ADOSettings->lastError()),

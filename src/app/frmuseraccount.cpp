@@ -49,8 +49,8 @@ FrmUserAccount::FrmUserAccount()
     txtPlace = addBox("txtPlace", QStringLiteral("PLZ / Ort:"));
     txtContactNumber = addBox("txtContactNumber", QStringLiteral("Tel:"));
     txtUemail = addBox("txtUemail", QStringLiteral("Email:"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtConfirm->setEchoMode(QLineEdit::Password);
+    appearance::maskWithStars(txtPassword);
+    appearance::maskWithStars(txtConfirm);
     new BoundBox(txtUser, ADOUser, QStringLiteral("UserID"));
     new BoundBox(txtName, ADOUser, QStringLiteral("Name"));
     new BoundBox(txtAddress, ADOUser, QStringLiteral("Address"));

@@ -51,6 +51,7 @@ TEST_F(FrmLogInTest, ListsEveryUserWithNonePickedAndTheKeypadTypesThePassword)
     login.lButton[3]->click();
     login.lButton[0]->click();
     EXPECT_EQ(login.txtPassword->text(), QStringLiteral("30"));
+    EXPECT_EQ(login.txtPassword->displayText(), QStringLiteral("**"));
 
     login.cmdEnter->click();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("Bitte Benutzer wählen")});

@@ -70,6 +70,7 @@ TEST_F(FrmUserAccountTest, EditingNeedsTheAccountsPasswordAndKeepsItUnlessRetype
     editor.cmdEdit->click();
     typeInto(editor.txtPassword, QStringLiteral("Neu9"));
     typeInto(editor.txtConfirm, QStringLiteral("Neu9"));
+    EXPECT_EQ(editor.txtPassword->displayText() + editor.txtConfirm->displayText(), QStringLiteral("********"));
     editor.cmdSave->click();
     EXPECT_EQ(m_dialogs->messages().size(), 1u);
     EXPECT_TRUE(passwords::verify(storedHash(QStringLiteral("anna")), QStringLiteral("Neu9")));

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 
@@ -26,6 +27,14 @@ inline void makeHeading(QLabel *label, int sizeFactor = 2)
     font.setPointSize(font.pointSize() * sizeFactor);
     font.setBold(true);
     label->setFont(font);
+}
+
+// A password box shows a "*" for every character typed, whatever the
+// style's own mask character is.
+inline void maskWithStars(QLineEdit *box)
+{
+    box->setEchoMode(QLineEdit::Password);
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
 }
 
 } // namespace appearance
