@@ -101,7 +101,8 @@ bool FrmKasaBer::DisplaySales()
         return false;
     }
     // A sale names the user who took it, or the driver who delivered it, by
-    // user id.
+    // user id. Only the period's sales are read, never every sale ever
+    // stored.
     ADOEntireSales.setRecordSource(reports::salesInPeriodSql(from, to), DataControl::CommandType::Text);
     ADOEntireSales.refresh();
     ADOEntireSales->setFilter({{QStringLiteral("CashierID"), user}});

@@ -63,6 +63,8 @@ void FrmSelectDate::cmdPrint_Click()
 {
     const QDate from = dtFrom->date();
     const QDate to = dtTo->date();
+    // A reversed period would print an empty report that reads like a
+    // period without sales.
     if (from > to) {
         dialogs().msgBox(QStringLiteral("Das Datum „Von“ liegt nach dem Datum „Bis“."), mb::vbExclamation);
         return;
