@@ -1,6 +1,5 @@
 #include "app/frmmainmenu.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QScreen>
@@ -137,14 +136,6 @@ bool FrmMainMenu::Form_QueryUnload()
         return false;
     dialogs().endProgram();
     return true;
-}
-
-void FrmMainMenu::closeEvent(QCloseEvent *event)
-{
-    // The close box asks the same question as "Beenden"; an unload that is
-    // agreed to hides the menu itself.
-    event->ignore();
-    screens().unload<FrmMainMenu>();
 }
 
 void FrmMainMenu::resizeEvent(QResizeEvent *event)

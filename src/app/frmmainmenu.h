@@ -52,12 +52,7 @@ public:
     // The customers with an open balance, for the credit report.
     DataControl Adodc1{QStringLiteral("Lieferungen")};
 
-public slots:
-    // Escape does not close the menu; only a real close request does.
-    void reject() override {}
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
