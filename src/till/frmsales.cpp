@@ -27,6 +27,11 @@
 namespace {
 const QString ProductNotFound = QStringLiteral("Artikel nicht gefunden!");
 
+// The product pages offer "Weiter" from the 27th product of a category,
+// although a page holds 28: a category of 27 or 28 products leads on to an
+// empty page.
+constexpr int ProductsOfferingNextPage = 27;
+
 // Parked orders are numbered 1 to 30; lines are written for all of them but
 // taken back by double click only for the first twenty.
 constexpr int LastParkedOrderWritten = 30;
@@ -60,6 +65,9 @@ QString storedQuantityText(const QString &typed)
 
 void FrmSales::Form_Load()
 {
+    // The customer block opens on the first customer: a sale for which no
+    // caller was identified and no customer searched goes to that customer.
+    ADOCustomer.refresh();
     ADOTemp.refresh();
     ADOSalesDetails.refresh();
     DataControl &categories = frmCategory().ADOCategory;
@@ -70,7 +78,7 @@ void FrmSales::Form_Load()
     for (const QString &name : names)
         addListEntry(cboCategory, name);
     // Categories beyond the last page get no button; the list still has them.
-    categoryPages->setCaptions(names);
+    categoryPages->setCaptions(names, names.size() > categoryPages->buttonsPerPage());
     m_categoryNames = names;
 
     DTDate->setDate(QDate::currentDate());
@@ -136,7 +144,11 @@ void FrmSales::caButton_Click(int index)
         captions << product.productId + u'\n' + product.description;
         m_productButtonIds << product.productId;
     }
-    productPages->setCaptions(captions);
+    // A new category always starts on its first page. Were the page number
+    // kept from the category before, "Weiter" and "Zurück" would count from
+    // a page the cashier does not see, and the pages they name would not be
+    // shown.
+    productPages->setCaptions(captions, static_cast<int>(found.size()) >= ProductsOfferingNextPage);
 }
 
 void FrmSales::proSellect_Click(int index)
@@ -165,6 +177,7 @@ void FrmSales::selCustomer_Click()
 void FrmSales::cmdPayment_Click()
 {
     if (txtName->text().isEmpty()) {
+        frmCustomer().ADOCustomer->moveFirst();
         dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
         return;
     }
@@ -346,6 +359,8 @@ void FrmSales::putBackIntoEntryFields(const OrderLine &line)
     txtSalesPrice->setText(line.unitPrice);
     txtQty->setText(line.quantity);
     txtamount->setText(de::formatNumber(line.amount));
+    // The rate goes back with the line, so that the corrected line is added
+    // again with its own product's tax, not that of the product looked at last.
     txtmwst->setText(line.taxRate);
     // Enter in the quantity box adds the corrected line again.
     m_entryHoldsProduct = true;

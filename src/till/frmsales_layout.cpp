@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -159,7 +160,9 @@ QWidget *FrmSales::buildEntryFields()
     cboCategory->setEditText(QStringLiteral("Wählen"));
     cboDescription = makeComboBox("cboDescription", fields);
     cboNo = makeComboBox("cboNo", fields);
-    // The product id follows the description chosen; it is not typed.
+    // The product id follows the description chosen; it is not typed, since
+    // a typed id would sell and take from stock another product than the
+    // one the line describes.
     cboNo->lineEdit()->setReadOnly(true);
     cboNo->setEditText(QStringLiteral("Combo3"));
     txtQty = makeTextBox("txtQty", fields);
@@ -230,10 +233,14 @@ QWidget *FrmSales::buildCustomerBlock()
     new BoundBox(txtContactNumber, ADOCustomer, QStringLiteral("ContactNumber"));
     new BoundBox(Text1, ADOCustomer, QStringLiteral("CustomerID"));
     // The customer is chosen by the caller identification, the customer
-    // search or the customer editor, never typed in here. Read-only rather
-    // than disabled, so that the name stays readable from the counter.
-    for (QLineEdit *box : {txtName, txtAddress, txtPlace, txtContactNumber, Text1})
-        box->setReadOnly(true);
+    // search or the customer editor, never typed in here. The disabled frame
+    // keeps its text in full colour, so that the name stays readable from
+    // the counter.
+    fraCustomer->setEnabled(false);
+    QPalette readable = fraCustomer->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::Base})
+        readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
+    fraCustomer->setPalette(readable);
     return fraCustomer;
 }
 

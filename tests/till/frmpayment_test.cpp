@@ -103,7 +103,7 @@ protected:
 
 TEST_F(PaymentTest, KasseWithoutACustomerOpensNoPayment)
 {
-    FrmSales &sales = frmSales();
+    FrmSales &sales = salesScreenFor("99"); // no such customer: nobody is current
     sell(sales, "100", "1");
     sales.cmdPayment->click();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Kunde nicht gefunden!"});

@@ -76,10 +76,11 @@ protected:
 };
 } // namespace
 
-TEST_F(SalesScreenTest, LoadShowsShopDateCashierAndAnEmptyCustomer)
+TEST_F(SalesScreenTest, LoadShowsShopDateCashierAndTheFirstCustomer)
 {
     exec(QStringLiteral("UPDATE Settings SET cName = 'Bäckerei Sonnenschein'"));
     exec(QStringLiteral("INSERT INTO Customer (CustomerID, Customername) VALUES (1, 'Meier')"));
+    exec(QStringLiteral("INSERT INTO Customer (CustomerID, Customername) VALUES (2, 'Schulz')"));
     session().CashierName = QStringLiteral("ANNA");
 
     FrmSales &sales = frmSales();
@@ -90,18 +91,17 @@ TEST_F(SalesScreenTest, LoadShowsShopDateCashierAndAnEmptyCustomer)
     EXPECT_EQ(sales.lbldata->text(), de::shortDate(QDate::currentDate()));
     EXPECT_EQ(sales.DTDate->date(), QDate::currentDate());
     EXPECT_TRUE(sales.DTDate->isHidden());
-    // The customer comes from the caller identification or the search, not
-    // from the first row of the table.
-    EXPECT_EQ(sales.txtName->text(), QString());
-    EXPECT_TRUE(sales.txtName->isReadOnly());
     EXPECT_EQ(sales.txttotal->text(), QStringLiteral("0.00"));
     EXPECT_TRUE(sales.mwst1->isHidden());
     EXPECT_TRUE(sales.txtmwst->isHidden());
 
-    // The customer block follows the screen's customer recordset.
-    sales.ADOCustomer.refresh();
+    // The customer block shows the customer recordset's current row and
+    // cannot be typed into.
+    EXPECT_FALSE(sales.fraCustomer->isEnabled());
     EXPECT_EQ(sales.txtName->text(), QStringLiteral("Meier"));
     EXPECT_EQ(sales.Text1->text(), QStringLiteral("1"));
+    sales.ADOCustomer->moveNext();
+    EXPECT_EQ(sales.txtName->text(), QStringLiteral("Schulz"));
 
     sales.showClock(QTime(9, 5, 7));
     EXPECT_EQ(sales.stsTime->text(), QStringLiteral("09:05:07"));
@@ -133,12 +133,21 @@ TEST_F(SalesScreenTest, CategoryPagesHoldTwentyButtonsEach)
     EXPECT_EQ(sales.caButton[20]->text(), QStringLiteral("Kategorie 21"));
     EXPECT_TRUE(sales.kategoryfrm[1]->isHidden());
     sales.catNav->click();
-    EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("1"));
     EXPECT_FALSE(sales.kategoryfrm[1]->isHidden());
     EXPECT_TRUE(sales.kategoryfrm[0]->isHidden());
     EXPECT_FALSE(sales.catNavBack->isHidden());
-    // Page 2 would be empty.
+    // "Weiter" leads on to the last page, empty as the pages ahead are.
+    sales.catNav->click();
+    sales.catNav->click();
+    EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("3"));
+    EXPECT_FALSE(sales.kategoryfrm[3]->isHidden());
     EXPECT_TRUE(sales.catNav->isHidden());
+    sales.catNavBack->click();
+    EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("2"));
+    EXPECT_FALSE(sales.kategoryfrm[2]->isHidden());
+    EXPECT_FALSE(sales.catNav->isHidden());
+    EXPECT_FALSE(sales.catNavBack->isHidden());
+    sales.catNavBack->click();
     sales.catNavBack->click();
     EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("0"));
     EXPECT_FALSE(sales.kategoryfrm[0]->isHidden());
@@ -165,24 +174,36 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
         EXPECT_EQ(sales.prd_label->text(), QStringLiteral("0"));
         EXPECT_FALSE(sales.products[0]->isHidden());
         EXPECT_TRUE(sales.prdNavBack->isHidden());
-        // "Weiter" only when a second page has products.
-        EXPECT_EQ(sales.prdNav->isHidden(), sizes[c] <= 28);
+        // "Weiter" from the 27th product on, though a page holds 28.
+        EXPECT_EQ(sales.prdNav->isHidden(), sizes[c] < 27);
     }
 
-    // The 29th product of the last category (ids 82 to 110) is on page 1.
+    // 28 products: "Weiter" leads to an empty page.
+    sales.caButton[3]->click();
+    sales.prdNav->click();
+    EXPECT_FALSE(sales.products[1]->isHidden());
+    EXPECT_TRUE(sales.proSellect[28]->isHidden());
+
+    // 29 products (ids 82 to 110): the 29th is on page 1.
+    sales.caButton[4]->click();
     EXPECT_EQ(sales.proSellect[0]->text(), QStringLiteral("82\nArtikel 82"));
     EXPECT_EQ(sales.proSellect[28]->text(), QStringLiteral("110\nArtikel 110"));
     sales.prdNav->click();
     EXPECT_EQ(sales.prd_label->text(), QStringLiteral("1"));
     EXPECT_FALSE(sales.products[1]->isHidden());
+    EXPECT_FALSE(sales.proSellect[28]->isHidden());
     EXPECT_FALSE(sales.prdNavBack->isHidden());
-    EXPECT_TRUE(sales.prdNav->isHidden());
+    EXPECT_FALSE(sales.prdNav->isHidden());
+    sales.prdNav->click();
+    EXPECT_EQ(sales.prd_label->text(), QStringLiteral("2"));
 
     // Another category starts again on its first page.
     sales.caButton[1]->click();
     EXPECT_EQ(sales.prd_label->text(), QStringLiteral("0"));
     EXPECT_FALSE(sales.products[0]->isHidden());
+    EXPECT_TRUE(sales.products[2]->isHidden());
     EXPECT_TRUE(sales.prdNavBack->isHidden());
+    EXPECT_TRUE(sales.prdNav->isHidden());
 
     // The category's filter stays on the shared product recordset.
     Recordset &productRows = frmProduct().ADOProduct.recordset();
@@ -247,14 +268,13 @@ TEST_F(SalesScreenTest, TaxSumsAreRoundedAfterEveryLine)
     EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,70"));
     EXPECT_EQ(sales.txttotal->text(), QStringLiteral("22,60"));
 
-    reloadScreens();
-    FrmSales &fresh = frmSales();
-    sell(fresh, QStringLiteral("3"));
-    EXPECT_EQ(fresh.mwst2->text(), QStringLiteral("0,07"));
-    sell(fresh, QStringLiteral("3"));
-    EXPECT_EQ(fresh.mwst2->text(), QStringLiteral("0,14"));
+    // Each line's 6,54 cents are rounded in: 0,84, not the 0,83 of the sum.
+    sell(sales, QStringLiteral("3"));
+    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,77"));
+    sell(sales, QStringLiteral("3"));
+    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,84"));
     // Lines of the same product stay separate lines.
-    EXPECT_EQ(fresh.LvProduct->topLevelItemCount(), 2);
+    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 4);
 }
 
 TEST_F(SalesScreenTest, OkAndTheEntryFieldsAfterALine)

@@ -19,7 +19,7 @@ QString indexedName(const char *name, int index)
 QPushButton *makeNavigationButton(const char *name, const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(indexedName(name, 0));
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumSize(140, 56);
@@ -83,28 +83,33 @@ PagedButtonGrid::PagedButtonGrid(const Names &names, int pages, int rows, int co
     layout->addLayout(navigation);
 }
 
-void PagedButtonGrid::setCaptions(const QStringList &captions)
+void PagedButtonGrid::setCaptions(const QStringList &captions, bool offerNextPage)
 {
-    m_used = std::min(static_cast<int>(captions.size()), static_cast<int>(m_buttons.size()));
+    const int used = std::min(static_cast<int>(captions.size()), static_cast<int>(m_buttons.size()));
     for (int i = 0; i < m_buttons.size(); ++i) {
         // An ampersand in a name is shown as such, not as a shortcut mark.
-        if (i < m_used)
+        if (i < used)
             m_buttons[i]->setText(QString(captions[i]).replace(u'&', QStringLiteral("&&")));
-        m_buttons[i]->setVisible(i < m_used);
+        m_buttons[i]->setVisible(i < used);
     }
     showPage(0);
+    m_next->setVisible(offerNextPage);
 }
 
 void PagedButtonGrid::nextPage()
 {
-    if (m_page + 1 < pageCount())
-        showPage(m_page + 1);
+    if (m_page + 1 >= pageCount())
+        return;
+    showPage(m_page + 1);
+    m_next->setVisible(m_page + 1 < pageCount());
 }
 
 void PagedButtonGrid::previousPage()
 {
-    if (m_page > 0)
-        showPage(m_page - 1);
+    if (m_page == 0)
+        return;
+    showPage(m_page - 1);
+    m_next->show();
 }
 
 void PagedButtonGrid::showPage(int page)
@@ -112,7 +117,5 @@ void PagedButtonGrid::showPage(int page)
     m_page = page;
     m_stack->setCurrentIndex(page);
     m_pageLabel->setText(QString::number(page));
-    const bool laterPageUsed = (page + 1) * buttonsPerPage() < m_used && page + 1 < pageCount();
-    m_next->setVisible(laterPageUsed);
     m_back->setVisible(page > 0);
 }

@@ -11,11 +11,14 @@ class QStackedWidget;
 
 // A fixed number of pages of touch buttons, one page shown at a time, with
 // "Zurück" and "Weiter". The buttons are filled in order from a list of
-// captions; the ones left over are hidden. "Weiter" is offered only while a
-// later page has buttons, "Zurück" on every page but the first.
+// captions; the ones left over are hidden. Whoever fills the pages decides
+// whether the first page offers "Weiter"; once offered it leads on page by
+// page to the last page, whether or not the pages ahead hold buttons, and
+// "Zurück" is offered on every page but the first.
 //
 // The controls carry the object names the till uses, with the index in
-// brackets: frames "kategoryfrm(0)" ..., buttons "caButton(0)" ...
+// brackets: frames "kategoryfrm(0)" ..., buttons "caButton(0)" ..., the
+// paging buttons "catNav(0)" and "catNavBack(0)".
 class PagedButtonGrid : public QWidget
 {
     Q_OBJECT
@@ -33,14 +36,12 @@ public:
     PagedButtonGrid(const Names &names, int pages, int rows, int columns, QWidget *parent = nullptr);
 
     // Puts the captions on the first buttons (further captions get no
-    // button), hides the others and shows the first page. A caption may
-    // hold a line break.
-    void setCaptions(const QStringList &captions);
+    // button), hides the others and shows the first page, with "Weiter"
+    // when offerNextPage. A caption may hold a line break.
+    void setCaptions(const QStringList &captions, bool offerNextPage);
 
-    int page() const { return m_page; }
     int pageCount() const { return static_cast<int>(m_frames.size()); }
     int buttonsPerPage() const { return m_rows * m_columns; }
-    int usedButtons() const { return m_used; }
 
     void nextPage();
     void previousPage();
@@ -61,7 +62,6 @@ private:
     int m_rows;
     int m_columns;
     int m_page = 0;
-    int m_used = 0;
     QStackedWidget *m_stack;
     QList<QFrame *> m_frames;
     QList<QPushButton *> m_buttons;
