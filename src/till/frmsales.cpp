@@ -165,6 +165,7 @@ void FrmSales::selCustomer_Click()
 void FrmSales::cmdPayment_Click()
 {
     if (txtName->text().isEmpty()) {
+        frmCustomer().ADOCustomer->moveFirst();
         dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
         return;
     }

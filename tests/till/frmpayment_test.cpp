@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -8,6 +9,7 @@
 
 #include "app/screens.h"
 #include "app/session.h"
+#include "masterdata/frmcustomer.h"
 #include "platform/printerchoice.h"
 #include "platform/ui/reportpreview.h"
 #include "support/fixture.h"
@@ -105,7 +107,10 @@ TEST_F(PaymentTest, KasseWithoutACustomerOpensNoPayment)
 {
     FrmSales &sales = frmSales();
     sell(sales, "100", "1");
+    Recordset &customers = frmCustomer().ADOCustomer.recordset();
+    customers.moveLast();
     sales.cmdPayment->click();
+    EXPECT_EQ(customers.text("CustomerID"), "1");
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Kunde nicht gefunden!"});
     EXPECT_EQ(m_dialogs->messages().front().buttons, 0);
     EXPECT_TRUE(m_dialogs->shownWindows().isEmpty());
@@ -128,6 +133,9 @@ TEST_F(PaymentTest, TheDialogOpensWithTheNextSaleNumberAndKeepsItAfterACancel)
         EXPECT_FALSE(payment.cmdSales->isHidden());
         EXPECT_TRUE(payment.cmdOK->isHidden());
         EXPECT_EQ(payment.cboNo->currentText(), "2");
+        // No box covers its label's text.
+        for (const QLabel *label : payment.Frame2->findChildren<QLabel *>())
+            EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
         payment.cmdCancel->click();
     };
     pay(sales, cancel);
