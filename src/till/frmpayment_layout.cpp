@@ -72,6 +72,8 @@ FrmPayment::FrmPayment()
         setTabOrder(previous, next);
         previous = next;
     }
+    // The dialog opens in the first box of that order.
+    txtAdvance->setFocus();
 }
 
 void FrmPayment::buildFields()
