@@ -217,9 +217,11 @@ TEST_F(PaymentTest, DiscountOfTenPercentIsTakenOnce)
         EXPECT_EQ(m_dialogs->messages().size(), size_t(1));
 
         readNextPreview();
-        payment.cmdSales->click();
+        payment.cmdCredit->click();
     });
     EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2250|251|44");
+    // The delivery customer owes what was paid for, the discount taken off.
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 2250);
     EXPECT_THAT(m_printed, Contains("Total 22,50"));
     EXPECT_THAT(m_printed, Contains("Rabatt 10%"));
     EXPECT_THAT(m_printed, Contains("Inkl. MwSt: 19% 2,51"));
