@@ -107,11 +107,38 @@ void FrmPayment::vClr_Click()
     txtamount->setText(QStringLiteral("0"));
 }
 
+namespace {
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+} // namespace
+
 bool FrmPayment::txtamount_KeyPress(int key)
 {
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (!isEnter(key))
         return false;
     checkAmount(QStringLiteral("Insuficient Fund..."));
+    return true;
+}
+
+bool FrmPayment::cboCustomer_KeyPress(int key)
+{
+    if (!isEnter(key))
+        return false;
+    txtamount->setFocus();
+    txtamount->selectAll();
+    return true;
+}
+
+bool FrmPayment::txtCash_KeyPress(int key)
+{
+    if (!isEnter(key))
+        return false;
+    if (const auto paid = de::parseMoney(txtCash->text()))
+        txtCash->setText(de::formatNumber(*paid));
+    txtamount->setFocus();
+    txtamount->selectAll();
     return true;
 }
 
@@ -132,6 +159,8 @@ void FrmPayment::vOk_Click()
     checkAmount(QStringLiteral("Bezahlung Unzureichend..."));
 }
 
+// A passed check always shows the change, counted from the amount due after
+// any discount; the discount box holds a percentage and has no say in it.
 void FrmPayment::checkAmount(const QString &insufficientMessage)
 {
     // In account mode the cash must cover the amount paid towards the balance.
@@ -208,6 +237,7 @@ void FrmPayment::cmdSales_Click()
                                DataControl::CommandType::Text);
     ADOReceipt.refresh();
     showReceipt(printerChoice, content, ADOReceipt);
+    // A parked order that has been paid is gone, whichever receipt printed it.
     sales.ClearParkedOrder();
     sales.ResetTaxSums();
     screens().unload<FrmPayment>();
@@ -224,6 +254,9 @@ ReceiptContent FrmPayment::receiptContent() const
     content.total = m_amounts.amountDue();
     content.fullRateTax = m_amounts.fullRateTax();
     content.reducedRateTax = m_amounts.reducedRateTax();
+    // The receipt names the discount taken and the money tendered, not what
+    // the discount box happens to hold: a percentage typed without
+    // "berechnen" was never taken off.
     content.discountPercent = m_amounts.discountText();
     content.tendered = txtamount->text();
     content.change = txtChange->text();
@@ -260,15 +293,16 @@ void FrmPayment::cmdOK_Click()
 {
     Recordset &customers = frmCustomer().ADOCustomer.recordset();
     customers.setFilter({{QStringLiteral("CustomerID"), cboNo->currentText()}});
+    // A payment is never booked to no one.
     if (customers.eof()) {
         dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
         return;
     }
     // An amount paid that is no number leaves the balance as it is.
     const Money before = customers.money(QStringLiteral("accountbalance"));
-    const Money paid = de::parseMoney(txtCash->text()).value_or(Money());
-    if (!paid.isZero()) {
-        if (!customers.setMoney(QStringLiteral("accountbalance"), before - paid) || !customers.update()) {
+    const auto paid = de::parseMoney(txtCash->text());
+    if (paid && !paid->isZero()) {
+        if (!customers.setMoney(QStringLiteral("accountbalance"), before - *paid) || !customers.update()) {
             const QString reason = customers.lastError();
             customers.cancelUpdate();
             dialogs().msgBox(QStringLiteral("Die Zahlung wurde nicht gespeichert (%1).").arg(reason), mb::vbCritical);
@@ -284,7 +318,8 @@ void FrmPayment::cmdOK_Click()
     content.tendered = txtamount->text();
     content.change = txtChange->text();
     content.paid = txtCash->text();
-    content.balanceAfter = before - paid;
+    if (paid)
+        content.balanceAfter = before - *paid;
     showInvoice(content, ADOReceipt);
     cmdOK->setEnabled(false);
     cmdCancel->setText(QStringLiteral("Close"));
@@ -293,8 +328,15 @@ void FrmPayment::cmdOK_Click()
 
 bool FrmPayment::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtamount && event->type() == QEvent::KeyPress)
-        return txtamount_KeyPress(static_cast<QKeyEvent *>(event)->key());
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (watched == txtamount)
+            return txtamount_KeyPress(key);
+        if (watched == txtCash)
+            return txtCash_KeyPress(key);
+        if (watched == cboCustomer)
+            return cboCustomer_KeyPress(key);
+    }
     return Form::eventFilter(watched, event);
 }
 

@@ -70,6 +70,8 @@ private:
     void vTaste_Click(int index);
     void vClr_Click();
     bool txtamount_KeyPress(int key);
+    bool cboCustomer_KeyPress(int key);
+    bool txtCash_KeyPress(int key);
     void vOk_Click();
     void cmdCancel_Click();
     void cmdCredit_Click();

@@ -3,18 +3,24 @@
 // frmpayment.cpp.
 #include "till/frmpayment.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/ui/reportpainter.h"
+
 namespace {
 const QColor Background(0x7D, 0x9A, 0xE6);
 
+// The dialog's Windows font families stand for the free fonts installed in
+// their place, as on the printed receipts; an unknown family would fall back
+// to a wider one and the labels would run under their boxes.
 QFont fontOf(const QString &family, double points, bool bold = false)
 {
-    QFont f(family);
+    QFont f(report::mappedFamily(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -58,29 +64,35 @@ FrmPayment::FrmPayment()
     buildKeypad();
     buildButtons();
 
-    setTabOrder(txtAdvance, txtamount);
-    QWidget *previous = txtamount;
-    for (QWidget *next : std::initializer_list<QWidget *>{cmdOK, cmdSales, cmdCredit, cmdCancel, cboFahrer}) {
+    // The keypad's keys take no focus (see buildKeypad); hidden boxes neither.
+    QWidget *previous = txtAdvance;
+    for (QWidget *next :
+         std::initializer_list<QWidget *>{txtCashier, cboNo, txtChange, txtBill, txtamount, cboCustomer, txtid,
+                                          txtBalance, txtCash, vOk, cmdOK, cmdSales, cmdCredit, cmdCancel, cboFahrer}) {
         setTabOrder(previous, next);
         previous = next;
     }
+    // The dialog opens in the first box of that order.
+    txtAdvance->setFocus();
 }
 
 void FrmPayment::buildFields()
 {
-    const auto label = [this](const char *name, const QString &caption, int left, int top) {
+    // Each label reaches up to its box, so that the box never covers its text.
+    const auto label = [this](const char *name, const QString &caption, int left, int top, int boxLeft) {
         QLabel *shown = makeLabel(name, caption, Frame2);
-        placeTwips(shown, left, top, 1680, 375);
+        placeTwips(shown, left, top, boxLeft - left, 375);
         return shown;
     };
-    label("lblCashier", QStringLiteral("Kassierer:"), 240, 240);
-    label("lblId", QStringLiteral("Rech Nr.:"), 4080, 240);
-    label("lblFahrer", QStringLiteral("Fahrer:"), 240, 1080);
-    label("lblBill", QStringLiteral("Gesamt:"), 240, 1920);
-    label("lblAdvance", QStringLiteral("Rabatt:"), 240, 2640);
-    label("lblCash", QStringLiteral("Ortzuschlag:"), 240, 3360)->hide();
-    label("lblAmount", QStringLiteral("Bezahlt:"), 240, 4080);
-    label("lblChange", QStringLiteral("Zurück:"), 240, 4800);
+    constexpr int AmountBoxLeft = 1920;
+    label("lblCashier", QStringLiteral("Kassierer:"), 240, 240, 1440);
+    label("lblId", QStringLiteral("Rech Nr.:"), 4080, 240, 5160);
+    label("lblFahrer", QStringLiteral("Fahrer:"), 240, 1080, AmountBoxLeft);
+    label("lblBill", QStringLiteral("Gesamt:"), 240, 1920, AmountBoxLeft);
+    label("lblAdvance", QStringLiteral("Rabatt:"), 240, 2640, AmountBoxLeft);
+    label("lblCash", QStringLiteral("Ortzuschlag:"), 240, 3360, AmountBoxLeft)->hide();
+    label("lblAmount", QStringLiteral("Bezahlt:"), 240, 4080, AmountBoxLeft);
+    label("lblChange", QStringLiteral("Zurück:"), 240, 4800, AmountBoxLeft);
 
     txtCashier = makeTextBox("txtCashier", Frame2);
     placeTwips(txtCashier, 1440, 240, 2055, 285);
@@ -98,6 +110,9 @@ void FrmPayment::buildFields()
     placeTwips(txtBill, 1920, 1560, 2415, 615);
     txtAdvance = makeTextBox("txtAdvance", Frame2);
     placeTwips(txtAdvance, 1920, 2280, 2415, 615);
+    QPalette menuColoured = txtAdvance->palette();
+    menuColoured.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
+    txtAdvance->setPalette(menuColoured);
     txtCash = makeTextBox("txtCash", Frame2);
     placeTwips(txtCash, 1920, 3000, 2415, 615);
     txtCash->hide();
@@ -105,12 +120,16 @@ void FrmPayment::buildFields()
     // tendered.
     txtBalance = makeTextBox("txtBalance", Frame2);
     placeTwips(txtBalance, 1920, 3720, 2415, 615);
+    txtBalance->setStyleSheet(QStringLiteral("background: #C0FFC0"));
     txtBalance->hide();
     txtamount = makeTextBox("txtamount", Frame2);
     placeTwips(txtamount, 1920, 3720, 2415, 615);
     txtChange = makeTextBox("txtChange", Frame2);
     placeTwips(txtChange, 1920, 4440, 2415, 615);
     txtChange->setStyleSheet(QStringLiteral("color: #00FF00; background: black"));
+    // The amounts start as the shop writes a zero amount: the boxes are read
+    // as German numbers, and the discount box in particular must read as no
+    // discount when "berechnen" is pressed without touching it.
     for (QLineEdit *box : {txtBill, txtAdvance, txtCash, txtBalance, txtamount, txtChange}) {
         box->setText(QStringLiteral("0,00"));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -119,12 +138,14 @@ void FrmPayment::buildFields()
     txtamount->setText(QStringLiteral("0"));
     for (QLineEdit *locked : {txtBill, txtBalance, txtChange})
         locked->setReadOnly(true);
-    txtamount->installEventFilter(this);
+    for (QWidget *watched : std::initializer_list<QWidget *>{txtamount, txtCash})
+        watched->installEventFilter(this);
 
     // The customer is chosen on the sales screen; these lists only carry it.
     makeLabel("lblCustomer", QStringLiteral("Kunde:"), Frame2)->hide();
     cboCustomer = makeComboBox("cboCustomer", false, Frame2);
     cboCustomer->hide();
+    cboCustomer->installEventFilter(this);
     cboNo = makeComboBox("cboNo", true, Frame2);
     cboNo->setEditText(QStringLiteral("Combo1"));
     cboNo->hide();
@@ -171,7 +192,9 @@ void FrmPayment::buildButtons()
     cmdCredit = makeButton("cmdCredit", QStringLiteral("Lieferung"), Frame3);
     cmdCancel = makeButton("cmdCancel", QStringLiteral("Abbrechen"), Frame3);
     // The two "Bar" buttons share one place; the account payment's is the
-    // one seen until the sales screen hands over a sale.
+    // one seen until the sales screen hands over a sale. The one not seen is
+    // hidden rather than merely covered, so that neither Tab nor Enter can
+    // press the wrong "Bar" from behind.
     placeTwips(cmdOK, 120, 240, 1575, 855);
     placeTwips(cmdSales, 120, 240, 1575, 855);
     cmdSales->hide();

@@ -213,7 +213,8 @@ void fillReceipt(ReportDocument &receipt, const ReceiptContent &content)
         if (tillRoll)
             showFooterLine(receipt, QStringLiteral("Lfahrer"), QStringLiteral("Fahrer: ") + content.driver);
     }
-    setShopValue(receipt, Footer, QStringLiteral("lbbntxt"), content.shop.footerText);
+    // The footer is the settings' footer text as it stands, even when empty.
+    receipt.setText(Footer, QStringLiteral("lbbntxt"), content.shop.footerText);
     receipt.setVisible(Footer, QStringLiteral("lbbntxt"), true);
 }
 
@@ -227,5 +228,6 @@ void fillInvoice(ReportDocument &invoice, const InvoiceContent &content)
     invoice.setText(Header, QStringLiteral("LabelCash"), content.tendered);
     invoice.setText(Header, QStringLiteral("LabelChange"), content.change);
     invoice.setText(Header, QStringLiteral("LabelPaid"), content.paid);
-    invoice.setText(Header, QStringLiteral("LabelBalance"), de::formatNumber(content.balanceAfter));
+    if (content.balanceAfter)
+        invoice.setText(Header, QStringLiteral("LabelBalance"), de::formatNumber(*content.balanceAfter));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QDate>
 #include <QString>
 
@@ -67,7 +69,7 @@ struct InvoiceContent
     QString tendered;
     QString change;
     QString paid;
-    Money balanceAfter;
+    std::optional<Money> balanceAfter; // none when the amount paid is no number
 };
 
 // Writes an account payment into the invoice layout.

@@ -29,6 +29,8 @@ bool SaveSalesDetails(Database &database, qint64 salesId, const std::vector<Orde
                                              " VALUES (?1, ?2, ?3, ?4)"),
                               {salesId, line.productId, schema::storedQuantity(*quantity), cents(*unitPrice)}))
             return false;
+        // The stock goes down by exactly what was sold: weighed goods keep the
+        // fraction they have on hand.
         if (!database.execute(QStringLiteral("UPDATE Products SET Quantity = Quantity - ?1 WHERE ProductID = ?2"),
                               {schema::storedQuantity(*quantity), line.productId}))
             return false;

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -8,6 +9,7 @@
 
 #include "app/screens.h"
 #include "app/session.h"
+#include "masterdata/frmcustomer.h"
 #include "platform/printerchoice.h"
 #include "platform/ui/reportpreview.h"
 #include "support/fixture.h"
@@ -105,7 +107,10 @@ TEST_F(PaymentTest, KasseWithoutACustomerOpensNoPayment)
 {
     FrmSales &sales = salesScreenFor("99"); // no such customer: nobody is current
     sell(sales, "100", "1");
+    Recordset &customers = frmCustomer().ADOCustomer.recordset();
+    customers.moveLast();
     sales.cmdPayment->click();
+    EXPECT_EQ(customers.text("CustomerID"), "1");
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Kunde nicht gefunden!"});
     EXPECT_EQ(m_dialogs->messages().front().buttons, 0);
     EXPECT_TRUE(m_dialogs->shownWindows().isEmpty());
@@ -128,6 +133,9 @@ TEST_F(PaymentTest, TheDialogOpensWithTheNextSaleNumberAndKeepsItAfterACancel)
         EXPECT_FALSE(payment.cmdSales->isHidden());
         EXPECT_TRUE(payment.cmdOK->isHidden());
         EXPECT_EQ(payment.cboNo->currentText(), "2");
+        // No box covers its label's text.
+        for (const QLabel *label : payment.Frame2->findChildren<QLabel *>())
+            EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
         payment.cmdCancel->click();
     };
     pay(sales, cancel);
@@ -209,9 +217,11 @@ TEST_F(PaymentTest, DiscountOfTenPercentIsTakenOnce)
         EXPECT_EQ(m_dialogs->messages().size(), size_t(1));
 
         readNextPreview();
-        payment.cmdSales->click();
+        payment.cmdCredit->click();
     });
     EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2250|251|44");
+    // The delivery customer owes what was paid for, the discount taken off.
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 2250);
     EXPECT_THAT(m_printed, Contains("Total 22,50"));
     EXPECT_THAT(m_printed, Contains("Rabatt 10%"));
     EXPECT_THAT(m_printed, Contains("Inkl. MwSt: 19% 2,51"));

@@ -147,7 +147,8 @@ TEST_F(ReceiptTest, ShopValuesTheSettingsLackKeepTheLayoutsText)
     fillReceipt(page, content);
     EXPECT_EQ(page.text(Header, "Label1"), "Fa");
     EXPECT_EQ(page.text(Header, "LbTel"), "Tel.: ");
-    EXPECT_EQ(page.text(Footer, "lbbntxt"), "Vielen Dank für Ihren Einkauf");
+    // The footer is the settings' text as it stands.
+    EXPECT_EQ(page.text(Footer, "lbbntxt"), "");
     EXPECT_TRUE(page.isVisible(Footer, "lbbntxt"));
 }
 
@@ -175,4 +176,10 @@ TEST_F(ReceiptTest, InvoiceOfAnAccountPayment)
     EXPECT_EQ(invoice.text(Header, "LabelCash"), "50,00");
     EXPECT_EQ(invoice.text(Header, "LabelChange"), "20,00");
     EXPECT_EQ(invoice.text(Header, "LabelBalance"), "70,00");
+
+    // An amount paid that is no number leaves the remaining balance unprinted.
+    content.balanceAfter.reset();
+    ReportDocument unreadable(invoiceLayout());
+    fillInvoice(unreadable, content);
+    EXPECT_EQ(unreadable.text(Header, "LabelBalance"), "Total");
 }
