@@ -88,6 +88,8 @@ BookingResult book(Database *database, const Delivery &delivery)
                     {*number, *productId, delivered, static_cast<qint64>(orderPrice->cents()),
                      delivery.date.toString(Qt::ISODate)}))
         return failed(db);
+    // The stock on hand is raised as it stands: rounding it down first would
+    // lose the fraction of goods sold by weight (2,5 kg plus 1,5 kg is 4 kg).
     if (!db.execute(QStringLiteral("UPDATE Products SET Quantity = coalesce(Quantity, 0) + ?1, OrderPrice = ?2,"
                                    " SalesPrice = ?3 WHERE ProductID = ?4"),
                     {delivered, static_cast<qint64>(orderPrice->cents()), static_cast<qint64>(salesPrice->cents()),

@@ -24,6 +24,8 @@ public:
 protected:
     DataControl &control() override { return ADOBrands; }
     QLineEdit *focusBox() override { return txtbrand; }
+    // "Hinzufügen" leaves the cursor where it was.
+    bool focusesNewRow() const override { return false; }
     // A brand without a name is kept.
     bool mayDeleteShownRow() override;
 

@@ -287,6 +287,7 @@ void FrmProduct::cmdEdit_Click()
 
 void FrmProduct::cmdSave_Click()
 {
+    // Blanks alone are no article number: such a product could never be found.
     if (txtArtNr->text().trimmed().isEmpty() || txtDescription->text().trimmed().isEmpty()) {
         dialogs().msgBox(QStringLiteral("Bitte Artikelnummer und Produktbeschreibung angeben."), mb::vbExclamation,
                          QStringLiteral("Vidudoza Deduze"));
@@ -365,6 +366,9 @@ void FrmProduct::LvProduct_Click()
     ADOProduct.refresh();
     ADOProduct->setFilter({{QStringLiteral("ProductID"), txtProduktid->text()}});
     if (ADOProduct->eof()) {
+        // The boxes now mix the product shown before with the clicked line's
+        // description: "Aktualisieren" must not write that into either one.
+        m_shownProductId.reset();
         dialogs().msgBox(QStringLiteral("konnte nicht gefunden werden!"));
         return;
     }

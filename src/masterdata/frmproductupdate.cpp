@@ -185,6 +185,12 @@ void FrmProductUpdate::HandOverSelectedLine()
     dialogs().showModal(&booking);
 }
 
+void FrmProductUpdate::ResetProductInventoryList()
+{
+    ADOProductInventory->clearFilter();
+    DisplayProductList();
+}
+
 void FrmProductUpdate::btnClose_Click()
 {
     screens().unload<FrmProductUpdate>();

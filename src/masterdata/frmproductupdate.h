@@ -27,7 +27,9 @@ public:
     // recordset is left past its last row.
     void DisplayProductList();
 
-    // Shows in the product's line what a booking stored.
+    // Shows in the product's line what a booking stored. "Best." keeps its
+    // meaning, everything delivered of the product, rather than showing only
+    // this delivery's quantity until the list is read again.
     void ShowBookedProduct(const deliveries::BookedProduct &booked);
 
     DataControl ADOProductInventory{QStringLiteral("ProductInventory")};
@@ -48,6 +50,9 @@ private:
     void LvProduct_DblClick();
     void btnClose_Click();
     void HandOverSelectedLine();
+
+    // Shows every product again; nothing on the screen offers it.
+    void ResetProductInventoryList();
 };
 
 FrmProductUpdate &frmProductUpdate();

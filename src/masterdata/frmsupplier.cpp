@@ -47,6 +47,9 @@ void FrmSupplier::cmdUpdate_Click()
     }
     // The boxes follow the current row, so they are read before the filter
     // moves it; what they hold goes into the supplier with that id only.
+    // The row shown keeps what it had: left to the filter, the typed values
+    // (the id included) would be stored into it as well, so that a second
+    // supplier changed, or a new one half-typed were stored.
     const std::vector<std::pair<QString, QString>> typed = {
         {QStringLiteral("SupplierName"), txtName->text()}, {QStringLiteral("Address"), txtAddress->text()},
         {QStringLiteral("sPlace"), txtPlace->text()},      {QStringLiteral("TelephoneNumber"), txtTelephone->text()},

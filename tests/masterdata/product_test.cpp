@@ -218,6 +218,15 @@ TEST_F(ProductEditor, AListClickLeavesTheRecordsetFilteredToThatProduct)
     list->setCurrentItem(cola);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(cola).center());
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("konnte nicht gefunden werden!")});
+    // The boxes hold the bread with the cola's description now: changing
+    // them stores nothing into either product.
+    EXPECT_EQ(text(form, "txtDescription"), QStringLiteral("Cola"));
+    click(form, "cmdEdit");
+    click(form, "cmdUpdate");
+    EXPECT_EQ(m_dialogs->messages().size(), 2u);
+    EXPECT_TRUE(m_dialogs->messages()[1].text.endsWith(QStringLiteral("Es wurde nichts gespeichert.")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Products WHERE ProductID = 2")).toString(),
+              QStringLiteral("Vollkornbrot"));
 }
 
 TEST_F(ProductEditor, SuchenFindsByArticleNumberAsTyped)

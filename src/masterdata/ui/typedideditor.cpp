@@ -40,7 +40,8 @@ void TypedIdEditor::cmdNew_Click()
     // The rows stay as they are: the new one is added after them.
     control()->addNew();
     frame()->setEnabled(true);
-    focusBox()->setFocus();
+    if (focusesNewRow())
+        focusBox()->setFocus();
     setEditing(true);
 }
 
@@ -70,6 +71,8 @@ void TypedIdEditor::cmdDelete_Click()
         dialogs().msgBox(QStringLiteral("Alle Datensätze wurden bereits gelöscht"), mb::vbOKOnly);
         return;
     }
+    // A delete the database refuses is told, so that nobody takes the row
+    // for gone.
     if (mayDeleteShownRow() && !rows.remove())
         dialogs().msgBox(QStringLiteral("Der Datensatz konnte nicht gelöscht werden: %1").arg(rows.lastError()),
                          mb::vbExclamation);

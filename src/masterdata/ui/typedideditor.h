@@ -4,8 +4,8 @@
 
 // The category and brand editors. The user types a row's id; the boxes of the
 // row shown are editable from the start, and "Speichern" locks them again
-// until "Hinzufügen" or "Bearbeiten" opens them for the next row to store. A delete exists, but its button is
-// hidden: the shop does not offer it.
+// until "Hinzufügen" or "Bearbeiten" opens them for the next row to store.
+// A delete exists, but its button is hidden: the shop does not offer it.
 class TypedIdEditor : public MasterDataForm
 {
     Q_OBJECT
@@ -26,8 +26,10 @@ protected:
     // "Neu Laden", in that order, and connects them.
     void addRecordButtons();
 
-    // The box a new row is typed into first, and that "Bearbeiten" focuses.
+    // The box that "Bearbeiten" focuses, and "Hinzufügen" where the screen
+    // moves the cursor into a new row.
     virtual QLineEdit *focusBox() = 0;
+    virtual bool focusesNewRow() const { return true; }
     // Whether the delete may remove the row shown.
     virtual bool mayDeleteShownRow() { return true; }
 
