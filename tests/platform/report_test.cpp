@@ -42,19 +42,12 @@ protected:
     void addLines(int lines)
     {
         for (int i = 1; i <= lines; ++i) {
-            addProduct(i, QStringLiteral("Artikel %1").arg(i));
-            addLine(1, i, 1, 100 * i);
+            exec("INSERT INTO Products (ProductID, Description) VALUES (?1, ?2)",
+                 {i, QStringLiteral("Artikel %1").arg(i)});
+            exec("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) VALUES (1, ?1, 1, ?2)",
+                 {i, 100 * i});
         }
         ASSERT_TRUE(m_lines.refresh());
-    }
-    void addProduct(int id, const QString &description)
-    {
-        exec(QStringLiteral("INSERT INTO Products (ProductID, Description) VALUES (?1, ?2)"), {id, description});
-    }
-    void addLine(int sale, int product, double quantity, qint64 priceCents)
-    {
-        exec(QStringLiteral("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) VALUES (?1,?2,?3,?4)"),
-             {sale, product, quantity, priceCents});
     }
 
     DataControl m_lines{QStringLiteral("Receipt")};
@@ -152,11 +145,9 @@ TEST_F(ReportTest, HiddenControlsDoNotPrint)
 
 TEST_F(ReportTest, DetailPrintsOneLinePerRecordOfAFilteredSource)
 {
-    addProduct(1, QStringLiteral("Brötchen"));
-    addProduct(2, QStringLiteral("Kaffee"));
-    addLine(7, 1, 3, 35);
-    addLine(7, 2, 1, 123450);
-    addLine(8, 1, 10, 35);
+    exec("INSERT INTO Products (ProductID, Description) VALUES (1, 'Brötchen'), (2, 'Kaffee')");
+    exec("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice)"
+         " VALUES (7, 1, 3, 35), (7, 2, 1, 123450), (8, 1, 10, 35)");
     ASSERT_TRUE(m_lines.refresh());
     m_lines->setFilter({{QStringLiteral("salesid"), QStringLiteral("7")}});
     m_lines->moveNext(); // the screen's current row must survive the printing
