@@ -35,7 +35,7 @@ report::Layout invoiceLayout(report::PageSetup page = report::PageSetup::a4())
 }
 // clang-format on
 
-// What a program prints, its errors included, when it ends well; a note of its failure otherwise.
+// What a program prints, its errors included; marked as failed when it does not end well.
 std::string run(const QString &program, const QStringList &arguments,
                 const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
