@@ -13,8 +13,6 @@ TEST_F(PrinterChoice, DefaultsToTheA4PrinterAndKeepsWhatIsWritten)
     EXPECT_EQ(printerchoice::read(), "0");
     printerchoice::write("2");
     EXPECT_EQ(printerchoice::read(), "2");
-    printerchoice::write("1");
-    EXPECT_EQ(printerchoice::read(), "1");
 }
 
 TEST_F(PrinterChoice, EachTestProgramKeepsItsOwnChoice)

@@ -42,7 +42,6 @@ const QString SalesHeads = "R.Nr. Datum Fahrer Gesamt MwSt 19 % MwSt 7 %";
 TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
 {
     FrmSelectDate &dialog = frmSelectDate();
-    EXPECT_EQ(dialog.objectName(), "frmSelectDate");
     EXPECT_EQ(dialog.dtFrom->date(), QDate::currentDate());
     EXPECT_EQ(dialog.dtTo->date(), QDate::currentDate());
 
