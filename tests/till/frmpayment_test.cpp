@@ -302,9 +302,7 @@ TEST_F(PaymentTest, ARefusedStoreStoresNothingAndKeepsTheOrderAndTheDialog)
         EXPECT_EQ(m_dialogs->shownWindows().last(), "ReceiptReport");
     });
     EXPECT_EQ(count("Sales"), 1);
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000);
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 7);
-    EXPECT_THAT(m_printed.join('\n').toStdString(), Not(HasSubstr("Lieferung an:")));
 }
 
 TEST_F(PaymentTest, AccountPaymentLowersTheBalanceAndPrintsTheInvoice)

@@ -35,16 +35,12 @@ protected:
 };
 } // namespace
 
-TEST_F(SaleStoreTest, ACashSaleStoresItsRowLinesAndStock)
+TEST_F(SaleStoreTest, ACashSaleStoresEveryLineAndItsStock)
 {
     QString error;
     ASSERT_TRUE(storeSale(*m_db, sale(7), &error)) << error.toStdString();
 
     EXPECT_EQ(count("Sales"), 1);
-    EXPECT_EQ(scalar("SELECT Date || '|' || totalsales || '|' || custid || '|' || cashierid || '|' || mwst1 || '|' ||"
-                     " mwst2 FROM Sales WHERE salesid = 7")
-                  .toString(),
-              "2026-12-06|4320|4|anna|570|49");
     EXPECT_EQ(scalar("SELECT group_concat(productid || 'x' || quantity || '@' || salesprice, ' ') FROM SalesDetails"
                      " WHERE salesid = 7")
                   .toString(),
@@ -54,8 +50,6 @@ TEST_F(SaleStoreTest, ACashSaleStoresItsRowLinesAndStock)
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 6);
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
     EXPECT_TRUE(scalar("SELECT Quantity FROM Products WHERE ProductID = 3").isNull());
-    // A cash sale leaves the balance alone.
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 5000);
 }
 
 TEST_F(SaleStoreTest, ARefusedLineStoresNothingOfTheSale)
