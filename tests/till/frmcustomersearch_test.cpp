@@ -1,3 +1,6 @@
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -36,6 +39,11 @@ protected:
 TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
 {
     FrmSales &sales = frmSales();
+    // Closed without a search, it leaves the first customer current.
+    search([](FrmCustomerSearch &searchScreen) { searchScreen.lButton[7]->click(); });
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+
+    // Each search starts empty.
     search([](FrmCustomerSearch &searchScreen) {
         EXPECT_EQ(searchScreen.windowTitle(), "CSearch");
         EXPECT_EQ(searchScreen.cusearch->text(), QString());
@@ -49,31 +57,16 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
     EXPECT_EQ(sales.txtName->text(), "Schulz");
     EXPECT_FALSE(screens().isLoaded<FrmCustomerSearch>());
 
-    // The number is matched as stored, blanks and all; the next search
-    // starts empty.
-    search([](FrmCustomerSearch &searchScreen) {
-        EXPECT_EQ(searchScreen.cusearch->text(), QString());
-        searchScreen.cusearch->setText("0301111");
-        searchScreen.cmdFind->click();
-    });
-    EXPECT_TRUE(sales.ADOCustomer->eof());
-    EXPECT_EQ(sales.txtName->text(), QString());
-
-    search([](FrmCustomerSearch &searchScreen) {
-        searchScreen.cusearch->setText("030 1111");
-        searchScreen.cmdFind->click();
-    });
-    EXPECT_EQ(sales.txtName->text(), "Meier");
-
-    // An empty number finds the customer who has none.
-    search([](FrmCustomerSearch &searchScreen) { searchScreen.cmdFind->click(); });
-    EXPECT_EQ(sales.txtName->text(), "Ohne Telefon");
-}
-
-TEST_F(CustomerSearchTest, ClosedWithoutASearchItLeavesTheFirstCustomerAndStartsAfresh)
-{
-    FrmSales &sales = frmSales();
-    search([](FrmCustomerSearch &searchScreen) { searchScreen.lButton[7]->click(); });
-    EXPECT_EQ(sales.txtName->text(), "Meier");
-    search([](FrmCustomerSearch &searchScreen) { EXPECT_EQ(searchScreen.cusearch->text(), QString()); });
+    // The number is matched as stored, blanks and all.
+    const std::vector<std::pair<QString, QString>> searches = {
+        {"0301111", QString()}, {"030 1111", "Meier"}, {QString(), "Ohne Telefon"}};
+    for (const auto &[number, found] : searches) {
+        SCOPED_TRACE(number.toStdString());
+        search([&number](FrmCustomerSearch &searchScreen) {
+            searchScreen.cusearch->setText(number);
+            searchScreen.cmdFind->click();
+        });
+        EXPECT_EQ(sales.txtName->text(), found);
+        EXPECT_EQ(sales.ADOCustomer->eof(), found.isEmpty());
+    }
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
@@ -15,7 +17,6 @@
 #include "platform/locale.h"
 #include "support/fixture.h"
 #include "till/frmsales.h"
-#include "till/ui/pagedbuttongrid.h"
 
 namespace {
 class SalesScreenTest : public DatabaseTest
@@ -23,19 +24,27 @@ class SalesScreenTest : public DatabaseTest
 protected:
     void addCategory(int id, const QString &name)
     {
-        exec(QStringLiteral("INSERT INTO Category (CategoryID, Category) VALUES (?1, ?2)"), {id, name});
+        exec("INSERT INTO Category (CategoryID, Category) VALUES (?1, ?2)", {id, name});
     }
 
     void addProduct(int id, const QString &articleNumber, const QString &description, const QString &category,
-                    const QString &taxRate, qint64 priceCents, const QString &size = QStringLiteral("1 kg"))
+                    const QString &taxRate, qint64 priceCents, const QString &size = "1 kg")
     {
-        exec(QStringLiteral("INSERT INTO Products (ProductID, ArtNr, Description, Category, Mwst, SalesPrice, Size)"
-                            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
+        exec("INSERT INTO Products (ProductID, ArtNr, Description, Category, Mwst, SalesPrice, Size)"
+             " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)",
              {id, articleNumber, description, category, taxRate, priceCents, size});
     }
 
+    // Three products of both rates, article numbers 1 to 3.
+    void addWineCheeseAndJuice()
+    {
+        addProduct(1, "1", "Wein", "Getränke", "19", 1190);
+        addProduct(2, "2", "Käse", "Feinkost", "7", 1070);
+        addProduct(3, "3", "Saft", "Getränke", "19", 300);
+    }
+
     // Types an article number and presses "OK".
-    void sell(FrmSales &sales, const QString &articleNumber)
+    static void sell(FrmSales &sales, const QString &articleNumber)
     {
         sales.txtid->setText(articleNumber);
         sales.ArtSelok->click();
@@ -44,10 +53,22 @@ protected:
     static QStringList lineTexts(const FrmSales &sales, int row)
     {
         QStringList texts;
-        const QTreeWidgetItem *item = sales.LvProduct->topLevelItem(row);
-        for (int column = 0; column < 6; ++column)
-            texts << item->text(column);
+        for (int column = 0; column < FrmSales::ColumnCount; ++column)
+            texts << sales.LvProduct->topLevelItem(row)->text(column);
         return texts;
+    }
+
+    // Article number, category, description, quantity, unit price, amount.
+    static QStringList entryFields(const FrmSales &sales)
+    {
+        return {sales.cboNo->currentText(), sales.cboCategory->currentText(), sales.cboDescription->currentText(),
+                sales.txtQty->text(),       sales.txtSalesPrice->text(),      sales.txtamount->text()};
+    }
+
+    // Total, full-rate and reduced-rate tax as shown.
+    static QStringList sums(const FrmSales &sales)
+    {
+        return {sales.txttotal->text(), sales.mwst1->text(), sales.mwst2->text()};
     }
 
     static QStringList listEntries(const QComboBox *box)
@@ -60,99 +81,92 @@ protected:
 
     static int shownButtons(const QList<QPushButton *> &buttons)
     {
-        int shown = 0;
-        for (const QPushButton *button : buttons)
-            shown += button->isHidden() ? 0 : 1;
-        return shown;
+        return static_cast<int>(std::count_if(buttons.begin(), buttons.end(), [](auto b) { return !b->isHidden(); }));
     }
 
-    // Unloads every screen, so that the next access loads them from the rows
-    // the test has just written.
-    void reloadScreens()
+    // Checks that `page` is the only page shown, with its number and the
+    // paging buttons the cashier should see.
+    static void expectPage(const QList<QFrame *> &frames, const QLineEdit *number, const QPushButton *back,
+                           const QPushButton *next, int page, bool nextShown)
     {
-        screens().unloadAll();
-        processEvents();
+        SCOPED_TRACE(page);
+        EXPECT_EQ(number->text(), QString::number(page));
+        for (int i = 0; i < frames.size(); ++i)
+            EXPECT_EQ(frames[i]->isHidden(), i != page) << i;
+        EXPECT_EQ(back->isHidden(), page == 0);
+        EXPECT_EQ(next->isHidden(), !nextShown);
+    }
+    static void expectCategoryPage(const FrmSales &s, int page, bool nextShown)
+    {
+        expectPage(s.kategoryfrm, s.ktn_label, s.catNavBack, s.catNav, page, nextShown);
+    }
+    static void expectProductPage(const FrmSales &s, int page, bool nextShown)
+    {
+        expectPage(s.products, s.prd_label, s.prdNavBack, s.prdNav, page, nextShown);
+    }
+
+    static void doubleClickLine(FrmSales &sales, int row)
+    {
+        QTreeWidgetItem *line = sales.LvProduct->topLevelItem(row);
+        sales.LvProduct->setCurrentItem(line);
+        emit sales.LvProduct->itemDoubleClicked(line, 0);
     }
 };
 } // namespace
 
-TEST_F(SalesScreenTest, LoadShowsShopDateCashierAndTheFirstCustomer)
+TEST_F(SalesScreenTest, LoadShowsShopDateCashierTheFirstCustomerAndTheClock)
 {
-    exec(QStringLiteral("UPDATE Settings SET cName = 'Bäckerei Sonnenschein'"));
-    exec(QStringLiteral("INSERT INTO Customer (CustomerID, Customername) VALUES (1, 'Meier')"));
-    exec(QStringLiteral("INSERT INTO Customer (CustomerID, Customername) VALUES (2, 'Schulz')"));
-    session().CashierName = QStringLiteral("ANNA");
+    exec("UPDATE Settings SET cName = 'Bäckerei Sonnenschein'");
+    exec("INSERT INTO Customer (CustomerID, Customername) VALUES (1, 'Meier'), (2, 'Schulz')");
+    session().CashierName = "ANNA";
 
     FrmSales &sales = frmSales();
-    EXPECT_EQ(sales.objectName(), QStringLiteral("frmSales"));
-    EXPECT_EQ(sales.windowTitle(), QStringLiteral("Create Bill"));
-    EXPECT_EQ(sales.txtcName->text(), QStringLiteral("Bäckerei Sonnenschein"));
-    EXPECT_EQ(sales.txtCashier->text(), QStringLiteral("ANNA"));
+    EXPECT_EQ(sales.windowTitle(), "Create Bill");
+    EXPECT_EQ(sales.txtcName->text(), "Bäckerei Sonnenschein");
+    EXPECT_EQ(sales.txtCashier->text(), "ANNA");
     EXPECT_EQ(sales.lbldata->text(), de::shortDate(QDate::currentDate()));
     EXPECT_EQ(sales.DTDate->date(), QDate::currentDate());
-    EXPECT_TRUE(sales.DTDate->isHidden());
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("0.00"));
-    EXPECT_TRUE(sales.mwst1->isHidden());
-    EXPECT_TRUE(sales.txtmwst->isHidden());
+    EXPECT_EQ(sales.txttotal->text(), "0.00");
 
     // The customer block shows the customer recordset's current row and
     // cannot be typed into.
     EXPECT_FALSE(sales.fraCustomer->isEnabled());
-    EXPECT_EQ(sales.txtName->text(), QStringLiteral("Meier"));
-    EXPECT_EQ(sales.Text1->text(), QStringLiteral("1"));
-    sales.ADOCustomer->moveNext();
-    EXPECT_EQ(sales.txtName->text(), QStringLiteral("Schulz"));
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+    EXPECT_EQ(sales.Text1->text(), "1");
 
     sales.showClock(QTime(9, 5, 7));
-    EXPECT_EQ(sales.stsTime->text(), QStringLiteral("09:05:07"));
+    EXPECT_EQ(sales.stsTime->text(), "09:05:07");
 }
 
 TEST_F(SalesScreenTest, CategoryPagesHoldTwentyButtonsEach)
 {
     for (const int categories : {0, 20, 21}) {
         SCOPED_TRACE(categories);
-        exec(QStringLiteral("DELETE FROM Category"));
+        exec("DELETE FROM Category");
         for (int i = 1; i <= categories; ++i)
-            addCategory(i, QStringLiteral("Kategorie %1").arg(i));
-        reloadScreens();
+            addCategory(i, QString("Kategorie %1").arg(i));
+        screens().unloadAll();
+        processEvents();
         FrmSales &sales = frmSales();
 
         EXPECT_EQ(shownButtons(sales.caButton), categories);
         EXPECT_EQ(sales.cboCategory->count(), categories + 1);
-        EXPECT_EQ(sales.cboCategory->itemText(0), QStringLiteral("Select!"));
-        EXPECT_EQ(sales.cboCategory->currentText(), QStringLiteral("Wählen"));
-        EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("0"));
-        EXPECT_TRUE(sales.catNavBack->isHidden());
-        EXPECT_EQ(sales.catNav->isHidden(), categories <= 20);
-        if (categories > 0) {
-            EXPECT_EQ(sales.caButton[categories - 1]->text(), QStringLiteral("Kategorie %1").arg(categories));
-        }
+        EXPECT_EQ(sales.cboCategory->itemText(0), "Select!");
+        EXPECT_EQ(sales.cboCategory->currentText(), "Wählen");
+        expectCategoryPage(sales, 0, categories > 20);
     }
 
-    FrmSales &sales = frmSales();
-    EXPECT_EQ(sales.caButton[20]->text(), QStringLiteral("Kategorie 21"));
-    EXPECT_TRUE(sales.kategoryfrm[1]->isHidden());
-    sales.catNav->click();
-    EXPECT_FALSE(sales.kategoryfrm[1]->isHidden());
-    EXPECT_TRUE(sales.kategoryfrm[0]->isHidden());
-    EXPECT_FALSE(sales.catNavBack->isHidden());
     // "Weiter" leads on to the last page, empty as the pages ahead are.
-    sales.catNav->click();
-    sales.catNav->click();
-    EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("3"));
-    EXPECT_FALSE(sales.kategoryfrm[3]->isHidden());
-    EXPECT_TRUE(sales.catNav->isHidden());
-    sales.catNavBack->click();
-    EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("2"));
-    EXPECT_FALSE(sales.kategoryfrm[2]->isHidden());
-    EXPECT_FALSE(sales.catNav->isHidden());
-    EXPECT_FALSE(sales.catNavBack->isHidden());
-    sales.catNavBack->click();
-    sales.catNavBack->click();
-    EXPECT_EQ(sales.ktn_label->text(), QStringLiteral("0"));
-    EXPECT_FALSE(sales.kategoryfrm[0]->isHidden());
-    EXPECT_TRUE(sales.catNavBack->isHidden());
-    EXPECT_FALSE(sales.catNav->isHidden());
+    FrmSales &sales = frmSales();
+    EXPECT_EQ(sales.caButton[20]->text(), "Kategorie 21");
+    for (int page = 1; page <= 3; ++page) {
+        sales.catNav->click();
+        expectCategoryPage(sales, page, page < 3);
+    }
+    for (int page = 2; page >= 0; --page) {
+        sales.catNavBack->click();
+        expectCategoryPage(sales, page, true);
+    }
 }
 
 TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
@@ -160,10 +174,10 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
     const std::vector<int> sizes = {0, 26, 27, 28, 29};
     int id = 1;
     for (std::size_t c = 0; c < sizes.size(); ++c) {
-        addCategory(static_cast<int>(c) + 1, QStringLiteral("K%1").arg(sizes[c]));
+        const QString category = QString("K%1").arg(sizes[c]);
+        addCategory(static_cast<int>(c) + 1, category);
         for (int i = 0; i < sizes[c]; ++i, ++id)
-            addProduct(id, QString::number(1000 + id), QStringLiteral("Artikel %1").arg(id),
-                       QStringLiteral("K%1").arg(sizes[c]), QStringLiteral("19"), 100);
+            addProduct(id, QString::number(1000 + id), QString("Artikel %1").arg(id), category, "19", 100);
     }
     FrmSales &sales = frmSales();
 
@@ -171,39 +185,29 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
         SCOPED_TRACE(sizes[c]);
         sales.caButton[static_cast<int>(c)]->click();
         EXPECT_EQ(shownButtons(sales.proSellect), sizes[c]);
-        EXPECT_EQ(sales.prd_label->text(), QStringLiteral("0"));
-        EXPECT_FALSE(sales.products[0]->isHidden());
-        EXPECT_TRUE(sales.prdNavBack->isHidden());
         // "Weiter" from the 27th product on, though a page holds 28.
-        EXPECT_EQ(sales.prdNav->isHidden(), sizes[c] < 27);
+        expectProductPage(sales, 0, sizes[c] >= 27);
     }
 
     // 28 products: "Weiter" leads to an empty page.
     sales.caButton[3]->click();
     sales.prdNav->click();
-    EXPECT_FALSE(sales.products[1]->isHidden());
+    expectProductPage(sales, 1, true);
     EXPECT_TRUE(sales.proSellect[28]->isHidden());
 
     // 29 products (ids 82 to 110): the 29th is on page 1.
     sales.caButton[4]->click();
-    EXPECT_EQ(sales.proSellect[0]->text(), QStringLiteral("82\nArtikel 82"));
-    EXPECT_EQ(sales.proSellect[28]->text(), QStringLiteral("110\nArtikel 110"));
+    EXPECT_EQ(sales.proSellect[0]->text(), "82\nArtikel 82");
+    EXPECT_EQ(sales.proSellect[28]->text(), "110\nArtikel 110");
     sales.prdNav->click();
-    EXPECT_EQ(sales.prd_label->text(), QStringLiteral("1"));
-    EXPECT_FALSE(sales.products[1]->isHidden());
+    expectProductPage(sales, 1, true);
     EXPECT_FALSE(sales.proSellect[28]->isHidden());
-    EXPECT_FALSE(sales.prdNavBack->isHidden());
-    EXPECT_FALSE(sales.prdNav->isHidden());
     sales.prdNav->click();
-    EXPECT_EQ(sales.prd_label->text(), QStringLiteral("2"));
+    expectProductPage(sales, 2, true);
 
     // Another category starts again on its first page.
     sales.caButton[1]->click();
-    EXPECT_EQ(sales.prd_label->text(), QStringLiteral("0"));
-    EXPECT_FALSE(sales.products[0]->isHidden());
-    EXPECT_TRUE(sales.products[2]->isHidden());
-    EXPECT_TRUE(sales.prdNavBack->isHidden());
-    EXPECT_TRUE(sales.prdNav->isHidden());
+    expectProductPage(sales, 0, false);
 
     // The category's filter stays on the shared product recordset.
     Recordset &productRows = frmProduct().ADOProduct.recordset();
@@ -214,31 +218,26 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
 TEST_F(SalesScreenTest, ProductButtonsAddLinesAndKeepTheRunningTotal)
 {
     // An ampersand in a category name is part of the name.
-    const QString bakery = QStringLiteral("Brot & Kuchen");
+    const QString bakery = "Brot & Kuchen";
     addCategory(1, bakery);
-    addProduct(7, QStringLiteral("A7"), QStringLiteral("Brot"), bakery, QStringLiteral("7"), 250);
-    addProduct(8, QStringLiteral("A8"), QStringLiteral("Kaffee"), bakery, QStringLiteral("19"), 119);
-    addProduct(9, QStringLiteral("A9"), QStringLiteral("Tüte"), bakery, QStringLiteral("0"), 10);
+    addProduct(7, "A7", "Brot", bakery, "7", 250);
+    addProduct(8, "A8", "Kaffee", bakery, "19", 119);
+    addProduct(9, "A9", "Tüte", bakery, "0", 10);
     FrmSales &sales = frmSales();
-    EXPECT_EQ(sales.caButton[0]->text(), QStringLiteral("Brot && Kuchen"));
+    EXPECT_EQ(sales.caButton[0]->text(), "Brot && Kuchen");
     sales.caButton[0]->click();
-    EXPECT_EQ(sales.proSellect[0]->text(), QStringLiteral("7\nBrot"));
+    EXPECT_EQ(sales.proSellect[0]->text(), "7\nBrot");
 
     sales.proSellect[0]->click();
     sales.proSellect[1]->click();
     ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 2);
-    EXPECT_EQ(lineTexts(sales, 0), (QStringList{QStringLiteral("7"), bakery, QStringLiteral("Brot"),
-                                                QStringLiteral("1"), QStringLiteral("2,50"), QStringLiteral("2,50")}));
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("3,69"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,16")); // 2,50 × 7 ÷ 107
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("0,19")); // 1,19 × 19 ÷ 119
+    EXPECT_EQ(lineTexts(sales, 0), (QStringList{"7", bakery, "Brot", "1", "2,50", "2,50"}));
+    // 2,50 × 7 ÷ 107 and 1,19 × 19 ÷ 119
+    EXPECT_EQ(sums(sales), (QStringList{"3,69", "0,19", "0,16"}));
 
     // A product of another rate adds to the total but to neither tax sum.
     sales.proSellect[2]->click();
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("3,79"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("0,19"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,16"));
-    EXPECT_EQ(sales.order().total(), Money::fromCents(379));
+    EXPECT_EQ(sums(sales), (QStringList{"3,79", "0,19", "0,16"}));
     EXPECT_TRUE(m_dialogs->messages().empty());
 
     // The product recordset stays on the last product pressed.
@@ -247,251 +246,163 @@ TEST_F(SalesScreenTest, ProductButtonsAddLinesAndKeepTheRunningTotal)
     EXPECT_EQ(productRows.recordCount(), 1);
 
     // A product that has gone since the buttons were filled adds nothing.
-    exec(QStringLiteral("DELETE FROM Products WHERE ProductID = 8"));
+    exec("DELETE FROM Products WHERE ProductID = 8");
     frmProduct().ADOProduct.refresh();
     sales.proSellect[1]->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("Artikel nicht gefunden!")});
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Artikel nicht gefunden!"});
     EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 3);
 }
 
-TEST_F(SalesScreenTest, TaxSumsAreRoundedAfterEveryLine)
+TEST_F(SalesScreenTest, ATypedArticleNumberMakesALineWithOkOrEnter)
 {
-    addProduct(1, QStringLiteral("1"), QStringLiteral("Wein"), QStringLiteral("Getränke"), QStringLiteral("19"), 1190);
-    addProduct(2, QStringLiteral("2"), QStringLiteral("Käse"), QStringLiteral("Feinkost"), QStringLiteral("7"), 1070);
-    addProduct(3, QStringLiteral("3"), QStringLiteral("Milch"), QStringLiteral("Feinkost"), QStringLiteral("7"), 100);
-    FrmSales &sales = frmSales();
-
-    sell(sales, QStringLiteral("1"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("1,90"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0"));
-    sell(sales, QStringLiteral("2"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,70"));
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("22,60"));
-
-    // Each line's 6,54 cents are rounded in: 0,84, not the 0,83 of the sum.
-    sell(sales, QStringLiteral("3"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,77"));
-    sell(sales, QStringLiteral("3"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,84"));
-    // Lines of the same product stay separate lines.
-    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 4);
-}
-
-TEST_F(SalesScreenTest, OkAndTheEntryFieldsAfterALine)
-{
-    addProduct(4, QStringLiteral("400"), QStringLiteral("Tee"), QStringLiteral("Getränke"), QStringLiteral("19"), 350,
-               QStringLiteral("100 g"));
+    addProduct(1, "1", "Salz", "Gewürze", "7", 100, "500 g");
+    addProduct(2, "12", "Pfeffer", "Gewürze", "19", 200, "50 g");
     FrmSales &sales = frmSales();
 
     sales.ArtSelok->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("Bitte Artikelnummer angeben")});
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Bitte Artikelnummer angeben"});
     EXPECT_EQ(m_dialogs->messages().back().buttons, 0);
-    EXPECT_EQ(m_dialogs->messages().back().title, QStringLiteral("TALVEX - LT - ISDN"));
-    sell(sales, QStringLiteral("401"));
-    EXPECT_EQ(m_dialogs->messageTexts().last(), QStringLiteral("Artikel nicht gefunden!"));
-    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-    EXPECT_EQ(sales.txtid->text(), QStringLiteral("401"));
+    EXPECT_EQ(m_dialogs->messages().back().title, "TALVEX - LT - ISDN");
+    sell(sales, "13");
+    EXPECT_EQ(m_dialogs->messageTexts().last(), "Artikel nicht gefunden!");
+    EXPECT_EQ(sales.txtid->text(), "13");
+    // Enter with no product in the entry fields adds nothing either.
+    QTest::keyClick(sales.txtQty, Qt::Key_Return);
+    EXPECT_EQ(m_dialogs->messageTexts().size(), 3);
+    EXPECT_EQ(m_dialogs->messageTexts().last(), "Artikel nicht gefunden!");
 
-    sell(sales, QStringLiteral("400"));
+    sales.txtid->clear();
+    QTest::keyClicks(sales.txtid, "12");
+    EXPECT_EQ(listEntries(sales.cboNo), (QStringList{"1", "2"}));
+    EXPECT_EQ(listEntries(sales.cboDescription), (QStringList{"Salz 500 g", "Pfeffer 50 g"}));
+    EXPECT_EQ(entryFields(sales), (QStringList{"2", "Gewürze", "Pfeffer", "1", "2,00", "2,00"}));
+    EXPECT_EQ(sales.txtmwst->text(), "19");
+
+    // A quantity that is no number adds nothing and stays for correction.
+    sales.txtQty->setText("zwei");
+    QTest::keyClick(sales.txtQty, Qt::Key_Return);
+    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
+    EXPECT_TRUE(m_dialogs->messageTexts().last().contains("„zwei“ ist keine Zahl"));
+    EXPECT_EQ(sales.txtQty->text(), "zwei");
+
+    // A fractional quantity, shown as typed; then the entry fields start afresh.
+    sales.txtQty->setText("1,5");
+    QTest::keyClick(sales.txtQty, Qt::Key_Return);
     ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 1);
-    EXPECT_EQ(lineTexts(sales, 0), (QStringList{QStringLiteral("4"), QStringLiteral("Getränke"), QStringLiteral("Tee"),
-                                                QStringLiteral("1"), QStringLiteral("3,50"), QStringLiteral("3,50")}));
-    EXPECT_EQ(sales.txtid->text(), QString());
-    EXPECT_EQ(sales.cboCategory->currentText(), QStringLiteral(" "));
-    EXPECT_EQ(sales.focusWidget(), sales.cboCategory);
-    EXPECT_EQ(sales.cboDescription->currentText(), QString());
+    EXPECT_EQ(lineTexts(sales, 0), (QStringList{"2", "Gewürze", "Pfeffer", "1,5", "2,00", "3,00"}));
+    EXPECT_EQ(sums(sales), (QStringList{"3,00", "0,48", "0"}));
+    EXPECT_EQ(entryFields(sales), (QStringList{QString(), " ", QString(), "1", "0.00", "0.00"}));
     EXPECT_EQ(sales.cboDescription->count(), 0);
-    EXPECT_EQ(sales.cboNo->currentText(), QString());
     EXPECT_EQ(sales.cboNo->count(), 0);
-    EXPECT_EQ(sales.txtQty->text(), QStringLiteral("1"));
-    EXPECT_EQ(sales.txtSalesPrice->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(sales.txtamount->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("3,50"));
-    EXPECT_EQ(sales.txtmwst->text(), QStringLiteral("19"));
-}
-
-TEST_F(SalesScreenTest, TypingAnArticleNumberFillsTheEntryFields)
-{
-    addProduct(1, QStringLiteral("1"), QStringLiteral("Salz"), QStringLiteral("Gewürze"), QStringLiteral("7"), 99,
-               QStringLiteral("500 g"));
-    addProduct(2, QStringLiteral("12"), QStringLiteral("Pfeffer"), QStringLiteral("Gewürze"), QStringLiteral("19"), 249,
-               QStringLiteral("50 g"));
-    FrmSales &sales = frmSales();
-
-    QTest::keyClicks(sales.txtid, QStringLiteral("12"));
-    EXPECT_EQ(listEntries(sales.cboNo), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
-    EXPECT_EQ(listEntries(sales.cboDescription),
-              (QStringList{QStringLiteral("Salz 500 g"), QStringLiteral("Pfeffer 50 g")}));
-    EXPECT_EQ(sales.cboNo->currentText(), QStringLiteral("2"));
-    EXPECT_EQ(sales.cboDescription->currentText(), QStringLiteral("Pfeffer"));
-    EXPECT_EQ(sales.cboCategory->currentText(), QStringLiteral("Gewürze"));
-    EXPECT_EQ(sales.txtSalesPrice->text(), QStringLiteral("2,49"));
-    EXPECT_EQ(sales.txtQty->text(), QStringLiteral("1"));
-    EXPECT_EQ(sales.txtamount->text(), QStringLiteral("2,49"));
-    EXPECT_EQ(sales.txtmwst->text(), QStringLiteral("19"));
-    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-
-    // A fractional quantity, shown as typed; Enter makes the line.
-    sales.txtQty->setText(QStringLiteral("1,5"));
-    EXPECT_EQ(sales.txtamount->text(), QStringLiteral("3,74")); // 3,735 rounds up
-    QTest::keyClick(sales.txtQty, Qt::Key_Return);
-    ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 1);
-    EXPECT_EQ(lineTexts(sales, 0)[3], QStringLiteral("1,5"));
-    EXPECT_EQ(lineTexts(sales, 0)[5], QStringLiteral("3,74"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("0,60"));
+    EXPECT_EQ(sales.focusWidget(), sales.cboCategory);
     // No parked order is open: nothing is written.
-    EXPECT_EQ(count(QStringLiteral("Temp")), 0);
-}
+    EXPECT_EQ(count("Temp"), 0);
 
-TEST_F(SalesScreenTest, EnterInTheQuantityBoxNeedsAProductAndANumber)
-{
-    addProduct(1, QStringLiteral("5"), QStringLiteral("Mehl"), QStringLiteral("Backen"), QStringLiteral("7"), 200);
-    FrmSales &sales = frmSales();
-
-    QTest::keyClick(sales.txtQty, Qt::Key_Return);
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("Artikel nicht gefunden!")});
-    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-
-    sales.txtid->setText(QStringLiteral("5"));
-    sales.txtQty->setText(QStringLiteral("zwei"));
-    EXPECT_EQ(sales.txtamount->text(), QStringLiteral("2,00"));
-    QTest::keyClick(sales.txtQty, Qt::Key_Return);
-    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-    EXPECT_TRUE(m_dialogs->messageTexts().last().contains(QStringLiteral("„zwei“ ist keine Zahl")));
-    EXPECT_EQ(sales.txtQty->text(), QStringLiteral("zwei"));
-
-    sales.txtQty->setText(QStringLiteral("1,5"));
-    QTest::keyClick(sales.txtQty, Qt::Key_Return);
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("3,00"));
-    EXPECT_EQ(lineTexts(sales, 0)[3], QStringLiteral("1,5"));
+    // Each line's tax is rounded into its rate's sum: 0,14, not the 0,13 of 2,00.
+    sell(sales, "1");
+    sell(sales, "1");
+    EXPECT_EQ(sums(sales), (QStringList{"5,00", "0,48", "0,14"}));
+    // "OK" empties the article number too.
+    EXPECT_EQ(sales.txtid->text(), QString());
 }
 
 TEST_F(SalesScreenTest, CategoryAndDescriptionListsMakeALine)
 {
-    addCategory(1, QStringLiteral("Obst"));
-    addProduct(1, QStringLiteral("11"), QStringLiteral("Apfel"), QStringLiteral("Obst"), QStringLiteral("7"), 30,
-               QStringLiteral("Stück"));
-    addProduct(2, QStringLiteral("12"), QStringLiteral("Birne"), QStringLiteral("Obst"), QStringLiteral("7"), 45,
-               QStringLiteral("Stück"));
-    addProduct(3, QStringLiteral("13"), QStringLiteral("Wurst"), QStringLiteral("Fleisch"), QStringLiteral("7"), 300);
+    addCategory(1, "Obst");
+    addProduct(1, "11", "Apfel", "Obst", "7", 30, "Stück");
+    addProduct(2, "12", "Birne", "Obst", "7", 45, "Stück");
+    addProduct(3, "13", "Wurst", "Fleisch", "7", 300);
     FrmSales &sales = frmSales();
 
     sales.cboCategory->setCurrentIndex(1);
     emit sales.cboCategory->activated(1);
-    EXPECT_EQ(listEntries(sales.cboDescription),
-              (QStringList{QStringLiteral("Apfel Stück"), QStringLiteral("Birne Stück")}));
-    EXPECT_EQ(listEntries(sales.cboNo), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(listEntries(sales.cboDescription), (QStringList{"Apfel Stück", "Birne Stück"}));
+    EXPECT_EQ(listEntries(sales.cboNo), (QStringList{"1", "2"}));
 
     sales.cboDescription->setCurrentIndex(1);
     emit sales.cboDescription->activated(1);
-    EXPECT_EQ(sales.cboNo->currentText(), QStringLiteral("2"));
-    EXPECT_EQ(sales.txtSalesPrice->text(), QStringLiteral("0,45"));
+    EXPECT_EQ(sales.cboNo->currentText(), "2");
+    EXPECT_EQ(sales.txtSalesPrice->text(), "0,45");
     QTest::keyClick(sales.cboDescription, Qt::Key_Return);
     EXPECT_EQ(sales.focusWidget(), sales.txtQty);
-    sales.txtQty->setText(QStringLiteral("4"));
+    sales.txtQty->setText("4");
     QTest::keyClick(sales.txtQty, Qt::Key_Return);
 
     ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 1);
-    EXPECT_EQ(lineTexts(sales, 0),
-              (QStringList{QStringLiteral("2"), QStringLiteral("Obst"), QStringLiteral("Birne Stück"),
-                           QStringLiteral("4"), QStringLiteral("0,45"), QStringLiteral("1,80")}));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,12"));
+    EXPECT_EQ(lineTexts(sales, 0), (QStringList{"2", "Obst", "Birne Stück", "4", "0,45", "1,80"}));
+    EXPECT_EQ(sales.mwst2->text(), "0,12");
 }
 
-TEST_F(SalesScreenTest, StornoTakesBackEachLineWithItsOwnTax)
+TEST_F(SalesScreenTest, EachLineAddsItsTaxAndStornoOrADoubleClickTakesItBackByItsOwnRate)
 {
-    addProduct(1, QStringLiteral("1"), QStringLiteral("Wein"), QStringLiteral("Getränke"), QStringLiteral("19"), 1190);
-    addProduct(2, QStringLiteral("2"), QStringLiteral("Brot"), QStringLiteral("Backwaren"), QStringLiteral("7"), 214);
-    addProduct(3, QStringLiteral("3"), QStringLiteral("Saft"), QStringLiteral("Getränke"), QStringLiteral("19"), 300);
+    addWineCheeseAndJuice();
     FrmSales &sales = frmSales();
     sales.btnRemoveLast->click(); // nothing to take back
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(sales.txttotal->text(), "0.00");
 
-    sell(sales, QStringLiteral("1"));
-    sell(sales, QStringLiteral("2"));
+    sell(sales, "1");
+    EXPECT_EQ(sums(sales), (QStringList{"11,90", "1,90", "0"}));
+    sell(sales, "2");
+    EXPECT_EQ(sums(sales), (QStringList{"22,60", "1,90", "0,70"}));
+    // Lines of the same product stay separate lines.
+    sell(sales, "2");
+    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 3);
     // The cashier looks up a product of the other rate but does not add it.
-    sales.txtid->setText(QStringLiteral("3"));
-    EXPECT_EQ(sales.txtmwst->text(), QStringLiteral("19"));
+    sales.txtid->setText("3");
+    EXPECT_EQ(sales.txtmwst->text(), "19");
 
     sales.btnRemoveLast->click();
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("1,90"));
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("11,90"));
-    EXPECT_EQ(sales.cboNo->currentText(), QStringLiteral("2"));
-    EXPECT_EQ(sales.cboCategory->currentText(), QStringLiteral("Backwaren"));
-    EXPECT_EQ(sales.cboDescription->currentText(), QStringLiteral("Brot"));
-    EXPECT_EQ(sales.txtQty->text(), QStringLiteral("1"));
-    EXPECT_EQ(sales.txtSalesPrice->text(), QStringLiteral("2,14"));
-    EXPECT_EQ(sales.txtamount->text(), QStringLiteral("2,14"));
+    EXPECT_EQ(sums(sales), (QStringList{"22,60", "1,90", "0,70"}));
+    EXPECT_EQ(entryFields(sales), (QStringList{"2", "Feinkost", "Käse", "1", "10,70", "10,70"}));
 
     // Enter adds the line taken back again, with its own rate.
-    sales.txtQty->setText(QStringLiteral("2"));
+    sales.txtQty->setText("2");
     QTest::keyClick(sales.txtQty, Qt::Key_Return);
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,28"));
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("16,18"));
+    EXPECT_EQ(sums(sales), (QStringList{"44,00", "1,90", "2,10"}));
 
-    sales.btnRemoveLast->click();
-    sales.btnRemoveLast->click();
+    for (int line = 0; line < 3; ++line)
+        sales.btnRemoveLast->click();
     EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("0,00"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,00"));
-    EXPECT_TRUE(m_dialogs->messages().empty());
-}
+    EXPECT_EQ(sums(sales), (QStringList{"0,00", "0,00", "0,00"}));
 
-TEST_F(SalesScreenTest, DoubleClickTakesBackTheChosenLine)
-{
-    addProduct(1, QStringLiteral("1"), QStringLiteral("Wein"), QStringLiteral("Getränke"), QStringLiteral("19"), 1190);
-    addProduct(2, QStringLiteral("2"), QStringLiteral("Brot"), QStringLiteral("Backwaren"), QStringLiteral("7"), 214);
-    addProduct(3, QStringLiteral("3"), QStringLiteral("Saft"), QStringLiteral("Getränke"), QStringLiteral("19"), 300);
-    FrmSales &sales = frmSales();
-    sell(sales, QStringLiteral("1"));
-    sell(sales, QStringLiteral("2"));
-    sell(sales, QStringLiteral("3"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("2,38"));
-
-    QTreeWidgetItem *first = sales.LvProduct->topLevelItem(0);
-    sales.LvProduct->setCurrentItem(first);
-    emit sales.LvProduct->itemDoubleClicked(first, 0);
-
+    // A double click takes back the line clicked, also by its own rate.
+    sell(sales, "1");
+    sell(sales, "3");
+    sell(sales, "2");
+    EXPECT_EQ(sums(sales), (QStringList{"25,60", "2,38", "0,70"}));
+    doubleClickLine(sales, 0);
     ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 2);
-    EXPECT_EQ(lineTexts(sales, 0)[0], QStringLiteral("2"));
-    EXPECT_EQ(lineTexts(sales, 1)[0], QStringLiteral("3"));
-    EXPECT_EQ(sales.cboNo->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(sales.cboDescription->currentText(), QStringLiteral("Wein"));
-    EXPECT_EQ(sales.txtamount->text(), QStringLiteral("11,90"));
-    EXPECT_EQ(sales.txttotal->text(), QStringLiteral("5,14"));
-    EXPECT_EQ(sales.mwst1->text(), QStringLiteral("0,48"));
-    EXPECT_EQ(sales.mwst2->text(), QStringLiteral("0,14"));
+    EXPECT_EQ(lineTexts(sales, 0)[FrmSales::ColProductId], "3");
+    EXPECT_EQ(lineTexts(sales, 1)[FrmSales::ColProductId], "2");
+    EXPECT_EQ(entryFields(sales), (QStringList{"1", "Getränke", "Wein", "1", "11,90", "11,90"}));
+    EXPECT_EQ(sums(sales), (QStringList{"13,70", "0,48", "0,70"}));
+    EXPECT_TRUE(m_dialogs->messages().empty());
 }
 
 TEST_F(SalesScreenTest, ParkedOrderRowsFollowTheLines)
 {
-    addProduct(1, QStringLiteral("1"), QStringLiteral("Brot"), QStringLiteral("Backwaren"), QStringLiteral("7"), 214);
+    addProduct(1, "1", "Brot", "Backwaren", "7", 214);
     session().TmpNo = 5;
-    session().CashierName = QStringLiteral("ANNA");
+    session().CashierName = "ANNA";
     FrmSales &sales = frmSales();
 
-    sales.txtid->setText(QStringLiteral("1"));
-    sales.txtQty->setText(QStringLiteral("1,5"));
+    sales.txtid->setText("1");
+    sales.txtQty->setText("1,5");
     QTest::keyClick(sales.txtQty, Qt::Key_Return);
-    ASSERT_EQ(count(QStringLiteral("Temp")), 1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT tmpno || '|' || productid || '|' || Qty || '|' || Price || '|' ||"
-                                    " extprice || '|' || \"Desc\" || '|' || Cashier FROM Temp"))
+    ASSERT_EQ(count("Temp"), 1);
+    EXPECT_EQ(scalar(QString("SELECT tmpno || '|' || productid || '|' || Qty || '|' || Price || '|' ||"
+                             " extprice || '|' || \"Desc\" || '|' || Cashier FROM Temp"))
                   .toString(),
-              QStringLiteral("5|1|1.5|214|321|Brot|ANNA"));
+              "5|1|1.5|214|321|Brot|ANNA");
 
-    QTreeWidgetItem *line = sales.LvProduct->topLevelItem(0);
-    sales.LvProduct->setCurrentItem(line);
-    emit sales.LvProduct->itemDoubleClicked(line, 0);
-    EXPECT_EQ(count(QStringLiteral("Temp")), 0);
+    doubleClickLine(sales, 0);
+    EXPECT_EQ(count("Temp"), 0);
     EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
 }
 
 TEST_F(SalesScreenTest, EndeUnloadsTheScreen)
 {
-    FrmSales &sales = frmSales();
-    sales.cmdClose->click();
+    frmSales().cmdClose->click();
     EXPECT_FALSE(screens().isLoaded<FrmSales>());
     processEvents();
 }

@@ -10,6 +10,24 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 namespace {
+const QString Header = "Section4";
+const QString Footer = "Section5";
+
+// Checks each "label=text": the label of the band prints the text.
+void expectLabels(const ReportDocument &document, const QString &band, const QStringList &labels)
+{
+    for (const QString &label : labels) {
+        const QString name = label.section('=', 0, 0);
+        EXPECT_EQ(document.text(band, name), label.section('=', 1)) << name.toStdString();
+    }
+}
+
+void expectVisible(const ReportDocument &document, const QStringList &labels, bool visible)
+{
+    for (const QString &name : labels)
+        EXPECT_EQ(document.isVisible(Footer, name), visible) << name.toStdString();
+}
+
 class ReceiptTest : public DatabaseTest
 {
 protected:
@@ -17,8 +35,8 @@ protected:
     {
         DatabaseTest::SetUp();
         exec("INSERT INTO Products (ProductID, Description) VALUES (1, 'Bauernbrot')");
-        exec("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) VALUES (5, 1, 2, 123450)");
-        exec("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) VALUES (6, 1, 1, 100)");
+        exec("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice)"
+             " VALUES (5, 1, 2, 123450), (6, 1, 1, 100)");
         m_lines.setRecordSource("SELECT * FROM Receipt WHERE salesid = 5", DataControl::CommandType::Text);
         ASSERT_TRUE(m_lines.refresh());
     }
@@ -48,9 +66,6 @@ protected:
 
     DataControl m_lines{"Receipt"};
 };
-
-const QString Header = "Section4";
-const QString Footer = "Section5";
 } // namespace
 
 TEST(ReceiptLayouts, PrinterChoicePicksTheLayoutAndPaper)
@@ -59,13 +74,9 @@ TEST(ReceiptLayouts, PrinterChoicePicksTheLayoutAndPaper)
     EXPECT_EQ(receiptLayoutFor("1").name, "ReceiptReport");
     EXPECT_EQ(receiptLayoutFor("1").page.paper, report::Paper::A5);
     for (const char *choice : {"0", "", "x"}) {
-        EXPECT_EQ(receiptLayoutFor(QString::fromLatin1(choice)).name, "ReceiptReport") << choice;
-        EXPECT_EQ(receiptLayoutFor(QString::fromLatin1(choice)).page.paper, report::Paper::A4) << choice;
+        EXPECT_EQ(receiptLayoutFor(choice).name, "ReceiptReport") << choice;
+        EXPECT_EQ(receiptLayoutFor(choice).page.paper, report::Paper::A4) << choice;
     }
-    // Every layout table reads without a fault.
-    EXPECT_NO_THROW(ReportDocument{receiptReportLayout(report::PageSetup::a4())});
-    EXPECT_NO_THROW(ReportDocument{receiptReportBonLayout()});
-    EXPECT_NO_THROW(ReportDocument{invoiceLayout()});
 }
 
 TEST_F(ReceiptTest, PageReceiptOfACashSale)
@@ -74,22 +85,14 @@ TEST_F(ReceiptTest, PageReceiptOfACashSale)
     fillReceipt(receipt, cashSale());
     receipt.setDataSource(m_lines);
 
-    EXPECT_EQ(receipt.text(Header, "Label1"), "Bäckerei Sonnenschein");
-    EXPECT_EQ(receipt.text(Header, "LbTel"), "Tel.: 030 123");
-    EXPECT_EQ(receipt.text(Header, "lstNr"), "27/123/45678");
-    EXPECT_EQ(receipt.text(Header, "LabelDate"), "06.12.2026");
-    EXPECT_EQ(receipt.text(Header, "BelNr"), "42");
-    EXPECT_EQ(receipt.text(Footer, "LabelTotal"), "1.234,50");
-    EXPECT_EQ(receipt.text(Footer, "lmwst19"), "197,11");
-    EXPECT_EQ(receipt.text(Footer, "lmwst7"), "0,00");
-    EXPECT_EQ(receipt.text(Footer, "lbRabatt"), "10%");
-    EXPECT_EQ(receipt.text(Footer, "LabelCash"), "1.300,00");
-    EXPECT_EQ(receipt.text(Footer, "LabelChange"), "65,50");
-    EXPECT_EQ(receipt.text(Footer, "LabelCashier"), "Kassierer: ANNA");
-    EXPECT_EQ(receipt.text(Footer, "bemerkung"), "Klingeln bei Hof");
-    EXPECT_EQ(receipt.text(Footer, "lbbntxt"), "Danke und bis bald");
-    for (const char *hidden : {"LabelCredit", "lbKuname", "lbKuAdr", "lbkuPlz", "lbkuTel"})
-        EXPECT_FALSE(receipt.isVisible(Footer, QString::fromLatin1(hidden))) << hidden;
+    expectLabels(receipt, Header,
+                 {"Label1=Bäckerei Sonnenschein", "LbTel=Tel.: 030 123", "lstNr=27/123/45678", "LabelDate=06.12.2026",
+                  "BelNr=42"});
+    expectLabels(receipt, Footer,
+                 {"LabelTotal=1.234,50", "lmwst19=197,11", "lmwst7=0,00", "lbRabatt=10%", "LabelCash=1.300,00",
+                  "LabelChange=65,50", "LabelCashier=Kassierer: ANNA", "bemerkung=Klingeln bei Hof",
+                  "lbbntxt=Danke und bis bald"});
+    expectVisible(receipt, {"LabelCredit", "lbKuname", "lbKuAdr", "lbkuPlz", "lbkuTel"}, false);
 
     const QStringList printed = receipt.printedLines();
     EXPECT_THAT(printed, Contains("2 Bauernbrot 1.234,50 € 2.469,00 €"));
@@ -104,13 +107,10 @@ TEST_F(ReceiptTest, PageReceiptOfADeliveryAndSmallTotals)
     ReportDocument receipt(receiptReportLayout(report::PageSetup::a5()));
     fillReceipt(receipt, content);
 
-    EXPECT_EQ(receipt.text(Footer, "LabelTotal"), ",50");
-    EXPECT_TRUE(receipt.isVisible(Footer, "LabelCredit"));
-    EXPECT_EQ(receipt.text(Footer, "lbKuname"), "Meier");
-    EXPECT_EQ(receipt.text(Footer, "lbKuAdr"), "Gartenweg 3");
-    EXPECT_EQ(receipt.text(Footer, "lbkuPlz"), "12345 Berlin");
-    EXPECT_EQ(receipt.text(Footer, "lbkuTel"), "Tel: 0301111");
-    EXPECT_TRUE(receipt.isVisible(Footer, "lbkuTel"));
+    expectLabels(
+        receipt, Footer,
+        {"LabelTotal=,50", "lbKuname=Meier", "lbKuAdr=Gartenweg 3", "lbkuPlz=12345 Berlin", "lbkuTel=Tel: 0301111"});
+    expectVisible(receipt, {"LabelCredit", "lbKuname", "lbKuAdr", "lbkuPlz", "lbkuTel"}, true);
     // The page receipt names no driver.
     EXPECT_THAT(receipt.printedLines().join('\n').toStdString(), Not(HasSubstr("Fahrer")));
 }
@@ -123,20 +123,16 @@ TEST_F(ReceiptTest, TillRollReceipt)
     fillReceipt(receipt, content);
     receipt.setDataSource(m_lines);
 
-    EXPECT_EQ(receipt.text(Header, "LbTel"), "030 123");
-    EXPECT_EQ(receipt.text(Footer, "LabelTotal"), "1.234,50");
+    expectLabels(receipt, Header, {"LbTel=030 123"});
     // The roll prints no discount figure.
-    EXPECT_EQ(receipt.text(Footer, "lbRabatt"), "%");
-    EXPECT_TRUE(receipt.isVisible(Footer, "Lfahrer"));
-    EXPECT_EQ(receipt.text(Footer, "Lfahrer"), "Fahrer: Bitte Wählen");
-    EXPECT_TRUE(receipt.isVisible(Footer, "LabelCredit"));
+    expectLabels(receipt, Footer, {"LabelTotal=1.234,50", "lbRabatt=%", "Lfahrer=Fahrer: Bitte Wählen"});
+    expectVisible(receipt, {"Lfahrer", "LabelCredit"}, true);
     EXPECT_THAT(receipt.printedLines(), Contains("2 Bauernbrot 1234,50 2469,00"));
 
     content.delivery = false;
     ReportDocument cash(receiptReportBonLayout());
     fillReceipt(cash, content);
-    EXPECT_FALSE(cash.isVisible(Footer, "Lfahrer"));
-    EXPECT_FALSE(cash.isVisible(Footer, "LabelCredit"));
+    expectVisible(cash, {"Lfahrer", "LabelCredit"}, false);
 }
 
 TEST_F(ReceiptTest, ShopValuesTheSettingsLackKeepTheLayoutsText)
@@ -145,11 +141,10 @@ TEST_F(ReceiptTest, ShopValuesTheSettingsLackKeepTheLayoutsText)
     content.shop = {};
     ReportDocument page(receiptReportLayout(report::PageSetup::a4()));
     fillReceipt(page, content);
-    EXPECT_EQ(page.text(Header, "Label1"), "Fa");
-    EXPECT_EQ(page.text(Header, "LbTel"), "Tel.: ");
+    expectLabels(page, Header, {"Label1=Fa", "LbTel=Tel.: "});
     // The footer is the settings' text as it stands.
-    EXPECT_EQ(page.text(Footer, "lbbntxt"), "");
-    EXPECT_TRUE(page.isVisible(Footer, "lbbntxt"));
+    expectLabels(page, Footer, {"lbbntxt="});
+    expectVisible(page, {"lbbntxt"}, true);
 }
 
 TEST_F(ReceiptTest, InvoiceOfAnAccountPayment)
@@ -167,15 +162,10 @@ TEST_F(ReceiptTest, InvoiceOfAnAccountPayment)
     ReportDocument invoice(invoiceLayout());
     fillInvoice(invoice, content);
 
-    EXPECT_EQ(invoice.text(Header, "Label1"), "Bäckerei Sonnenschein");
-    EXPECT_EQ(invoice.text(Header, "LabelName"), "Meier");
-    EXPECT_EQ(invoice.text(Header, "LabelDate"), "06.12.2026");
-    EXPECT_EQ(invoice.text(Header, "LabelCashier"), "Kassierer: ANNA");
-    EXPECT_EQ(invoice.text(Header, "LabelTotal"), "100,00");
-    EXPECT_EQ(invoice.text(Header, "LabelPaid"), "30");
-    EXPECT_EQ(invoice.text(Header, "LabelCash"), "50,00");
-    EXPECT_EQ(invoice.text(Header, "LabelChange"), "20,00");
-    EXPECT_EQ(invoice.text(Header, "LabelBalance"), "70,00");
+    expectLabels(invoice, Header,
+                 {"Label1=Bäckerei Sonnenschein", "LabelName=Meier", "LabelDate=06.12.2026",
+                  "LabelCashier=Kassierer: ANNA", "LabelTotal=100,00", "LabelPaid=30", "LabelCash=50,00",
+                  "LabelChange=20,00", "LabelBalance=70,00"});
 
     // An amount paid that is no number leaves the remaining balance unprinted.
     content.balanceAfter.reset();

@@ -8,12 +8,8 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (1, 'Brot', 10, '7', "
-             "250)");
-        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (2, 'Wein', 2, '19', "
-             "1190)");
-        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice) VALUES (3, 'Tüte', NULL, '19', "
-             "10)");
+        exec("INSERT INTO Products (ProductID, Description, Quantity, Mwst, SalesPrice)"
+             " VALUES (1, 'Brot', 10, '7', 250), (2, 'Wein', 2, '19', 1190), (3, 'Tüte', NULL, '19', 10)");
         exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (4, 'Meier', 5000)");
     }
 
@@ -39,23 +35,12 @@ protected:
 };
 } // namespace
 
-TEST_F(SaleStoreTest, SaleNumberFollowsTheHighestStored)
-{
-    EXPECT_EQ(nextSaleNumber(*m_db), 1);
-    exec("INSERT INTO Sales (salesid) VALUES (41)");
-    EXPECT_EQ(nextSaleNumber(*m_db), 42);
-}
-
-TEST_F(SaleStoreTest, ACashSaleStoresItsRowLinesAndStock)
+TEST_F(SaleStoreTest, ACashSaleStoresEveryLineAndItsStock)
 {
     QString error;
     ASSERT_TRUE(storeSale(*m_db, sale(7), &error)) << error.toStdString();
 
     EXPECT_EQ(count("Sales"), 1);
-    EXPECT_EQ(scalar("SELECT Date || '|' || totalsales || '|' || custid || '|' || cashierid || '|' || mwst1 || '|' ||"
-                     " mwst2 FROM Sales WHERE salesid = 7")
-                  .toString(),
-              "2026-12-06|4320|4|anna|570|49");
     EXPECT_EQ(scalar("SELECT group_concat(productid || 'x' || quantity || '@' || salesprice, ' ') FROM SalesDetails"
                      " WHERE salesid = 7")
                   .toString(),
@@ -65,17 +50,6 @@ TEST_F(SaleStoreTest, ACashSaleStoresItsRowLinesAndStock)
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 6);
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
     EXPECT_TRUE(scalar("SELECT Quantity FROM Products WHERE ProductID = 3").isNull());
-    // A cash sale leaves the balance alone.
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 5000);
-}
-
-TEST_F(SaleStoreTest, ADeliverySetsTheCustomersBalanceToItsTotal)
-{
-    Sale delivery = sale(1);
-    delivery.delivery = true;
-    delivery.total = Money::fromCents(1250);
-    ASSERT_TRUE(storeSale(*m_db, delivery, nullptr));
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 1250);
 }
 
 TEST_F(SaleStoreTest, ARefusedLineStoresNothingOfTheSale)
