@@ -11,11 +11,6 @@
 #include "app/screens.h"
 #include "platform/printerchoice.h"
 
-namespace {
-const QString ResetDone = "Tabellen wurden erfogreich gelöscht! Bitte neustarten!";
-const QString QuitQuestion = "Möchten Sie das Programm wirklich beenden?";
-} // namespace
-
 class FrmSettingsTest : public AppTest
 {
 protected:
@@ -109,10 +104,11 @@ protected:
     }
 };
 
-TEST_F(DataResetTest, WrongPasswordOfTheFirstAccountChangesNothing)
+TEST_F(DataResetTest, OnlyTheFirstAccountsPasswordHandsOverTheTemplateAndTheQuitQuestionDecides)
 {
     exec("UPDATE UserAccount SET Password = ?1", {passwords::hash("Chef")});
     addUser("anna", "Kasse7");
+    exec("INSERT INTO Category (CategoryID, Category) VALUES (1, 'Getränke')");
     // The list as the login left it: narrowed to the logged-in user.
     frmUserAccount().ADOUser->setFilter({{"UserID", "anna"}});
 
@@ -130,20 +126,9 @@ TEST_F(DataResetTest, WrongPasswordOfTheFirstAccountChangesNothing)
     m_dialogs->clearRecords();
     m_dialogs->answerInput("Chef");
     frmSettings().Tabellen_dell->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList({ResetDone, QuitQuestion}));
-    EXPECT_TRUE(QFile::exists(HandOver));
-}
-
-TEST_F(DataResetTest, ResetHandsOverTheTemplateAndTheQuitQuestionDecides)
-{
-    exec("INSERT INTO Category (CategoryID, Category) VALUES (1, 'Getränke')");
-    m_dialogs->answerMessage(mb::vbOK);
-    m_dialogs->answerMessage(mb::vbNo);
-    // The administrator's empty password: cancelling the prompt answers it.
-    frmSettings().Tabellen_dell->click();
     processEvents();
-
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList({ResetDone, QuitQuestion}));
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList({"Tabellen wurden erfogreich gelöscht! Bitte neustarten!",
+                                                      "Möchten Sie das Programm wirklich beenden?"}));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbOKOnly);
     EXPECT_EQ(contents(HandOver), contents(Template));
     EXPECT_FALSE(screens().isLoaded<FrmSettings>());
@@ -152,6 +137,8 @@ TEST_F(DataResetTest, ResetHandsOverTheTemplateAndTheQuitQuestionDecides)
     EXPECT_FALSE(m_dialogs->programEnded());
     EXPECT_EQ(count("Category"), 1);
 
+    // An empty password is answered by cancelling the prompt; Yes ends the program.
+    exec("UPDATE UserAccount SET Password = ?1 WHERE UserID = ?2", {passwords::hash(""), Admin});
     m_dialogs->answerMessage(mb::vbOK);
     m_dialogs->answerMessage(mb::vbYes);
     frmSettings().Tabellen_dell->click();
@@ -161,8 +148,9 @@ TEST_F(DataResetTest, ResetHandsOverTheTemplateAndTheQuitQuestionDecides)
 TEST_F(DataResetTest, MissingTemplateIsReported)
 {
     ASSERT_TRUE(QFile::remove(Template));
+    writeFile(HandOver, "an older hand-over");
     frmSettings().Tabellen_dell->click();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Tabellen konnten nicht gelöscht werden!"});
-    EXPECT_FALSE(QFile::exists(HandOver));
+    EXPECT_EQ(contents(HandOver), "an older hand-over");
     EXPECT_TRUE(screens().isLoaded<FrmSettings>());
 }
