@@ -92,20 +92,11 @@ TEST_F(FrmSettingsTest, BoxesShowTheShopsRecordAndAddThenSaveLeavesTwoRows)
     EXPECT_EQ(frmSettings().Text5->toPlainText(), QString());
 }
 
-class DataResetTest : public FrmSettingsTest
+TEST_F(FrmSettingsTest, DataResetNeedsTheFirstAccountsPasswordHandsOverTheTemplateAndAsksToQuit)
 {
-protected:
-    void SetUp() override
-    {
-        FrmSettingsTest::SetUp();
-        QString error;
-        ASSERT_TRUE(Database::createFile(Template, &error)) << error.toStdString();
-        frmMainMenu();
-    }
-};
-
-TEST_F(DataResetTest, OnlyTheFirstAccountsPasswordHandsOverTheTemplateAndTheQuitQuestionDecides)
-{
+    QString error;
+    ASSERT_TRUE(Database::createFile(Template, &error)) << error.toStdString();
+    frmMainMenu();
     exec("UPDATE UserAccount SET Password = ?1", {passwords::hash("Chef")});
     addUser("anna", "Kasse7");
     exec("INSERT INTO Category (CategoryID, Category) VALUES (1, 'Getränke')");
@@ -145,9 +136,8 @@ TEST_F(DataResetTest, OnlyTheFirstAccountsPasswordHandsOverTheTemplateAndTheQuit
     EXPECT_TRUE(m_dialogs->programEnded());
 }
 
-TEST_F(DataResetTest, MissingTemplateIsReported)
+TEST_F(FrmSettingsTest, DataResetWithoutTemplateIsReportedAndKeepsAnOlderHandOver)
 {
-    ASSERT_TRUE(QFile::remove(Template));
     writeFile(HandOver, "an older hand-over");
     frmSettings().Tabellen_dell->click();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Tabellen konnten nicht gelöscht werden!"});

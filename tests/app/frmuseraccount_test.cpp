@@ -127,8 +127,7 @@ TEST_F(FrmUserAccountTest, ReloadingDropsTheLoginsFilterAndAnUnsavedNewAccount)
 {
     FrmUserAccount &editor = frmUserAccount();
     ASSERT_TRUE(accounts::logIn(editor.ADOUser, "anna", "Kasse7"));
-    EXPECT_EQ(editor.ADOUser->recordCount(), 1);
-    EXPECT_EQ(editor.txtUser->text(), "anna");
+    ASSERT_EQ(editor.ADOUser->recordCount(), 1);
     editor.cmdNew->click();
     typeInto(editor.txtUser, "carla");
     editor.cmdRefresh->click();
