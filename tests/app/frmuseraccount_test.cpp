@@ -31,10 +31,16 @@ protected:
     static const inline std::vector<bool> Editing{true, true, false, false, false, false};
 };
 
-TEST_F(FrmUserAccountTest, EditingNeedsTheAccountsPasswordAndKeepsItUnlessRetyped)
+TEST_F(FrmUserAccountTest, EditingAndDeletingNeedTheAccountsPasswordWhichStaysUnlessRetyped)
 {
+    // The navigator stays on the first and on the last account.
     FrmUserAccount &editor = frmUserAccount();
-    editor.ADOUser->find({"UserID", "anna"});
+    editor.navigator->cmdPrevious->click();
+    EXPECT_EQ(editor.txtUser->text(), Admin);
+    editor.navigator->cmdNext->click();
+    editor.navigator->cmdNext->click();
+    EXPECT_EQ(editor.txtUser->text(), "anna");
+    EXPECT_FALSE(editor.ADOUser->eof());
     EXPECT_EQ(states(editor), (std::vector<bool>{false, true, true, true, true, true}));
     EXPECT_EQ(editor.txtPassword->text(), QString());
 
@@ -65,6 +71,27 @@ TEST_F(FrmUserAccountTest, EditingNeedsTheAccountsPasswordAndKeepsItUnlessRetype
     EXPECT_TRUE(passwords::verify(storedHash("anna"), "Neu9"));
     EXPECT_FALSE(passwords::verify(storedHash("anna"), "Kasse7"));
     EXPECT_EQ(editor.txtPassword->text(), QString());
+
+    m_dialogs->clearRecords();
+    m_dialogs->answerInput("neu9");
+    editor.cmdDelete->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich..."});
+    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
+    EXPECT_EQ(count("UserAccount"), 2);
+
+    m_dialogs->answerInput("Neu9");
+    editor.cmdDelete->click();
+    EXPECT_EQ(count("UserAccount"), 1);
+    EXPECT_EQ(states(editor), Browsing);
+    EXPECT_EQ(editor.txtUser->text(), Admin);
+
+    // The last account is never deleted, not even asked for its password.
+    m_dialogs->clearRecords();
+    editor.cmdDelete->click();
+    EXPECT_TRUE(m_dialogs->prompts().isEmpty());
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("letzte Benutzerkonto"));
+    EXPECT_EQ(count("UserAccount"), 1);
 }
 
 TEST_F(FrmUserAccountTest, NewAccountIsStoredOnlyWithMatchingConfirmationAndAFreeId)
@@ -141,36 +168,4 @@ TEST_F(FrmUserAccountTest, ReloadingDropsTheLoginsFilterAndAnUnsavedNewAccount)
     EXPECT_EQ(m_dialogs->prompts(), QStringList{Prompt});
     EXPECT_TRUE(m_dialogs->messages().empty());
     EXPECT_EQ(states(editor), Editing);
-}
-
-TEST_F(FrmUserAccountTest, DeletingNeedsThePasswordReturnsToBrowsingAndKeepsTheLastAccount)
-{
-    // The navigator stays on the first and on the last account.
-    FrmUserAccount &editor = frmUserAccount();
-    editor.navigator->cmdPrevious->click();
-    EXPECT_EQ(editor.txtUser->text(), Admin);
-    editor.navigator->cmdNext->click();
-    editor.navigator->cmdNext->click();
-    EXPECT_EQ(editor.txtUser->text(), "anna");
-    EXPECT_FALSE(editor.ADOUser->eof());
-
-    m_dialogs->answerInput("KASSE7");
-    editor.cmdDelete->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich..."});
-    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
-    EXPECT_EQ(count("UserAccount"), 2);
-
-    m_dialogs->answerInput("Kasse7");
-    editor.cmdDelete->click();
-    EXPECT_EQ(count("UserAccount"), 1);
-    EXPECT_EQ(states(editor), Browsing);
-    EXPECT_EQ(editor.txtUser->text(), Admin);
-
-    // The last account is never deleted, not even asked for its password.
-    m_dialogs->clearRecords();
-    editor.cmdDelete->click();
-    EXPECT_TRUE(m_dialogs->prompts().isEmpty());
-    ASSERT_EQ(m_dialogs->messages().size(), 1u);
-    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("letzte Benutzerkonto"));
-    EXPECT_EQ(count("UserAccount"), 1);
 }

