@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -13,20 +14,37 @@
 class AppTest : public DatabaseTest
 {
 protected:
+    static inline const QString Admin = QString::fromLatin1(Database::AdministratorId);
+    static inline const QString HandOver = QString::fromLatin1(Database::HandOverFileName);
+    static inline const QString Template = QString::fromLatin1(Database::TemplateFileName);
+
     void addUser(const QString &userId, const QString &password, const QVariant &name = {})
     {
-        exec(QStringLiteral("INSERT INTO UserAccount (UserID, Password, Name) VALUES (?1, ?2, ?3)"),
+        exec("INSERT INTO UserAccount (UserID, Password, Name) VALUES (?1, ?2, ?3)",
              {userId, passwords::hash(password), name});
     }
 
     QString storedHash(const QString &userId)
     {
-        return scalar(QStringLiteral("SELECT Password FROM UserAccount WHERE UserID = ?1"), {userId}).toString();
+        return scalar("SELECT Password FROM UserAccount WHERE UserID = ?1", {userId}).toString();
     }
 
     static void typeInto(QLineEdit *box, const QString &text)
     {
         box->selectAll();
         QTest::keyClicks(box, text);
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 };

@@ -7,10 +7,8 @@
 #include "data/ui/datanavigator.h"
 
 namespace {
-const QString Prompt = QStringLiteral("Bitte Passwort eingeben...");
-const QString EditRefused = QStringLiteral("Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich......");
-const QString DeleteRefused = QStringLiteral("Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich...");
-const QString Mismatch = QStringLiteral("Best. Passwort Stimmt nicht überein..");
+const QString Prompt = "Bitte Passwort eingeben...";
+const QString Mismatch = "Best. Passwort Stimmt nicht überein..";
 } // namespace
 
 class FrmUserAccountTest : public AppTest
@@ -19,15 +17,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        addUser(QStringLiteral("anna"), QStringLiteral("Kasse7"), QStringLiteral("Anna"));
-    }
-
-    FrmUserAccount &showAccount(const QString &userId)
-    {
-        FrmUserAccount &editor = frmUserAccount();
-        editor.ADOUser->moveFirst();
-        editor.ADOUser->find({QStringLiteral("UserID"), userId});
-        return editor;
+        addUser("anna", "Kasse7", "Anna");
     }
 
     // Frame, "Speichern", "Bearbeiten", "Hinzufügen", "Löschen", navigation.
@@ -41,184 +31,141 @@ protected:
     static const inline std::vector<bool> Editing{true, true, false, false, false, false};
 };
 
-TEST_F(FrmUserAccountTest, EditingNeedsTheAccountsPasswordAndKeepsItUnlessRetyped)
+TEST_F(FrmUserAccountTest, EditingAndDeletingNeedTheAccountsPasswordWhichStaysUnlessRetyped)
 {
-    FrmUserAccount &editor = showAccount(QStringLiteral("anna"));
+    // The navigator stays on the first and on the last account.
+    FrmUserAccount &editor = frmUserAccount();
+    editor.navigator->cmdPrevious->click();
+    EXPECT_EQ(editor.txtUser->text(), Admin);
+    editor.navigator->cmdNext->click();
+    editor.navigator->cmdNext->click();
+    EXPECT_EQ(editor.txtUser->text(), "anna");
+    EXPECT_FALSE(editor.ADOUser->eof());
     EXPECT_EQ(states(editor), (std::vector<bool>{false, true, true, true, true, true}));
-    EXPECT_EQ(editor.txtUser->text(), QStringLiteral("anna"));
     EXPECT_EQ(editor.txtPassword->text(), QString());
 
-    m_dialogs->answerInput(QStringLiteral("kasse7"));
+    m_dialogs->answerInput("kasse7");
     editor.cmdEdit->click();
     EXPECT_EQ(m_dialogs->prompts(), QStringList{Prompt});
-    ASSERT_EQ(m_dialogs->messages().size(), 1u);
-    EXPECT_EQ(m_dialogs->messages()[0].text, EditRefused);
+    EXPECT_EQ(m_dialogs->messageTexts(),
+              QStringList{"Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich......"});
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
     EXPECT_FALSE(editor.fraAccount->isEnabled());
 
-    m_dialogs->answerInput(QStringLiteral("Kasse7"));
+    m_dialogs->answerInput("Kasse7");
     editor.cmdEdit->click();
     EXPECT_EQ(states(editor), Editing);
-    typeInto(editor.txtName, QStringLiteral("Anna Schmidt"));
+    typeInto(editor.txtName, "Anna Schmidt");
     editor.cmdSave->click();
     EXPECT_EQ(states(editor), Browsing);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Name FROM UserAccount WHERE UserID = 'anna'")).toString(),
-              QStringLiteral("Anna Schmidt"));
-    EXPECT_TRUE(passwords::verify(storedHash(QStringLiteral("anna")), QStringLiteral("Kasse7")));
+    EXPECT_EQ(scalar("SELECT Name FROM UserAccount WHERE UserID = 'anna'").toString(), "Anna Schmidt");
+    EXPECT_TRUE(passwords::verify(storedHash("anna"), "Kasse7"));
 
-    m_dialogs->answerInput(QStringLiteral("Kasse7"));
+    m_dialogs->answerInput("Kasse7");
     editor.cmdEdit->click();
-    typeInto(editor.txtPassword, QStringLiteral("Neu9"));
-    typeInto(editor.txtConfirm, QStringLiteral("Neu9"));
-    EXPECT_EQ(editor.txtPassword->displayText() + editor.txtConfirm->displayText(), QStringLiteral("********"));
+    typeInto(editor.txtPassword, "Neu9");
+    typeInto(editor.txtConfirm, "Neu9");
+    EXPECT_EQ(editor.txtPassword->displayText() + editor.txtConfirm->displayText(), "********");
     editor.cmdSave->click();
     EXPECT_EQ(m_dialogs->messages().size(), 1u);
-    EXPECT_TRUE(passwords::verify(storedHash(QStringLiteral("anna")), QStringLiteral("Neu9")));
-    EXPECT_FALSE(passwords::verify(storedHash(QStringLiteral("anna")), QStringLiteral("Kasse7")));
+    EXPECT_TRUE(passwords::verify(storedHash("anna"), "Neu9"));
+    EXPECT_FALSE(passwords::verify(storedHash("anna"), "Kasse7"));
     EXPECT_EQ(editor.txtPassword->text(), QString());
+
+    m_dialogs->clearRecords();
+    m_dialogs->answerInput("neu9");
+    editor.cmdDelete->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich..."});
+    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
+    EXPECT_EQ(count("UserAccount"), 2);
+
+    m_dialogs->answerInput("Neu9");
+    editor.cmdDelete->click();
+    EXPECT_EQ(count("UserAccount"), 1);
+    EXPECT_EQ(states(editor), Browsing);
+    EXPECT_EQ(editor.txtUser->text(), Admin);
+
+    // The last account is never deleted, not even asked for its password.
+    m_dialogs->clearRecords();
+    editor.cmdDelete->click();
+    EXPECT_TRUE(m_dialogs->prompts().isEmpty());
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("letzte Benutzerkonto"));
+    EXPECT_EQ(count("UserAccount"), 1);
 }
 
 TEST_F(FrmUserAccountTest, NewAccountIsStoredOnlyWithMatchingConfirmationAndAFreeId)
 {
     FrmUserAccount &editor = frmUserAccount();
+    dialogs().showModeless(&editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     editor.cmdNew->click();
     EXPECT_EQ(states(editor), Editing);
     EXPECT_EQ(editor.txtUser->text(), QString());
 
-    typeInto(editor.txtPassword, QStringLiteral("Fahrer1"));
-    typeInto(editor.txtConfirm, QStringLiteral("fahrer1"));
-    QTest::keyClick(editor.txtConfirm, Qt::Key_Return);
-    editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList({Mismatch, Mismatch}));
+    // Leaving the confirmation box checks it against the password.
+    typeInto(editor.txtPassword, "Fahrer1");
+    editor.txtConfirm->setFocus();
+    typeInto(editor.txtConfirm, "fahrer1");
+    editor.txtName->setFocus();
+    processEvents();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{Mismatch});
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbOKOnly);
+    EXPECT_TRUE(editor.txtConfirm->hasFocus());
+    EXPECT_EQ(editor.txtConfirm->selectedText(), "fahrer1");
+    QTest::keyClick(editor.txtConfirm, Qt::Key_Return);
+    // Leaving it by clicking "Speichern" tells the user once and stores nothing.
+    QTest::mouseClick(editor.cmdSave, Qt::LeftButton);
+    processEvents();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList(3, Mismatch));
+    EXPECT_TRUE(editor.txtConfirm->hasFocus());
+    EXPECT_EQ(count("UserAccount"), 2);
 
-    typeInto(editor.txtConfirm, QStringLiteral("Fahrer1"));
+    typeInto(editor.txtConfirm, "Fahrer1");
+    QTest::keyClick(editor.txtConfirm, Qt::Key_Return);
+    processEvents();
+    EXPECT_TRUE(editor.txtName->hasFocus());
+    m_dialogs->clearRecords();
     editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messages().size(), 3u);
-    EXPECT_TRUE(m_dialogs->messages()[2].text.contains(QStringLiteral("Nutzernamen")));
-
-    typeInto(editor.txtUser, QStringLiteral("anna"));
+    typeInto(editor.txtUser, "anna");
     editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messages().size(), 4u);
-    EXPECT_TRUE(m_dialogs->messages()[3].text.contains(QStringLiteral("„anna“")));
-    EXPECT_EQ(count(QStringLiteral("UserAccount")), 2);
+    ASSERT_EQ(m_dialogs->messages().size(), 2u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("Nutzernamen"));
+    EXPECT_TRUE(m_dialogs->messages()[1].text.contains("„anna“"));
+    EXPECT_EQ(count("UserAccount"), 2);
     EXPECT_EQ(states(editor), Editing);
 
-    typeInto(editor.txtUser, QStringLiteral("bernd"));
-    typeInto(editor.txtName, QStringLiteral("Bernd"));
+    typeInto(editor.txtUser, "bernd");
     editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messages().size(), 4u);
+    EXPECT_EQ(m_dialogs->messages().size(), 2u);
     EXPECT_EQ(states(editor), Browsing);
-    EXPECT_EQ(count(QStringLiteral("UserAccount")), 3);
-    EXPECT_TRUE(passwords::verify(storedHash(QStringLiteral("bernd")), QStringLiteral("Fahrer1")));
+    EXPECT_TRUE(passwords::verify(storedHash("bernd"), "Fahrer1"));
 
     // Renaming an account to another's id is refused the same way.
-    m_dialogs->answerInput(QStringLiteral("Fahrer1"));
+    m_dialogs->answerInput("Fahrer1");
     editor.cmdEdit->click();
-    typeInto(editor.txtUser, QStringLiteral("anna"));
+    typeInto(editor.txtUser, "anna");
     editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messages().size(), 5u);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM UserAccount WHERE UserID = 'bernd'")).toInt(), 1);
+    EXPECT_EQ(m_dialogs->messages().size(), 3u);
+    EXPECT_EQ(scalar("SELECT count(*) FROM UserAccount WHERE UserID = 'bernd'").toInt(), 1);
 }
 
-TEST_F(FrmUserAccountTest, AddingThenReloadingStoresNothing)
+TEST_F(FrmUserAccountTest, ReloadingDropsTheLoginsFilterAndAnUnsavedNewAccount)
 {
     FrmUserAccount &editor = frmUserAccount();
+    ASSERT_TRUE(accounts::logIn(editor.ADOUser, "anna", "Kasse7"));
+    ASSERT_EQ(editor.ADOUser->recordCount(), 1);
     editor.cmdNew->click();
-    typeInto(editor.txtUser, QStringLiteral("carla"));
+    typeInto(editor.txtUser, "carla");
     editor.cmdRefresh->click();
     EXPECT_EQ(states(editor), Browsing);
-    EXPECT_EQ(count(QStringLiteral("UserAccount")), 2);
+    EXPECT_EQ(count("UserAccount"), 2);
     EXPECT_EQ(editor.ADOUser->recordCount(), 2);
-}
+    EXPECT_EQ(editor.txtUser->text(), Admin);
 
-TEST_F(FrmUserAccountTest, ShowsTheAccountTheLoginFilteredToUntilReloaded)
-{
-    FrmUserAccount &editor = frmUserAccount();
-    ASSERT_TRUE(accounts::logIn(editor.ADOUser, QStringLiteral("anna"), QStringLiteral("Kasse7")));
-    EXPECT_EQ(editor.ADOUser->recordCount(), 1);
-    EXPECT_EQ(editor.txtUser->text(), QStringLiteral("anna"));
-    editor.cmdRefresh->click();
-    EXPECT_EQ(editor.ADOUser->recordCount(), 2);
-    EXPECT_EQ(editor.txtUser->text(), QString::fromLatin1(Database::AdministratorId));
-}
-
-TEST_F(FrmUserAccountTest, DeletingNeedsThePasswordReturnsToBrowsingAndKeepsTheLastAccount)
-{
-    FrmUserAccount &editor = showAccount(QStringLiteral("anna"));
-    m_dialogs->answerInput(QStringLiteral("KASSE7"));
-    editor.cmdDelete->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{DeleteRefused});
-    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
-    EXPECT_EQ(count(QStringLiteral("UserAccount")), 2);
-
-    m_dialogs->answerInput(QStringLiteral("Kasse7"));
-    editor.cmdDelete->click();
-    EXPECT_EQ(count(QStringLiteral("UserAccount")), 1);
-    EXPECT_EQ(states(editor), Browsing);
-    EXPECT_EQ(editor.txtUser->text(), QString::fromLatin1(Database::AdministratorId));
-
-    // The administrator's empty password: a cancelled prompt answers it, but
-    // the last account is never deleted.
-    m_dialogs->clearRecords();
-    editor.cmdDelete->click();
-    EXPECT_TRUE(m_dialogs->prompts().isEmpty());
-    ASSERT_EQ(m_dialogs->messages().size(), 1u);
-    EXPECT_TRUE(m_dialogs->messages()[0].text.contains(QStringLiteral("letzte Benutzerkonto")));
-    EXPECT_EQ(count(QStringLiteral("UserAccount")), 1);
-}
-
-TEST_F(FrmUserAccountTest, EmptyPasswordAccountOpensWithACancelledPrompt)
-{
-    FrmUserAccount &editor = showAccount(QString::fromLatin1(Database::AdministratorId));
+    // The administrator's empty password: a cancelled prompt answers it.
     editor.cmdEdit->click();
     EXPECT_EQ(m_dialogs->prompts(), QStringList{Prompt});
     EXPECT_TRUE(m_dialogs->messages().empty());
     EXPECT_EQ(states(editor), Editing);
-}
-
-TEST_F(FrmUserAccountTest, NavigatorStaysOnTheFirstAndLastAccount)
-{
-    FrmUserAccount &editor = frmUserAccount();
-    editor.navigator->cmdPrevious->click();
-    EXPECT_EQ(editor.txtUser->text(), QString::fromLatin1(Database::AdministratorId));
-    editor.navigator->cmdNext->click();
-    editor.navigator->cmdNext->click();
-    EXPECT_EQ(editor.txtUser->text(), QStringLiteral("anna"));
-    EXPECT_FALSE(editor.ADOUser->eof());
-    editor.navigator->cmdFirst->click();
-    EXPECT_EQ(editor.ADOUser->position(), 0);
-    editor.navigator->cmdLast->click();
-    EXPECT_EQ(editor.ADOUser->position(), 1);
-}
-
-TEST_F(FrmUserAccountTest, LeavingTheConfirmationBoxChecksItAgainstThePassword)
-{
-    FrmUserAccount &editor = frmUserAccount();
-    dialogs().showModeless(&editor);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-    editor.cmdNew->click();
-    typeInto(editor.txtPassword, QStringLiteral("abc"));
-    editor.txtConfirm->setFocus();
-    typeInto(editor.txtConfirm, QStringLiteral("abd"));
-    editor.txtName->setFocus();
-    processEvents();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("Best. Passwort Stimmt nicht überein..")});
-    EXPECT_TRUE(editor.txtConfirm->hasFocus());
-    EXPECT_EQ(editor.txtConfirm->selectedText(), QStringLiteral("abd"));
-
-    typeInto(editor.txtConfirm, QStringLiteral("abc"));
-    QTest::keyClick(editor.txtConfirm, Qt::Key_Return);
-    processEvents();
-    EXPECT_TRUE(editor.txtName->hasFocus());
-    EXPECT_EQ(m_dialogs->messages().size(), 1u);
-
-    // Leaving the box by clicking "Speichern" tells the user once.
-    editor.txtConfirm->setFocus();
-    typeInto(editor.txtConfirm, QStringLiteral("abx"));
-    QTest::mouseClick(editor.cmdSave, Qt::LeftButton);
-    processEvents();
-    EXPECT_EQ(m_dialogs->messages().size(), 2u);
-    EXPECT_TRUE(editor.txtConfirm->hasFocus());
-    EXPECT_TRUE(editor.fraAccount->isEnabled());
 }
