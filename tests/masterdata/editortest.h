@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include "support/fixture.h"
@@ -19,9 +20,24 @@ protected:
         return found;
     }
 
+    template <class F> static F &shown(F &form)
+    {
+        form.show();
+        return form;
+    }
+
     static void click(QWidget &form, const char *button) { control<QPushButton>(form, button)->click(); }
 
     static QString text(QWidget &form, const char *box) { return control<QLineEdit>(form, box)->text(); }
+
+    // The texts of the named boxes, joined by "|".
+    static QString texts(QWidget &form, std::initializer_list<const char *> boxes)
+    {
+        QStringList shown;
+        for (const char *box : boxes)
+            shown << text(form, box);
+        return shown.join(u'|');
+    }
 
     // Replaces the box's text by typing, as the user would; a disabled box
     // takes nothing.
@@ -35,12 +51,34 @@ protected:
             QTest::keyClicks(edit, typed);
     }
 
-    // Which of the named buttons are enabled, as a string of 1 and 0.
+    // Selects the list's line and clicks it with the mouse (twice when asked).
+    static void clickLine(QTreeWidget *list, int row, bool twice = false)
+    {
+        QTreeWidgetItem *line = list->topLevelItem(row);
+        list->setCurrentItem(line);
+        const QPoint centre = list->visualItemRect(line).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    // Which of the named controls are enabled, as a string of 1 and 0.
     static QString enabledStates(QWidget &form, std::initializer_list<const char *> names)
     {
         QString states;
         for (const char *name : names)
             states += control<QWidget>(form, name)->isEnabled() ? u'1' : u'0';
         return states;
+    }
+
+    // Checks that this was the one message shown since the last check (with
+    // these buttons, when given), and forgets it for the next check.
+    void expectMessage(const QString &text, int buttons = -1)
+    {
+        EXPECT_EQ(m_dialogs->messageTexts(), QStringList{text});
+        if (buttons >= 0 && !m_dialogs->messages().empty()) {
+            EXPECT_EQ(m_dialogs->messages().back().buttons, buttons) << text.toStdString();
+        }
+        m_dialogs->clearRecords();
     }
 };
