@@ -72,12 +72,15 @@ protected:
     }
 
     // Checks that this was the one message shown since the last check (with
-    // these buttons, when given), and forgets it for the next check.
-    void expectMessage(const QString &text, int buttons = -1)
+    // these buttons and title, when given), and forgets it for the next check.
+    void expectMessage(const QString &text, int buttons = -1, const QString &title = {})
     {
         EXPECT_EQ(m_dialogs->messageTexts(), QStringList{text});
-        if (buttons >= 0 && !m_dialogs->messages().empty()) {
-            EXPECT_EQ(m_dialogs->messages().back().buttons, buttons) << text.toStdString();
+        if (!m_dialogs->messages().empty()) {
+            const ScriptedDialogs::Message &shown = m_dialogs->messages().back();
+            EXPECT_TRUE(buttons < 0 || shown.buttons == buttons) << text.toStdString() << ": " << shown.buttons;
+            EXPECT_TRUE(title.isNull() || shown.title == title)
+                << text.toStdString() << ": " << shown.title.toStdString();
         }
         m_dialogs->clearRecords();
     }

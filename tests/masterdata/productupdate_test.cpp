@@ -78,7 +78,7 @@ TEST_F(StockList, ListsEveryProductWithItsStockAndGermanPrices)
     EXPECT_TRUE(list.ADOProductInventory->eof()) << "the list is filled to the recordset's end";
 }
 
-TEST_F(StockList, SearchShowsOnlyTheProductWithThatId)
+TEST_F(StockList, SearchShowsOnlyTheProductWithThatIdUntilEnde)
 {
     FrmProductUpdate &list = frmProductUpdate();
     EXPECT_EQ(search(list, "12"), QStringList{"12"}) << "the id is compared whole, 1 and 2 do not match";
@@ -86,9 +86,15 @@ TEST_F(StockList, SearchShowsOnlyTheProductWithThatId)
     EXPECT_EQ(search(list, "99"), QStringList());
     EXPECT_EQ(search(list, ""), QStringList()) << "an empty search matches no id";
     EXPECT_EQ(search(list, "1' or '1'='1"), QStringList()) << "a quote in the search is just text";
+
+    // The search stays until "Ende" unloads the screen; the next opening shows everything again.
+    list.btnClose->click();
+    processEvents();
+    EXPECT_FALSE(screens().isLoaded<FrmProductUpdate>());
+    EXPECT_EQ(listedIds(frmProductUpdate()), QStringList({"1", "2", "12"}));
 }
 
-TEST_F(StockList, SelectAndDoubleClickHandTheLineToTheBooking)
+TEST_F(StockList, SelectAndDoubleClickHandTheLineToTheBookingEvenWithoutALine)
 {
     FrmProductUpdate &list = shown(frmProductUpdate());
     list.LvProduct->setCurrentItem(list.LvProduct->topLevelItem(0));
@@ -106,23 +112,13 @@ TEST_F(StockList, SelectAndDoubleClickHandTheLineToTheBooking)
     clickLine(list.LvProduct, 1, true);
     EXPECT_EQ(m_dialogs->shownWindows().size(), 2);
     EXPECT_EQ(*m_handed, QStringList({"2", "Cola", "0", "0,45", "1,90"}));
-}
+    frmProductDelivery().btnCancel->click();
+    processEvents();
 
-TEST_F(StockList, ChoosingWithoutALineOpensAnEmptyBooking)
-{
-    FrmProductUpdate &list = frmProductUpdate();
+    // Without a line, "Wählen" still opens the booking, empty but for the quantity.
     search(list, "99");
     recordHandOver();
     list.btnSelect->click();
-    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmProductDelivery"});
+    EXPECT_EQ(m_dialogs->shownWindows().size(), 3);
     EXPECT_EQ(*m_handed, QStringList({"", "", "0", "", ""}));
-}
-
-TEST_F(StockList, EndeUnloadsAndTheNextOpeningShowsEverythingAgain)
-{
-    search(frmProductUpdate(), "2");
-    frmProductUpdate().btnClose->click();
-    processEvents();
-    EXPECT_FALSE(screens().isLoaded<FrmProductUpdate>());
-    EXPECT_EQ(listedIds(frmProductUpdate()), QStringList({"1", "2", "12"}));
 }
