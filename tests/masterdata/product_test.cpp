@@ -8,13 +8,12 @@
 #include "editortest.h"
 
 namespace {
-const QString NothingStored = QStringLiteral("Es wurde nichts gespeichert.");
-
 class ProductEditor : public EditorTest
 {
 protected:
-    void addProducts()
+    void SetUp() override
     {
+        EditorTest::SetUp();
         exec("INSERT INTO Products (ProductID, ArtNr, Description, SupplierID, Category, Brands, Size, Quantity, Mwst,"
              " OrderPrice, SalesPrice) VALUES (2, 'B2', 'Brot', 2, 'Backwaren', NULL, NULL, 5, '7', 100, 249),"
              " (1, 'A1', 'Apfel', 1, 'Obst', 'Bio', '1 kg', 10, '7', 150, 299),"
@@ -51,12 +50,10 @@ protected:
 
 TEST_F(ProductEditor, LoadBrowsingAndSearching)
 {
-    addProducts();
     FrmProduct &form = shown(frmProduct());
     EXPECT_EQ(form.windowTitle(), "Product");
     // The first product shows while the recordset stands past its end.
-    EXPECT_EQ(text(form, "txtArtNr"), "A1");
-    EXPECT_EQ(text(form, "txtamount"), "2,99");
+    EXPECT_EQ(texts(form, {"txtArtNr", "txtamount"}), "A1|2,99");
     EXPECT_EQ(combo(form, "MwSt"), "7");
     EXPECT_EQ(listed(form), QStringList({"1|Apfel|Obst", "2|Brot|Backwaren", "3|Cola|Getränke"}));
     EXPECT_EQ(state(form), "110100");
@@ -88,11 +85,11 @@ TEST_F(ProductEditor, LoadBrowsingAndSearching)
     EXPECT_EQ(text(form, "txtDescription"), "Cola");
     EXPECT_TRUE(products().eof());
     EXPECT_TRUE(m_dialogs->messages().empty());
-    EXPECT_EQ(state(form), "110100");
 }
 
 TEST_F(ProductEditor, AnEmptyTableShowsTheDesignValuesAndProposesOne)
 {
+    exec("DELETE FROM Products");
     FrmProduct &form = shown(frmProduct());
     EXPECT_EQ(text(form, "txtQuantity") + '|' + text(form, "txtOrderPrice") + '|' + combo(form, "MwSt"), "0|0,00|8");
     click(form, "browNext");
@@ -103,7 +100,6 @@ TEST_F(ProductEditor, AnEmptyTableShowsTheDesignValuesAndProposesOne)
 
 TEST_F(ProductEditor, SavingANewProductAsksAndStoresTheBoxesAsTyped)
 {
-    addProducts();
     exec("INSERT INTO Category VALUES (1, 'Obst'), (2, 'Getränke')");
     FrmProduct &form = shown(frmProduct());
     click(form, "cmdNew");
@@ -155,7 +151,6 @@ TEST_F(ProductEditor, SavingANewProductAsksAndStoresTheBoxesAsTyped)
 
 TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
 {
-    addProducts();
     FrmProduct &form = shown(frmProduct());
     // Right after opening: the first product is shown, the recordset is past its end.
     click(form, "cmdEdit");
@@ -169,13 +164,11 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
     // A refused change is reported and keeps what was typed.
     type(form, "txtOrderPrice", "viel");
     click(form, "cmdUpdate");
-    ASSERT_EQ(m_dialogs->messages().size(), 1u);
-    EXPECT_TRUE(m_dialogs->messages()[0].text.endsWith(NothingStored));
+    expectMessage("„viel“ ist kein gültiger Betrag. Es wurde nichts gespeichert.");
     EXPECT_EQ(scalar("SELECT OrderPrice FROM Products WHERE ProductID = 1").toLongLong(), 150);
     EXPECT_EQ(text(form, "txtOrderPrice"), "viel");
 
     // The product shown was removed by another screen meanwhile.
-    m_dialogs->clearRecords();
     exec("DELETE FROM Products WHERE ProductID = 1");
     type(form, "txtOrderPrice", "1,50");
     click(form, "cmdUpdate");
@@ -185,7 +178,6 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
 
 TEST_F(ProductEditor, AListClickLeavesTheRecordsetFilteredToThatProduct)
 {
-    addProducts();
     FrmProduct &form = shown(frmProduct());
     // Another screen changed the bread since the list was filled.
     exec("UPDATE Products SET Description = 'Vollkornbrot' WHERE ProductID = 2");
@@ -214,7 +206,6 @@ TEST_F(ProductEditor, AListClickLeavesTheRecordsetFilteredToThatProduct)
 
 TEST_F(ProductEditor, TheSupplierNameFollowsTheSupplierRecordset)
 {
-    addProducts();
     exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (1, 'Metro'), (2, 'Selgros')");
     FrmProduct &form = shown(frmProduct());
     // Product 1 has supplier 1; the supplier recordset stands on its first row.
@@ -226,7 +217,6 @@ TEST_F(ProductEditor, TheSupplierNameFollowsTheSupplierRecordset)
     click(form, "cmdNew");
     EXPECT_EQ(text(form, "txtSupplier"), "");
     QComboBox *suppliers = box(form, "cboSupplier");
-    ASSERT_EQ(suppliers->count(), 2);
     EXPECT_TRUE(frmSupplier().ADOSupplier->eof());
     suppliers->setEditText("1");
     EXPECT_EQ(text(form, "txtSupplier"), "");
