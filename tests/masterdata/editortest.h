@@ -51,6 +51,19 @@ protected:
             QTest::keyClicks(edit, typed);
     }
 
+    // The list's lines, each as the texts of its first columns joined by "|".
+    static QStringList lines(QTreeWidget *list, int columns = 1)
+    {
+        QStringList lines;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList texts;
+            for (int column = 0; column < columns; ++column)
+                texts << list->topLevelItem(i)->text(column);
+            lines << texts.join(u'|');
+        }
+        return lines;
+    }
+
     // Selects the list's line and clicks it with the mouse (twice when asked).
     static void clickLine(QTreeWidget *list, int row, bool twice = false)
     {

@@ -28,15 +28,7 @@ protected:
     {
         return enabledStates(form, {"cmdNew", "cmdEdit", "cmdSave", "cmdFind", "cmdUpdate", "fraProduct"});
     }
-    static QStringList listed(QWidget &form)
-    {
-        QStringList lines;
-        for (int i = 0; i < list(form)->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *line = list(form)->topLevelItem(i);
-            lines << line->text(0) + u'|' + line->text(1) + u'|' + line->text(2);
-        }
-        return lines;
-    }
+    static QStringList listed(QWidget &form) { return lines(list(form), 3); }
     static Recordset &products() { return frmProduct().ADOProduct.recordset(); }
     // Answers the confirmation and clicks "Speichern".
     void save(QWidget &form, int answer)

@@ -56,13 +56,7 @@ protected:
     }
     // "Best.", "Vorh.", "Verk.", "EK" and "VK" of the product's line.
     static QStringList stockLine(const QString &productId) { return lineTexts(line(productId)).mid(4); }
-    static QStringList listedIds(FrmProductUpdate &list)
-    {
-        QStringList ids;
-        for (int i = 0; i < list.LvProduct->topLevelItemCount(); ++i)
-            ids << list.LvProduct->topLevelItem(i)->text(0);
-        return ids;
-    }
+    static QStringList listedIds(FrmProductUpdate &list) { return lines(list.LvProduct); }
     static QStringList search(FrmProductUpdate &list, const QString &text)
     {
         list.txtSearch->setText(text);

@@ -34,11 +34,8 @@ TEST_F(SupplierEditor, NewSuppliersAreNumberedAboveTheHighestId)
     EXPECT_EQ(scalar("SELECT TelephoneNumber FROM Supplier WHERE SupplierID = 1").toString(), "030 1234");
     EXPECT_EQ(text(form, "txtName"), "Metro"); // the stored row stays shown
 
-    exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (5, 'Fünf')");
-    click(form, "cmdNew");
-    EXPECT_EQ(text(form, "txtid"), "6");
     // A removed supplier does not make an id come round again.
-    click(form, "cmdRefresh");
+    exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (5, 'Fünf')");
     exec("DELETE FROM Supplier WHERE SupplierID = 1");
     click(form, "cmdNew");
     EXPECT_EQ(text(form, "txtid"), "6");
