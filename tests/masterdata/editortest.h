@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include "support/fixture.h"
@@ -19,9 +20,24 @@ protected:
         return found;
     }
 
+    template <class F> static F &shown(F &form)
+    {
+        form.show();
+        return form;
+    }
+
     static void click(QWidget &form, const char *button) { control<QPushButton>(form, button)->click(); }
 
     static QString text(QWidget &form, const char *box) { return control<QLineEdit>(form, box)->text(); }
+
+    // The texts of the named boxes, joined by "|".
+    static QString texts(QWidget &form, std::initializer_list<const char *> boxes)
+    {
+        QStringList shown;
+        for (const char *box : boxes)
+            shown << text(form, box);
+        return shown.join(u'|');
+    }
 
     // Replaces the box's text by typing, as the user would; a disabled box
     // takes nothing.
@@ -35,12 +51,50 @@ protected:
             QTest::keyClicks(edit, typed);
     }
 
-    // Which of the named buttons are enabled, as a string of 1 and 0.
+    // The list's lines, each as the texts of its first columns joined by "|".
+    static QStringList lines(QTreeWidget *list, int columns = 1)
+    {
+        QStringList lines;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList texts;
+            for (int column = 0; column < columns; ++column)
+                texts << list->topLevelItem(i)->text(column);
+            lines << texts.join(u'|');
+        }
+        return lines;
+    }
+
+    // Selects the list's line and clicks it with the mouse (twice when asked).
+    static void clickLine(QTreeWidget *list, int row, bool twice = false)
+    {
+        QTreeWidgetItem *line = list->topLevelItem(row);
+        list->setCurrentItem(line);
+        const QPoint centre = list->visualItemRect(line).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    // Which of the named controls are enabled, as a string of 1 and 0.
     static QString enabledStates(QWidget &form, std::initializer_list<const char *> names)
     {
         QString states;
         for (const char *name : names)
             states += control<QWidget>(form, name)->isEnabled() ? u'1' : u'0';
         return states;
+    }
+
+    // Checks that this was the one message shown since the last check (with
+    // these buttons and title, when given), and forgets it for the next check.
+    void expectMessage(const QString &text, int buttons = -1, const QString &title = {})
+    {
+        EXPECT_EQ(m_dialogs->messageTexts(), QStringList{text});
+        if (!m_dialogs->messages().empty()) {
+            const ScriptedDialogs::Message &shown = m_dialogs->messages().back();
+            EXPECT_TRUE(buttons < 0 || shown.buttons == buttons) << text.toStdString() << ": " << shown.buttons;
+            EXPECT_TRUE(title.isNull() || shown.title == title)
+                << text.toStdString() << ": " << shown.title.toStdString();
+        }
+        m_dialogs->clearRecords();
     }
 };

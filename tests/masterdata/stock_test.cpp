@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+
+#include "app/screens.h"
+#include "masterdata/deliverybooking.h"
+#include "masterdata/frmproduct.h"
+#include "masterdata/frmproductdelivery.h"
+#include "masterdata/frmproductupdate.h"
+#include "editortest.h"
+
+// The stock list and the delivery booking it opens.
+
+namespace {
+const QString Today = QDate::currentDate().toString(Qt::ISODate);
+
+class Stock : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        exec("INSERT INTO Products (ProductID, Category, Description, Size, Quantity, OrderPrice, SalesPrice) VALUES"
+             " (1, 'Pizza', 'Margherita', '30cm', 12, 123450, 250), (2, 'Getränke', 'Cola', '0,33l', 3, 45, 190),"
+             " (12, 'Pizza', 'Salami', '26cm', 0, 100, 700)");
+    }
+
+    // The product's stock and prices as stored.
+    QString product(qint64 id)
+    {
+        return scalar("SELECT Quantity || ' ' || OrderPrice || ' ' || SalesPrice FROM Products WHERE ProductID = ?1",
+                      {id})
+            .toString();
+    }
+    QString deliveries()
+    {
+        return scalar(
+                   "SELECT group_concat(deliveryno || ' ' || prodno || ' ' || quantity || ' ' || orderprice || ' ' ||"
+                   " Date, '|') FROM (SELECT * FROM Deliveries ORDER BY rowid)")
+            .toString();
+    }
+
+    static QStringList lineTexts(const QTreeWidgetItem *line)
+    {
+        QStringList texts;
+        for (int column = 0; column < line->columnCount(); ++column)
+            texts << line->text(column);
+        return texts;
+    }
+    static QTreeWidgetItem *line(const QString &productId)
+    {
+        const auto lines = frmProductUpdate().LvProduct->findItems(productId, Qt::MatchExactly, 0);
+        EXPECT_EQ(lines.size(), 1) << productId.toStdString();
+        return lines.value(0);
+    }
+    // "Best.", "Vorh.", "Verk.", "EK" and "VK" of the product's line.
+    static QStringList stockLine(const QString &productId) { return lineTexts(line(productId)).mid(4); }
+    static QStringList listedIds(FrmProductUpdate &list) { return lines(list.LvProduct); }
+    static QStringList search(FrmProductUpdate &list, const QString &text)
+    {
+        list.txtSearch->setText(text);
+        list.btnSearch->click();
+        return listedIds(list);
+    }
+
+    // Id, description, quantity, order and sales price as the booking's boxes hold them.
+    static QStringList boxes(FrmProductDelivery &booking)
+    {
+        return {booking.txtNo->text(), booking.txtDescription->text(), booking.txtQuantity->text(),
+                booking.txtorder->text(), booking.txtsales->text()};
+    }
+    static void fill(FrmProductDelivery &booking, const QStringList &numberAndBoxes)
+    {
+        booking.cboNumber->setEditText(numberAndBoxes[0]);
+        booking.txtNo->setText(numberAndBoxes[1]);
+        booking.txtQuantity->setText(numberAndBoxes[2]);
+        booking.txtorder->setText(numberAndBoxes[3]);
+        booking.txtsales->setText(numberAndBoxes[4]);
+    }
+    static QStringList numberList(FrmProductDelivery &booking)
+    {
+        QStringList numbers;
+        for (int i = 0; i < booking.cboNumber->count(); ++i)
+            numbers << booking.cboNumber->itemText(i);
+        return numbers;
+    }
+
+    // The next booking screen shown is handed to `user`, who fills it in and
+    // clicks, instead of waiting for a real one.
+    void onBooking(std::function<void(FrmProductDelivery &)> user)
+    {
+        m_dialogs->onModal([user](QDialog *window) {
+            user(*static_cast<FrmProductDelivery *>(window));
+            return 0;
+        });
+    }
+    // Selects the product's line in the stock list (none for an empty id) and clicks "Wählen".
+    void choose(const QString &productId, std::function<void(FrmProductDelivery &)> user)
+    {
+        onBooking(std::move(user));
+        FrmProductUpdate &list = frmProductUpdate();
+        list.LvProduct->setCurrentItem(productId.isEmpty() ? nullptr : line(productId));
+        list.btnSelect->click();
+        processEvents();
+    }
+};
+} // namespace
+
+TEST_F(Stock, ListsEveryProductWithItsStockAndGermanPrices)
+{
+    exec("INSERT INTO Deliveries VALUES (1, 1, 4, 123450, '2026-01-05'), (2, 1, 6, 123450, '2026-01-09')");
+    exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 250)");
+    FrmProductUpdate &list = frmProductUpdate();
+    EXPECT_EQ(list.windowTitle(), "Update Product");
+    EXPECT_EQ(lineTexts(list.LvProduct->headerItem()),
+              QStringList({"#", "Kategory", "Beschreibung", "Größe", "Best.", "Vorh.", "Verk.", "EK", "VK"}));
+
+    ASSERT_EQ(listedIds(list), QStringList({"1", "2", "12"}));
+    // Delivered 4 + 6, on hand 12, sold 2; prices grouped with two decimals.
+    EXPECT_EQ(lineTexts(line("1")),
+              QStringList({"1", "Pizza", "Margherita", "30cm", "10", "12", "2", "1.234,50", "2,50"}));
+    EXPECT_EQ(lineTexts(line("2")), QStringList({"2", "Getränke", "Cola", "0,33l", "0", "3", "0", "0,45", "1,90"}));
+
+    EXPECT_TRUE(line("1")->textAlignment(0) & Qt::AlignLeft);
+    EXPECT_TRUE(line("1")->textAlignment(5) & Qt::AlignHCenter);
+    EXPECT_TRUE(line("1")->textAlignment(7) & Qt::AlignRight);
+    EXPECT_TRUE(list.ADOProductInventory->eof()) << "the list is filled to the recordset's end";
+}
+
+TEST_F(Stock, SearchShowsOnlyTheProductWithThatIdUntilEnde)
+{
+    FrmProductUpdate &list = frmProductUpdate();
+    EXPECT_EQ(search(list, "12"), QStringList{"12"}) << "the id is compared whole, 1 and 2 do not match";
+    EXPECT_EQ(search(list, "2"), QStringList{"2"}) << "a new search replaces the old one";
+    EXPECT_EQ(search(list, "99"), QStringList());
+    EXPECT_EQ(search(list, ""), QStringList()) << "an empty search matches no id";
+    EXPECT_EQ(search(list, "1' or '1'='1"), QStringList()) << "a quote in the search is just text";
+
+    // The search stays until "Ende" unloads the screen; the next opening shows everything again.
+    list.btnClose->click();
+    processEvents();
+    EXPECT_FALSE(screens().isLoaded<FrmProductUpdate>());
+    EXPECT_EQ(listedIds(frmProductUpdate()), QStringList({"1", "2", "12"}));
+}
+
+TEST_F(Stock, SelectAndDoubleClickHandTheLineToTheBookingEvenWithoutALine)
+{
+    FrmProductUpdate &list = shown(frmProductUpdate());
+    QStringList handed;
+    const auto record = [&handed](FrmProductDelivery &booking) {
+        handed = boxes(booking);
+        booking.btnCancel->click();
+    };
+    choose("1", record);
+    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmProductDelivery"});
+    EXPECT_EQ(handed, QStringList({"1", "Margherita", "0", "1.234,50", "2,50"}));
+
+    onBooking(record);
+    clickLine(list.LvProduct, 1, true);
+    processEvents();
+    EXPECT_EQ(m_dialogs->shownWindows().size(), 2);
+    EXPECT_EQ(handed, QStringList({"2", "Cola", "0", "0,45", "1,90"}));
+
+    // Without a line, "Wählen" still opens the booking, empty but for the quantity.
+    search(list, "99");
+    choose("", record);
+    EXPECT_EQ(m_dialogs->shownWindows().size(), 3);
+    EXPECT_EQ(handed, QStringList({"", "", "0", "", ""}));
+}
+
+TEST_F(Stock, BookingRaisesTheStockSetsThePricesAndRewritesTheLine)
+{
+    choose("1", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "1");
+        EXPECT_EQ(booking.DTDate->date(), QDate::currentDate());
+        booking.txtQuantity->setText("5");
+        booking.txtorder->setText("3,00");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(product(1), "17 300 250");
+    EXPECT_EQ(deliveries(), "1 1 5 300 " + Today);
+    expectMessage("Margherita erfolgreich aktualisiert...", mb::vbInformation);
+    EXPECT_EQ(stockLine("1"), QStringList({"5", "17", "0", "3,00", "2,50"}));
+    EXPECT_FALSE(screens().isLoaded<FrmProductDelivery>()) << "the booking closes itself";
+
+    // The shared product recordset is left on the booked product, as stored.
+    Recordset &products = frmProduct().ADOProduct.recordset();
+    EXPECT_EQ(QString::number(products.recordCount()) + ' ' + products.text("Quantity"), "1 17");
+
+    // A second delivery of the same product, at a new price: the line shows
+    // everything delivered so far, not only this delivery.
+    choose("1", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "2");
+        EXPECT_EQ(booking.txtorder->text(), "3,00") << "handed over from the rewritten line";
+        booking.txtQuantity->setText("3");
+        booking.txtorder->setText("1.250,5");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(product(1), "20 125050 250");
+    EXPECT_EQ(stockLine("1"), QStringList({"8", "20", "0", "1.250,50", "2,50"}));
+    EXPECT_EQ(stockLine("2"), QStringList({"0", "3", "0", "0,45", "1,90"})) << "other lines stay";
+}
+
+TEST_F(Stock, QuantityZeroOnlySetsThePrices)
+{
+    choose("2", [](FrmProductDelivery &booking) {
+        booking.txtsales->setText("2,20");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(product(2), "3 45 220");
+    EXPECT_EQ(deliveries(), "1 2 0 45 " + Today);
+    EXPECT_EQ(stockLine("2"), QStringList({"0", "3", "0", "0,45", "2,20"}));
+}
+
+TEST_F(Stock, EndeStoresNothingAndTheSameNumberIsProposedAgain)
+{
+    exec("INSERT INTO Deliveries VALUES (1, 2, 2, 45, '2026-01-05')");
+    choose("1", [](FrmProductDelivery &booking) {
+        EXPECT_EQ(booking.cboNumber->currentText(), "2");
+        booking.txtQuantity->setText("5");
+        booking.btnCancel->click();
+    });
+    EXPECT_EQ(count("Deliveries"), 1);
+    EXPECT_EQ(product(1), "12 123450 250");
+    EXPECT_TRUE(m_dialogs->messages().empty());
+    EXPECT_FALSE(screens().isLoaded<FrmProductDelivery>());
+
+    // Closing the window is the same as "Ende".
+    choose("1", [](FrmProductDelivery &booking) { booking.close(); });
+    EXPECT_FALSE(screens().isLoaded<FrmProductDelivery>());
+    EXPECT_EQ(count("Deliveries"), 1);
+    EXPECT_EQ(frmProductDelivery().cboNumber->currentText(), "2");
+}
+
+TEST_F(Stock, NumberBoxListsTheNumbersInUseAndEveryNumberTyped)
+{
+    for (int number : {1, 2, 3, 3, 4, 5, 5})
+        exec("INSERT INTO Deliveries VALUES (?1, 1, 1, 300, '2026-01-05')", {number});
+    FrmProductDelivery &booking = frmProductDelivery();
+    EXPECT_EQ(booking.cboNumber->currentText(), "8") << "rows plus one, not numbers plus one";
+    EXPECT_EQ(numberList(booking), QStringList({"1", "2", "3", "4", "5", "8"}));
+
+    booking.cboNumber->lineEdit()->clear();
+    QTest::keyClicks(booking.cboNumber->lineEdit(), "67");
+    EXPECT_EQ(numberList(booking), QStringList({"1", "2", "3", "4", "5", "8", "6", "67"}));
+
+    // A booking under a number in use adds a row to that delivery.
+    fill(booking, {"3", "2", "1", "0,45", "1,90"});
+    booking.btnUpdate->click();
+    EXPECT_EQ(scalar("SELECT count(*) FROM Deliveries WHERE deliveryno = 3").toInt(), 3);
+    processEvents();
+    EXPECT_EQ(frmProductDelivery().cboNumber->currentText(), "9");
+}
+
+TEST_F(Stock, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
+{
+    exec("INSERT INTO Deliveries VALUES (1, 2, 2, 45, '2026-01-05')");
+    const QString before = deliveries() + product(1) + product(2);
+    const QString badNumber = "Bitte eine gültige Lieferungsnummer angeben (nur Ziffern).";
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{"", "1", "5", "3,00", "6,50"}, badNumber},
+        {{"2a", "1", "5", "3,00", "6,50"}, badNumber},
+        {{"2", "99", "5", "3,00", "6,50"}, "Es gibt kein Produkt mit der ID „99“."},
+        {{"2", "", "0", "", ""}, "Bitte eine Produkt-ID angeben."},
+        {{"2", "1", "fünf", "3,00", "6,50"}, "Die Anzahl „fünf“ ist keine gültige Zahl."},
+        {{"2", "1", "", "3,00", "6,50"}, "Die Anzahl „“ ist keine gültige Zahl."},
+        {{"2", "1", "5", "3.5", "6,50"}, "Der EK Preis „3.5“ ist kein gültiger Betrag."},
+        {{"2", "1", "5", "3,00", ""}, "Der VK Preis „“ ist kein gültiger Betrag."},
+    };
+    FrmProductDelivery &booking = frmProductDelivery();
+    for (const auto &[typed, message] : cases) {
+        SCOPED_TRACE(message.toStdString());
+        fill(booking, typed);
+        booking.btnUpdate->click();
+        expectMessage(message, mb::vbExclamation);
+        EXPECT_EQ(deliveries() + product(1) + product(2), before);
+        EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>()) << "the screen stays open";
+        EXPECT_EQ(boxes(booking).mid(2), typed.mid(2)) << "what was typed stays";
+    }
+
+    // A write the database refuses half way takes the delivery row back too.
+    exec("CREATE TRIGGER full BEFORE UPDATE ON Products BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    fill(booking, {"2", "1", "5", "3,00", "6,50"});
+    booking.btnUpdate->click();
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Die Lieferung wurde nicht gespeichert."));
+    EXPECT_EQ(deliveries() + product(1) + product(2), before);
+    EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>());
+}
+
+using DeliveryBookingStore = DatabaseTest;
+
+TEST_F(DeliveryBookingStore, FractionalStockIsNotRoundedAway)
+{
+    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice)"
+         " VALUES (3, 'Käse', 2.5, 900, 1490)");
+    const auto result = deliveries::book(m_db.get(), {"1", "3", "1,5", "9,00", "14,90", QDate(2026, 3, 1)});
+    ASSERT_TRUE(result.booked) << result.refusal.toStdString();
+    EXPECT_EQ(result.booked->quantityOnHand, 4.0) << "2,5 on hand and 1,5 delivered";
+    EXPECT_EQ(scalar("SELECT typeof(Quantity) FROM Products WHERE ProductID = 3").toString(), "integer");
+    EXPECT_EQ(scalar("SELECT Date FROM Deliveries").toString(), "2026-03-01");
+}
