@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "data/datacontrol.h"
+#include "platform/ui/dialogs.h"
 
 namespace {
 QPushButton *arrowButton(QWidget *parent, const char *name, const QString &caption, const QString &hint)
@@ -30,26 +31,42 @@ DataNavigator::DataNavigator(DataControl &control, QWidget *parent) : QWidget(pa
     connect(cmdPrevious, &QPushButton::clicked, this, &DataNavigator::previous);
     connect(cmdNext, &QPushButton::clicked, this, &DataNavigator::next);
     connect(cmdLast, &QPushButton::clicked, this, &DataNavigator::last);
+    connect(&control.recordset(), &Recordset::currentChanged, this, &DataNavigator::updateButtons);
+    updateButtons();
+}
+
+void DataNavigator::updateButtons()
+{
+    const bool adding = m_control->isNewRow();
+    for (QPushButton *button : {cmdFirst, cmdPrevious, cmdNext, cmdLast})
+        button->setEnabled(!adding);
+}
+
+void DataNavigator::move(bool (*step)(Recordset &))
+{
+    Recordset &rows = m_control.recordset();
+    const bool edited = rows.isDirty();
+    step(rows);
+    if (edited && rows.isDirty())
+        dialogs().msgBox(rows.lastError(), mb::vbExclamation);
 }
 
 void DataNavigator::first()
 {
-    m_control->moveFirst();
+    move([](Recordset &rows) { return rows.moveFirst(); });
 }
 
 void DataNavigator::previous()
 {
-    if (!m_control->movePrevious() && m_control->bof())
-        m_control->moveFirst();
+    move([](Recordset &rows) { return rows.movePrevious() || (rows.bof() && rows.moveFirst()); });
 }
 
 void DataNavigator::next()
 {
-    if (!m_control->moveNext() && m_control->eof())
-        m_control->moveLast();
+    move([](Recordset &rows) { return rows.moveNext() || (rows.eof() && rows.moveLast()); });
 }
 
 void DataNavigator::last()
 {
-    m_control->moveLast();
+    move([](Recordset &rows) { return rows.moveLast(); });
 }

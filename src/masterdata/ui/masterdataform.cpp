@@ -10,6 +10,7 @@
 
 #include "data/datacontrol.h"
 #include "data/ui/boundbox.h"
+#include "data/ui/datanavigator.h"
 #include "platform/ui/dialogs.h"
 
 MasterDataForm::MasterDataForm(const QString &formName, const QString &caption, const QString &heading,
@@ -46,6 +47,9 @@ QGroupBox *MasterDataForm::makeFrame(const char *name, bool enabled)
     m_frame->setEnabled(enabled);
     m_frameLayout = new QFormLayout(m_frame);
     m_content->addWidget(m_frame);
+    auto *navigator = new DataNavigator(control(), this);
+    navigator->setObjectName(QStringLiteral("navigator"));
+    m_content->addWidget(navigator);
     m_content->addStretch();
     return m_frame;
 }
