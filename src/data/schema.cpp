@@ -16,9 +16,9 @@ namespace {
     "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
 
 // A quantity times a price in cents, rounded to whole cents half away from
-// zero as Money::times does. The quantity is taken in millionths first: 1,15
-// is 1.1499999... in binary, and 1,15 × 2,50 must print 2,88 as on the till,
-// not 2,87.
+// zero as Money::times does. The quantity is taken in millionths first: 0,35
+// is 0.34999... in binary, and 0,35 × 3,50 must print 1,23 as on the till,
+// not 1,22.
 #define LINE_AMOUNT(quantity, price)                                                                                   \
     "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
 

@@ -39,7 +39,7 @@ TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
     exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (2, 'Cola', 5, 50, 199)");
     exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 850)");
     exec("INSERT INTO SalesDetails VALUES (1, 2, 1.5, 199)");
-    exec("INSERT INTO SalesDetails VALUES (2, 1, 1.15, 250)");
+    exec("INSERT INTO SalesDetails VALUES (2, 1, 0.35, 350)");
     exec("INSERT INTO Deliveries VALUES (1, 1, 4, 300, '2026-12-01')");
     exec("INSERT INTO Deliveries VALUES (1, 2, 3, 50, '2026-12-01')");
     exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (1, 'Meier', 0)");
@@ -49,9 +49,9 @@ TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->values[0][0].toLongLong(), 299); // 1,5 × 1,99 = 2,985 → 2,99
     EXPECT_EQ(lines->values[1][0].toLongLong(), 1700);
-    // 1,15 × 2,50 = 2,875: the receipt rounds the line as the till does.
+    // 0,35 × 3,50 = 1,225: the receipt rounds the line as the till does.
     EXPECT_EQ(scalar("SELECT Ext FROM Receipt WHERE salesid = 2").toLongLong(),
-              Money::fromCents(250).times(1.15).cents());
+              Money::fromCents(350).times(0.35).cents());
     EXPECT_EQ(scalar("SELECT Total FROM entiredelivery WHERE ID = 1").toLongLong(), 1350);
     EXPECT_EQ(scalar("SELECT Qtyorder FROM ProductInventory WHERE Productid = 1").toLongLong(), 4);
     EXPECT_EQ(scalar("SELECT qtysold FROM ProductInventory WHERE Productid = 2").toDouble(), 1.5);
