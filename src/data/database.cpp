@@ -18,6 +18,42 @@ QString sqliteMessage(sqlite3 *handle)
     return QString::fromUtf8(sqlite3_errmsg(handle));
 }
 
+// Why the database refused a statement, in words the shop's staff read in the
+// messages of the screens. A refusal raised on purpose (a trigger's own text)
+// and anything unforeseen keep the database's own words.
+QString reasonOf(sqlite3 *handle)
+{
+    // The database names the column at fault last: "...failed: Customer.CustomerID".
+    const QString message = sqliteMessage(handle);
+    const QString column = message.section(u'.', -1).trimmed();
+    switch (sqlite3_extended_errcode(handle)) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+        return QStringLiteral("„%1“ ist bereits vergeben").arg(column);
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return QStringLiteral("„%1“ fehlt").arg(column);
+    case SQLITE_CONSTRAINT_CHECK:
+        return QStringLiteral("eine Nummer ist leer oder keine ganze Zahl");
+    default:
+        break;
+    }
+    switch (sqlite3_errcode(handle)) {
+    case SQLITE_FULL:
+        return QStringLiteral("der Datenträger ist voll");
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("die Datenbank darf nicht beschrieben werden");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("die Datenbank ist gerade gesperrt");
+    case SQLITE_IOERR:
+        return QStringLiteral("die Datei kann nicht gelesen oder geschrieben werden");
+    default:
+        return message;
+    }
+}
+
 bool bindAll(sqlite3_stmt *statement, const std::vector<QVariant> &params)
 {
     int index = 1;
@@ -145,7 +181,7 @@ bool Database::createFile(const QString &path, QString *error)
 
 bool Database::fail(const QString &what)
 {
-    m_lastError = QStringLiteral("%1 (%2)").arg(what, sqliteMessage(m_handle));
+    m_lastError = QStringLiteral("%1 (%2)").arg(what, reasonOf(m_handle));
     return false;
 }
 

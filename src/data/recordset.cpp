@@ -145,12 +145,18 @@ bool Recordset::ensureLoaded() const
     if (m_loaded)
         return true;
     auto *self = const_cast<Recordset *>(this);
-    const qint64 currentRowId = currentRow() ? currentRow()->rowid : -1;
+    // Reading the rows must not move the current row: a row being added stays
+    // current, so that what is set next goes into it and not into a stored one.
+    const Row *current = currentRow();
+    const bool currentIsNew = current && current->isNew;
+    const qint64 currentRowId = current ? current->rowid : -1;
     const bool ok = self->load();
-    if (ok && currentRowId >= 0) {
-        for (int i = 0; i < static_cast<int>(m_visible.size()); ++i)
-            if (m_rows[m_visible[i]].rowid == currentRowId)
+    if (ok && (currentIsNew || currentRowId >= 0)) {
+        for (int i = 0; i < static_cast<int>(m_visible.size()); ++i) {
+            const Row &row = m_rows[m_visible[i]];
+            if (currentIsNew ? row.isNew : row.rowid == currentRowId)
                 self->m_position = i;
+        }
     }
     return ok;
 }
@@ -270,7 +276,14 @@ void Recordset::setFilter(const Criteria &criteria)
 {
     if (!ensureLoaded())
         return;
-    leaveCurrentRow();
+    // Edits that cannot be stored are dropped rather than left behind on a
+    // row that is no longer current, where a later move would store them
+    // unasked; lastError() says why they were not stored.
+    if (!leaveCurrentRow()) {
+        const QString reason = m_lastError;
+        cancelUpdate();
+        m_lastError = reason;
+    }
     m_filter = criteria;
     rebuildVisible();
     m_position = m_visible.empty() ? -1 : 0;

@@ -15,6 +15,13 @@ namespace {
     "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column           \
     "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
 
+// A quantity times a price in cents, rounded to whole cents half away from
+// zero as Money::times does. The quantity is taken in millionths first: 0,35
+// is 0.34999... in binary, and 0,35 × 3,50 must print 1,23 as on the till,
+// not 1,22.
+#define LINE_AMOUNT(quantity, price)                                                                                   \
+    "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
+
 const char *const Statements[] = {
     "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
     " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
@@ -42,16 +49,17 @@ const char *const Statements[] = {
     "CREATE INDEX DeliveriesNumber ON Deliveries (deliveryno)",
     "CREATE INDEX DeliveriesProduct ON Deliveries (prodno)",
 
-    // The lines of stored sales, with their amounts in cents.
+    // The lines of stored sales, with their amounts in cents, rounded as the
+    // till rounds them (see LINE_AMOUNT).
     "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
-    " d.salesprice AS SalesPrice, CAST(round(d.quantity * d.salesprice) AS INTEGER) AS Ext"
+    " d.salesprice AS SalesPrice, " LINE_AMOUNT("d.quantity", "d.salesprice") " AS Ext"
     " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
     // One row per sale.
     "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
     " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
     // One row per delivery number; a delivery may bring several products.
     "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date,"
-    " sum(CAST(round(quantity * orderprice) AS INTEGER)) AS Total FROM Deliveries GROUP BY deliveryno",
+    " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno",
     // The stock list: every product with what was delivered and what was sold.
     "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
     " p.Description AS Description, p.Size AS Size,"
@@ -66,6 +74,7 @@ const char *const Statements[] = {
     "INSERT INTO Settings DEFAULT VALUES",
 };
 #undef KEY
+#undef LINE_AMOUNT
 } // namespace
 
 bool create(Database &database)

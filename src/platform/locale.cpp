@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include <QRegularExpression>
+
 namespace de {
 
 const QLocale &locale()
@@ -13,7 +15,10 @@ const QLocale &locale()
 std::optional<double> parseNumber(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    // Only digits, the separators and a leading sign: the locale would also
+    // take "1e3", "inf" and "nan", which no one types as an amount or a count.
+    static const QRegularExpression typed(QStringLiteral("^[+-]?[0-9.]*,?[0-9]*$"));
+    if (trimmed.isEmpty() || !typed.match(trimmed).hasMatch())
         return std::nullopt;
     bool ok = false;
     const double value = locale().toDouble(trimmed, &ok);
@@ -29,12 +34,16 @@ std::optional<Money> parseMoney(const QString &text)
     // The locale has accepted the text; now read its digits exactly.
     QString digits = text.trimmed();
     digits.remove(locale().groupSeparator());
+    // Beyond this many euros the cents no longer fit; no till sees such sums.
+    constexpr int MaxWholeDigits = 15;
     const bool negative = digits.startsWith(u'-');
     if (negative || digits.startsWith(u'+'))
         digits.remove(0, 1);
     const qsizetype comma = digits.indexOf(locale().decimalPoint());
     const QString whole = comma < 0 ? digits : digits.left(comma);
     QString fraction = comma < 0 ? QString() : digits.mid(comma + 1);
+    if (whole.size() > MaxWholeDigits)
+        return std::nullopt;
     fraction = (fraction + QStringLiteral("000")).left(3);
     const qint64 thousandths = whole.toLongLong() * 1000 + fraction.toLongLong();
     const qint64 cents = divideRoundingHalfAway(thousandths, 10);

@@ -4,6 +4,7 @@
 
 #include "data/database.h"
 #include "data/passwords.h"
+#include "platform/money.h"
 #include "support/fixture.h"
 
 using DatabaseSchema = DatabaseTest;
@@ -38,6 +39,7 @@ TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
     exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (2, 'Cola', 5, 50, 199)");
     exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 850)");
     exec("INSERT INTO SalesDetails VALUES (1, 2, 1.5, 199)");
+    exec("INSERT INTO SalesDetails VALUES (2, 1, 0.35, 350)");
     exec("INSERT INTO Deliveries VALUES (1, 1, 4, 300, '2026-12-01')");
     exec("INSERT INTO Deliveries VALUES (1, 2, 3, 50, '2026-12-01')");
     exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (1, 'Meier', 0)");
@@ -47,6 +49,9 @@ TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->values[0][0].toLongLong(), 299); // 1,5 × 1,99 = 2,985 → 2,99
     EXPECT_EQ(lines->values[1][0].toLongLong(), 1700);
+    // 0,35 × 3,50 = 1,225: the receipt rounds the line as the till does.
+    EXPECT_EQ(scalar("SELECT Ext FROM Receipt WHERE salesid = 2").toLongLong(),
+              Money::fromCents(350).times(0.35).cents());
     EXPECT_EQ(scalar("SELECT Total FROM entiredelivery WHERE ID = 1").toLongLong(), 1350);
     EXPECT_EQ(scalar("SELECT Qtyorder FROM ProductInventory WHERE Productid = 1").toLongLong(), 4);
     EXPECT_EQ(scalar("SELECT qtysold FROM ProductInventory WHERE Productid = 2").toDouble(), 1.5);
@@ -65,6 +70,7 @@ TEST_F(DatabaseSchema, KeysNeverRepeat)
     EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), 4);
 
     EXPECT_FALSE(m_db->execute("INSERT INTO Customer (CustomerID) VALUES (3)")) << "a repeated key is refused";
+    EXPECT_TRUE(m_db->lastError().contains("„CustomerID“ ist bereits vergeben")) << m_db->lastError().toStdString();
     EXPECT_FALSE(m_db->execute("INSERT INTO Category (CategoryID) VALUES ('abc')")) << "a key must be a number";
     EXPECT_FALSE(m_db->execute("INSERT INTO Category (Category) VALUES ('ohne Nummer')")) << "a key is required";
     EXPECT_TRUE(m_db->execute("INSERT INTO Category (CategoryID) VALUES ('7')")) << "typed digits are a number";

@@ -127,6 +127,17 @@ TEST_F(RecordsetTest, AddUpdateDeleteAndRefresh)
     EXPECT_TRUE(rs.isNewRow());
     rs.cancelUpdate();
     EXPECT_EQ(rs.recordCount(), 3);
+
+    // A filter set over edits that cannot be stored drops them, with the reason.
+    rs.moveFirst();
+    rs.setValue("CustomerID", 3);
+    rs.setFilter({{"ContactNumber", "0302"}});
+    EXPECT_TRUE(rs.lastError().contains("bereits vergeben")) << rs.lastError().toStdString();
+    rs.clearFilter();
+    EXPECT_EQ(rs.text("CustomerID"), "2");
+    rs.moveNext();
+    EXPECT_EQ(count("Customer"), 3);
+    EXPECT_EQ(scalar("SELECT count(*) FROM Customer WHERE CustomerID = 3").toLongLong(), 1);
 }
 
 TEST_F(RecordsetTest, RowsAreASnapshotUntilRefresh)
@@ -168,6 +179,8 @@ TEST_F(RecordsetTest, GrowingTablesAreAppendedWithoutReadingThem)
     DataControl details{"SalesDetails"};
     ASSERT_TRUE(details.refresh());
     ASSERT_TRUE(details->addNew());
+    EXPECT_EQ(details->recordCount(), 2) << "counting reads the rows; the started row counts and stays current";
+    EXPECT_TRUE(details->isNewRow());
     details->setValue("salesid", 2);
     details->setText("quantity", "1,5");
     details->setMoney("salesprice", Money::fromCents(250));

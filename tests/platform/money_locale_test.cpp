@@ -32,6 +32,8 @@ TEST(Locale, ReadsTypedNumbersTheGermanWay)
     EXPECT_FALSE(de::parseNumber(QStringLiteral("")));
     EXPECT_FALSE(de::parseNumber(QStringLiteral("abc")));
     EXPECT_FALSE(de::parseNumber(QStringLiteral("12.5")));
+    for (const char *notTyped : {"1e3", "inf", "nan", "1,2,3"})
+        EXPECT_FALSE(de::parseNumber(QString::fromLatin1(notTyped))) << notTyped;
 
     EXPECT_EQ(de::parseMoney(QStringLiteral("1.234,50")), cents(123450));
     EXPECT_EQ(de::parseMoney(QStringLiteral("0,1")), cents(10));
@@ -39,6 +41,7 @@ TEST(Locale, ReadsTypedNumbersTheGermanWay)
     EXPECT_EQ(de::parseMoney(QStringLiteral("1,005")), cents(101));
     EXPECT_EQ(de::parseMoney(QStringLiteral("-0,50")), cents(-50));
     EXPECT_FALSE(de::parseMoney(QStringLiteral("zwölf")));
+    EXPECT_FALSE(de::parseMoney(QStringLiteral("99999999999999999999"))) << "too large to hold in cents";
 }
 
 TEST(Locale, WritesTheShopsFormats)
