@@ -164,7 +164,13 @@ void FrmSales::cmdClose_Click()
 
 void FrmSales::btnCustomerE_Click()
 {
+    const QString shownCustomer = Text1->text();
     dialogs().showModal(&frmCustomer());
+    // The editor stores through its own recordset: the block re-reads, so
+    // that it shows, and the receipt prints, the customer as just edited.
+    // With nobody shown before, nobody is shown after.
+    ADOCustomer.refresh();
+    ADOCustomer->find({QStringLiteral("CustomerID"), shownCustomer});
 }
 
 void FrmSales::selCustomer_Click()

@@ -13,6 +13,7 @@
 
 #include "app/screens.h"
 #include "app/session.h"
+#include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
 #include "platform/locale.h"
 #include "support/fixture.h"
@@ -114,7 +115,7 @@ protected:
 };
 } // namespace
 
-TEST_F(SalesScreenTest, LoadShowsShopDateCashierTheFirstCustomerAndTheClock)
+TEST_F(SalesScreenTest, LoadShowsShopDateCashierTheClockAndTheFirstCustomerAsEdited)
 {
     exec("UPDATE Settings SET cName = 'Bäckerei Sonnenschein'");
     exec("INSERT INTO Customer (CustomerID, Customername) VALUES (1, 'Meier'), (2, 'Schulz')");
@@ -136,6 +137,35 @@ TEST_F(SalesScreenTest, LoadShowsShopDateCashierTheFirstCustomerAndTheClock)
 
     sales.showClock(QTime(9, 5, 7));
     EXPECT_EQ(sales.stsTime->text(), "09:05:07");
+
+    // A customer corrected through "Kunden" shows corrected once the editor
+    // closes, and stays the sale's customer.
+    m_dialogs->onModal([](QDialog *window) {
+        auto *editor = qobject_cast<FrmCustomer *>(window);
+        editor->findChild<QPushButton *>("cmdNext")->click();
+        editor->cmdEdit->click();
+        editor->txtName->selectAll();
+        QTest::keyClicks(editor->txtName, "Schulze");
+        editor->cmdSave->click();
+        editor->cmdClose->click();
+        return 0;
+    });
+    sales.btnCustomerE->click();
+    processEvents();
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 2").toString(), "Schulze");
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+    m_dialogs->onModal([](QDialog *window) {
+        auto *editor = qobject_cast<FrmCustomer *>(window);
+        editor->cmdEdit->click();
+        editor->txtName->selectAll();
+        QTest::keyClicks(editor->txtName, "Meyer");
+        editor->cmdSave->click();
+        return 0;
+    });
+    sales.btnCustomerE->click();
+    processEvents();
+    EXPECT_EQ(sales.txtName->text(), "Meyer");
+    EXPECT_EQ(sales.Text1->text(), "1");
 }
 
 TEST_F(SalesScreenTest, CategoryPagesHoldTwentyButtonsEach)
