@@ -221,8 +221,9 @@ void FrmPayment::cmdSales_Click()
     Database *database = Database::current();
     if (!database || !storeSale(*database, sale, &error)) {
         // Nothing is stored: the cashier may try again, in cash or as a
-        // delivery, or cancel.
+        // delivery, or cancel, even after the change was counted out.
         CreditSale = false;
+        cmdCancel->setEnabled(true);
         dialogs().msgBox(QStringLiteral("Der Verkauf wurde nicht gespeichert (%1). Die Bestellung ist unverändert; "
                                         "bitte erneut versuchen oder abbrechen.")
                              .arg(error),

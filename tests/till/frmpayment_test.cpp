@@ -282,7 +282,12 @@ TEST_F(PaymentTest, ARefusedStoreStoresNothingAndKeepsTheOrderAndTheDialog)
     exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     FrmSales &sales = orderOf25();
     pay(sales, [this, &sales](FrmPayment &payment) {
+        payment.txtamount->setText("30");
+        enter(payment.txtamount);
+        EXPECT_FALSE(payment.cmdCancel->isEnabled());
         payment.cmdCredit->click();
+        // The message offers to cancel, and "Abbrechen" does.
+        EXPECT_TRUE(payment.cmdCancel->isEnabled());
         ASSERT_EQ(m_dialogs->messages().size(), size_t(1));
         EXPECT_THAT(m_dialogs->messages().front().text.toStdString(), HasSubstr("nicht gespeichert"));
         EXPECT_EQ(count("Sales"), 0);
