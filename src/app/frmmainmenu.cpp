@@ -109,7 +109,7 @@ FrmMainMenu::FrmMainMenu()
     connect(ShowUser, &QPushButton::clicked, this, [] { openModal(&frmUserAccount); });
     connect(btnLogOut, &QPushButton::clicked, this, &FrmMainMenu::btnLogOut_Click);
     connect(ShowReoduct, &QPushButton::clicked, this, [] { openModal(&frmProduct); });
-    connect(btnProUpdate, &QPushButton::clicked, this, [] { openModal(&frmProductUpdate); });
+    connect(btnProUpdate, &QPushButton::clicked, this, &FrmMainMenu::btnProUpdate_Click);
     connect(ShowSale, &QPushButton::clicked, this, [] { openModal(&frmSales); });
     connect(extButon, &QPushButton::clicked, this, &FrmMainMenu::extButon_Click);
     connect(btnProReport, &QPushButton::clicked, this, &FrmMainMenu::btnProReport_Click);
@@ -163,6 +163,17 @@ void FrmMainMenu::btnLogOut_Click()
     FrmLogIn &login = frmLogIn();
     login.setWindowTitle(QStringLiteral("LOG-OUT"));
     dialogs().showModeless(&login);
+}
+
+void FrmMainMenu::btnProUpdate_Click()
+{
+    // The stock report loads the stock list unseen, list and all. Opened
+    // later, the list reads the stock of now, not what was on hand then.
+    const bool loadedUnseen = screens().isLoaded<FrmProductUpdate>();
+    FrmProductUpdate &stock = frmProductUpdate();
+    if (loadedUnseen)
+        stock.Form_Load();
+    dialogs().showModal(&stock);
 }
 
 void FrmMainMenu::btnProReport_Click()

@@ -58,6 +58,7 @@ protected:
 private:
     void extButon_Click();
     void btnLogOut_Click();
+    void btnProUpdate_Click();
     void btnProReport_Click();
     void btnRepSale_Click();
     void btnRepDelivery_Click();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 
 #include "app/frmabout.h"
 #include "app/frmmainmenu.h"
@@ -158,6 +159,16 @@ TEST_F(MainMenuTest, StockAndCreditReportsPrintTheShopAndTheirRows)
     frmProductUpdate().ADOProductInventory->setFilter({{"productid", "2"}});
     menu.btnProReport->click();
     EXPECT_THAT(previews::lines("ProductInventory"), Contains(margherita));
+    // The stock list the report loaded unseen shows the stock of the moment
+    // it is opened.
+    exec("UPDATE Products SET Quantity = 7 WHERE ProductID = 2");
+    m_dialogs->onModal([](QDialog *window) {
+        const QTreeWidget *list = qobject_cast<FrmProductUpdate *>(window)->LvProduct;
+        EXPECT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(list->topLevelItem(1)->text(5), "7");
+        return 0;
+    });
+    menu.btnProUpdate->click();
 
     // "Lieferungen" lists the customers with a balance.
     menu.btnRepCredit->click();
