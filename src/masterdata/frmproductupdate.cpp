@@ -30,14 +30,14 @@ enum Column {
     ColumnCount
 };
 
-struct ColumnSpec
+struct ListColumn
 {
     const char *source;
     const char *head;
     Qt::Alignment alignment;
 };
 
-const ColumnSpec Columns[ColumnCount] = {
+const ListColumn Columns[ColumnCount] = {
     {"productid", "#", Qt::AlignLeft},
     {"category", "Kategory", Qt::AlignLeft},
     {"Description", "Beschreibung", Qt::AlignLeft},
