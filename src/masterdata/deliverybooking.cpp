@@ -4,6 +4,7 @@
 
 #include "data/database.h"
 #include "data/schema.h"
+#include "masterdata/keys.h"
 #include "platform/locale.h"
 
 namespace deliveries {
@@ -12,19 +13,6 @@ namespace {
 BookingResult refused(const QString &why)
 {
     return BookingResult{std::nullopt, why};
-}
-
-// A key is written as plain digits; anything else names no row.
-std::optional<qint64> keyNumber(const QString &text)
-{
-    const QString digits = text.trimmed();
-    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
-        return std::nullopt;
-    bool ok = false;
-    const qint64 key = digits.toLongLong(&ok);
-    if (!ok || key < 1)
-        return std::nullopt;
-    return key;
 }
 
 BookingResult failed(Database &database)
@@ -59,12 +47,12 @@ BookingResult book(Database *database, const Delivery &delivery)
         return refused(QStringLiteral("Keine Datenbank geöffnet."));
     Database &db = *database;
 
-    const auto number = keyNumber(delivery.number);
+    const auto number = parseKey(delivery.number);
     if (!number)
         return refused(QStringLiteral("Bitte eine gültige Lieferungsnummer angeben (nur Ziffern)."));
     if (delivery.productId.trimmed().isEmpty())
         return refused(QStringLiteral("Bitte eine Produkt-ID angeben."));
-    const auto productId = keyNumber(delivery.productId);
+    const auto productId = parseKey(delivery.productId);
     if (!productId || !db.scalar(QStringLiteral("SELECT 1 FROM Products WHERE ProductID = ?1"), {*productId}).isValid())
         return refused(QStringLiteral("Es gibt kein Produkt mit der ID „%1“.").arg(delivery.productId));
     const auto quantity = de::parseNumber(delivery.quantity);
