@@ -1,7 +1,5 @@
 #include "masterdata/deliverybooking.h"
 
-#include <algorithm>
-
 #include "data/database.h"
 #include "data/schema.h"
 #include "masterdata/keys.h"
