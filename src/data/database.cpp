@@ -93,9 +93,12 @@ bool bindAll(sqlite3_stmt *statement, const std::vector<QVariant> &params)
 QVariant columnValue(sqlite3_stmt *statement, int column)
 {
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER: return QVariant(static_cast<qint64>(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(statement, column));
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qint64>(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(statement, column));
+    case SQLITE_NULL:
+        return QVariant();
     default:
         return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
                                           sqlite3_column_bytes(statement, column)));
@@ -108,7 +111,8 @@ sqlite3 *openKeyed(const QString &path, int flags, QString *error)
     sqlite3 *handle = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr) != SQLITE_OK) {
         if (error)
-            *error = QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
+            *error =
+                QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
         sqlite3_close(handle);
         return nullptr;
     }
@@ -135,8 +139,14 @@ Database::~Database()
     sqlite3_close(m_handle);
 }
 
-Database *Database::current() { return g_current; }
-void Database::setCurrent(Database *database) { g_current = database; }
+Database *Database::current()
+{
+    return g_current;
+}
+void Database::setCurrent(Database *database)
+{
+    g_current = database;
+}
 
 std::unique_ptr<Database> Database::openOrCreate(const QString &path, QString *error)
 {
@@ -170,7 +180,8 @@ bool Database::createFile(const QString &path, QString *error)
     Database database(handle, path);
     if (!schema::create(database)) {
         if (error)
-            *error = QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden: %2").arg(path, database.lastError());
+            *error =
+                QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden: %2").arg(path, database.lastError());
         sqlite3_close(handle);
         database.m_handle = nullptr;
         QFile::remove(path);
@@ -219,8 +230,10 @@ std::optional<Database::Rows> Database::select(const QString &sql, const std::ve
     }
     Rows rows;
     const int columnCount = sqlite3_column_count(statement);
-    for (int c = 0; c < columnCount; ++c)
+    for (int c = 0; c < columnCount; ++c) {
         rows.columns << QString::fromUtf8(sqlite3_column_name(statement, c));
+        rows.declaredTypes << QString::fromUtf8(sqlite3_column_decltype(statement, c));
+    }
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
         std::vector<QVariant> row;
@@ -254,7 +267,8 @@ qint64 Database::lastInsertRowId() const
 
 qint64 Database::nextKey(const QString &table, const QString &keyColumn)
 {
-    const QVariant highest = scalar(QStringLiteral("SELECT max(%1) FROM %2").arg(quoteName(keyColumn), quoteName(table)));
+    const QVariant highest =
+        scalar(QStringLiteral("SELECT max(%1) FROM %2").arg(quoteName(keyColumn), quoteName(table)));
     return highest.isNull() ? 1 : highest.toLongLong() + 1;
 }
 

@@ -29,6 +29,9 @@ public:
     struct Rows
     {
         QStringList columns;
+        // Each column's declared type ("INTEGER", "TEXT"), empty for a
+        // column that is worked out rather than read from a table.
+        QStringList declaredTypes;
         std::vector<std::vector<QVariant>> values;
     };
 

@@ -19,8 +19,8 @@ bool onlyGrows(const QString &table)
 
 bool isQuantityColumn(const QString &column)
 {
-    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0
-           || column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
+    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0 ||
+           column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
 }
 
 QString plainText(const QVariant &value)
@@ -33,6 +33,26 @@ QString plainText(const QVariant &value)
 }
 
 const QString RowIdColumn = QStringLiteral("__rowid");
+
+// Whether the database's own comparison of a column with a text finds every
+// row whose value reads as that text. It does for text columns (exact text,
+// letter case counts) and for whole-number columns (the text is read as the
+// number); a fractional number may read as a text that is not exactly its
+// value, so such columns are compared here.
+bool comparesExactlyInSql(const QString &declaredType)
+{
+    const QString type = declaredType.toUpper();
+    return type.contains(QLatin1String("INT")) || type.contains(QLatin1String("CHAR")) ||
+           type.contains(QLatin1String("CLOB")) || type.contains(QLatin1String("TEXT"));
+}
+
+QString withoutTrailingSemicolon(const QString &sql)
+{
+    QString trimmed = sql.trimmed();
+    while (trimmed.endsWith(u';'))
+        trimmed = trimmed.chopped(1).trimmed();
+    return trimmed;
+}
 } // namespace
 
 Recordset::Recordset(QObject *parent) : QObject(parent) {}
@@ -52,8 +72,8 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
         table = source;
     } else {
         static const QRegularExpression simpleSelect(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\w+)(.*)$"),
-                                                     QRegularExpression::CaseInsensitiveOption
-                                                         | QRegularExpression::DotMatchesEverythingOption);
+                                                     QRegularExpression::CaseInsensitiveOption |
+                                                         QRegularExpression::DotMatchesEverythingOption);
         const auto match = simpleSelect.match(source);
         if (match.hasMatch()) {
             table = match.captured(1);
@@ -61,8 +81,9 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
         }
     }
     if (!table.isEmpty()) {
-        const QString type = m_database->scalar(
-            QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?1 COLLATE NOCASE"), {table}).toString();
+        const QString type =
+            m_database->scalar(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?1 COLLATE NOCASE"), {table})
+                .toString();
         if (type == QLatin1String("table")) {
             m_baseTable = table;
             m_selectSql = QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(RowIdColumn, quoteName(table), rest);
@@ -71,29 +92,32 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
         }
     }
     if (m_selectSql.isEmpty())
-        m_selectSql = source;
+        m_selectSql = withoutTrailingSemicolon(source);
 
-    m_open = true;
-    if (!m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql) {
-        // Learn the columns without reading a row.
-        const auto empty = m_database->select(m_selectSql + QStringLiteral(" LIMIT 0"));
-        if (!empty) {
-            close();
-            return fail(m_database->lastError());
-        }
-        m_columns = empty->columns.mid(1);
-        emit currentChanged();
-        return true;
+    // Learn the columns without reading a row: a source that cannot be read
+    // fails here, at open.
+    const auto empty = m_database->select(QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(m_selectSql));
+    if (!empty) {
+        const QString error = m_database->lastError();
+        close();
+        return fail(error);
     }
-    const bool ok = load();
+    const bool hasRowId = !empty->columns.isEmpty() && empty->columns.front() == RowIdColumn;
+    m_columns = hasRowId ? empty->columns.mid(1) : empty->columns;
+    m_declaredTypes = hasRowId ? empty->declaredTypes.mid(1) : empty->declaredTypes;
+    m_readWhenMoved = !m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql;
+    m_open = true;
     emit currentChanged();
-    return ok;
+    return true;
 }
 
 void Recordset::close()
 {
     m_open = false;
     m_loaded = false;
+    m_readWhenMoved = false;
+    m_narrowed = false;
+    m_declaredTypes.clear();
     m_baseTable.clear();
     m_selectSql.clear();
     m_columns.clear();
@@ -103,9 +127,36 @@ void Recordset::close()
     m_position = -1;
 }
 
+bool Recordset::canNarrow(const Criteria &criteria) const
+{
+    if (criteria.empty())
+        return false;
+    for (const Criterion &criterion : criteria) {
+        const int column = columnIndex(criterion.column);
+        if (column < 0 || column >= m_declaredTypes.size() || !comparesExactlyInSql(m_declaredTypes[column]))
+            return false;
+    }
+    return true;
+}
+
 bool Recordset::load()
 {
-    const auto rows = m_database->select(m_selectSql);
+    // With a filter the database hands over the rows that match, through its
+    // indexes; rebuildVisible() still compares them as text here.
+    m_narrowed = canNarrow(m_filter);
+    QString sql = m_selectSql;
+    std::vector<QVariant> params;
+    if (m_narrowed) {
+        QStringList conditions;
+        for (const Criterion &criterion : m_filter) {
+            params.push_back(criterion.value);
+            conditions << QStringLiteral("%1 = ?%2")
+                              .arg(quoteName(m_columns[columnIndex(criterion.column)]))
+                              .arg(params.size());
+        }
+        sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(m_selectSql, conditions.join(QStringLiteral(" AND ")));
+    }
+    auto rows = m_database->select(sql, params);
     if (!rows) {
         const QString error = m_database->lastError();
         close();
@@ -119,13 +170,13 @@ bool Recordset::load()
             pending.push_back(std::move(row));
     m_rows.clear();
     m_rows.reserve(rows->values.size() + pending.size());
-    for (const auto &values : rows->values) {
+    for (auto &values : rows->values) {
         Row row;
         if (hasRowId) {
             row.rowid = values.front().toLongLong();
-            row.values.assign(values.begin() + 1, values.end());
+            row.values.assign(std::make_move_iterator(values.begin() + 1), std::make_move_iterator(values.end()));
         } else {
-            row.values = values;
+            row.values = std::move(values);
         }
         row.changed.assign(row.values.size(), false);
         m_rows.push_back(std::move(row));
@@ -147,7 +198,7 @@ bool Recordset::ensureLoaded() const
     auto *self = const_cast<Recordset *>(this);
     // Reading the rows must not move the current row: a row being added stays
     // current, so that what is set next goes into it and not into a stored one.
-    const Row *current = currentRow();
+    const Row *current = self->rawCurrentRow();
     const bool currentIsNew = current && current->isNew;
     const qint64 currentRowId = current ? current->rowid : -1;
     const bool ok = self->load();
@@ -169,11 +220,18 @@ int Recordset::columnIndex(const QString &column) const
     return -1;
 }
 
-Recordset::Row *Recordset::currentRow()
+Recordset::Row *Recordset::rawCurrentRow()
 {
     if (m_position < 0 || m_position >= static_cast<int>(m_visible.size()))
         return nullptr;
     return &m_rows[m_visible[m_position]];
+}
+
+Recordset::Row *Recordset::currentRow()
+{
+    if (!m_loaded && !m_readWhenMoved)
+        ensureLoaded();
+    return rawCurrentRow();
 }
 
 const Recordset::Row *Recordset::currentRow() const
@@ -181,19 +239,26 @@ const Recordset::Row *Recordset::currentRow() const
     return const_cast<Recordset *>(this)->currentRow();
 }
 
-bool Recordset::matches(const Row &row, const Criterion &criterion) const
+bool Recordset::matches(const Row &row, int column, const QString &value) const
 {
-    const int column = columnIndex(criterion.column);
-    return column >= 0 && plainText(row.values[column]) == criterion.value;
+    if (column < 0)
+        return false;
+    const QVariant &stored = row.values[column];
+    if (stored.typeId() == QMetaType::QString)
+        return *static_cast<const QString *>(stored.constData()) == value;
+    return plainText(stored) == value;
 }
 
 void Recordset::rebuildVisible()
 {
     m_visible.clear();
+    std::vector<int> columns;
+    for (const Criterion &criterion : m_filter)
+        columns.push_back(columnIndex(criterion.column));
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
         bool visible = true;
-        for (const Criterion &criterion : m_filter)
-            visible = visible && matches(m_rows[i], criterion);
+        for (std::size_t c = 0; visible && c < columns.size(); ++c)
+            visible = matches(m_rows[i], columns[c], m_filter[c].value);
         if (visible)
             m_visible.push_back(i);
     }
@@ -230,7 +295,7 @@ void Recordset::moved()
 
 bool Recordset::leaveCurrentRow()
 {
-    Row *row = currentRow();
+    Row *row = rawCurrentRow();
     if (!row || (!row->isNew && std::find(row->changed.begin(), row->changed.end(), true) == row->changed.end()))
         return true;
     return update();
@@ -274,7 +339,7 @@ bool Recordset::movePrevious()
 
 void Recordset::setFilter(const Criteria &criteria)
 {
-    if (!ensureLoaded())
+    if (!m_open)
         return;
     // Edits that cannot be stored are dropped rather than left behind on a
     // row that is no longer current, where a later move would store them
@@ -285,7 +350,13 @@ void Recordset::setFilter(const Criteria &criteria)
         m_lastError = reason;
     }
     m_filter = criteria;
-    rebuildVisible();
+    if (!m_loaded || m_narrowed) {
+        // Only some rows, or none, were read: read what the filter shows.
+        m_loaded = false;
+        ensureLoaded();
+    } else {
+        rebuildVisible();
+    }
     m_position = m_visible.empty() ? -1 : 0;
     moved();
 }
@@ -295,9 +366,10 @@ bool Recordset::find(const Criterion &criterion)
     if (!ensureLoaded() || !leaveCurrentRow())
         return false;
     int start = std::max(m_position, 0);
+    const int column = columnIndex(criterion.column);
     m_position = static_cast<int>(m_visible.size());
     for (int i = start; i < static_cast<int>(m_visible.size()); ++i) {
-        if (matches(m_rows[m_visible[i]], criterion)) {
+        if (matches(m_rows[m_visible[i]], column, criterion.value)) {
             m_position = i;
             break;
         }
@@ -438,10 +510,9 @@ bool Recordset::storeNewRow(Row &row)
         params.push_back(row.values[i]);
         placeholders << QStringLiteral("?%1").arg(params.size());
     }
-    const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(m_baseTable))
-                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(quoteName(m_baseTable), names.join(u','), placeholders.join(u','));
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(m_baseTable))
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(quoteName(m_baseTable), names.join(u','), placeholders.join(u','));
     if (!m_database->execute(sql, params))
         return fail(m_database->lastError());
     row.rowid = m_database->lastInsertRowId();
@@ -488,9 +559,8 @@ bool Recordset::remove()
         return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
     if (!isWritable())
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
-    if (!row->isNew
-        && !m_database->execute(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)),
-                                {row->rowid}))
+    if (!row->isNew && !m_database->execute(
+                           QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)), {row->rowid}))
         return fail(m_database->lastError());
     m_rows.erase(m_rows.begin() + m_visible[m_position]);
     const int position = m_position;

@@ -32,9 +32,13 @@ using Criteria = std::vector<Criterion>; // all must hold
 // which stores them. addNew() starts a row that counts in recordCount() at
 // once and is stored by update().
 //
-// The tables that only grow (Sales, SalesDetails, Deliveries) are not read at
-// open: adding a row to them costs the same however many they hold, and they
-// are read only when someone moves through them.
+// Rows are read when they are first looked at, not at open: a refresh costs
+// nothing until someone reads, and a filter set before the first look reads
+// only the rows it lets through (by the database's indexes), the rest when
+// the filter is removed. Rows once read stay as read until the next open.
+// The tables that only grow (Sales, SalesDetails, Deliveries) are not read
+// even to show their first row: adding a row to them costs the same however
+// many they hold, and they are read only when someone moves through them.
 class Recordset : public QObject
 {
     Q_OBJECT
@@ -116,9 +120,14 @@ private:
     int columnIndex(const QString &column) const;
     bool ensureLoaded() const;
     bool load();
+    bool canNarrow(const Criteria &criteria) const;
+    // The current row, reading the rows first when they are still unread;
+    // rawCurrentRow does not read (an unread recordset has no row but one
+    // being added).
     Row *currentRow();
     const Row *currentRow() const;
-    bool matches(const Row &row, const Criterion &criterion) const;
+    Row *rawCurrentRow();
+    bool matches(const Row &row, int column, const QString &value) const;
     void rebuildVisible();
     bool leaveCurrentRow();
     bool storeNewRow(Row &row);
@@ -132,7 +141,12 @@ private:
     QString m_baseTable;
     bool m_open = false;
     bool m_loaded = false;
+    // Rows are read only when someone moves through them (tables that only grow).
+    bool m_readWhenMoved = false;
+    // The rows read are only those the filter let through.
+    bool m_narrowed = false;
     QStringList m_columns;
+    QStringList m_declaredTypes;
     std::vector<Row> m_rows;
     std::vector<int> m_visible;
     int m_position = -1;

@@ -140,14 +140,55 @@ TEST_F(RecordsetTest, AddUpdateDeleteAndRefresh)
     EXPECT_EQ(scalar("SELECT count(*) FROM Customer WHERE CustomerID = 3").toLongLong(), 1);
 }
 
-TEST_F(RecordsetTest, RowsAreASnapshotUntilRefresh)
+TEST_F(RecordsetTest, RowsAreASnapshotFromTheFirstReadUntilRefresh)
 {
+    EXPECT_EQ(customers->recordCount(), 3);
     exec("INSERT INTO Customer (CustomerID, Customername) VALUES (9, 'Später')");
     EXPECT_EQ(customers->recordCount(), 3);
     customers->setFilter({{"Customername", "Meier"}});
     customers.refresh();
     EXPECT_FALSE(customers->isFiltered()) << "refresh removes the filter";
     EXPECT_EQ(customers->recordCount(), 4);
+}
+
+// A filter set right after a refresh reads only the matching rows from the
+// database; what it lets through must be what filtering all rows would.
+TEST_F(RecordsetTest, FilterBeforeTheFirstReadMatchesTextExactly)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (4, 'meier', '301')");
+    exec("INSERT INTO Products (ProductID, ArtNr, Quantity) VALUES (5, '05', 0.1), (6, '5', 1.5), (50, 'x', 2)");
+    const auto shownBy = [](DataControl &control, const Criteria &criteria, const QString &column) {
+        control.refresh();
+        control->setFilter(criteria);
+        QStringList shown;
+        for (; !control->eof(); control->moveNext())
+            shown << control->text(column);
+        return shown;
+    };
+    EXPECT_EQ(shownBy(customers, {{"Customername", "Meier"}}, "CustomerID"), QStringList({"1"}));
+    EXPECT_EQ(shownBy(customers, {{"ContactNumber", "301"}}, "CustomerID"), QStringList({"4"}));
+    EXPECT_EQ(shownBy(customers, {{"ContactNumber", "0301"}, {"customerid", "3"}}, "CustomerID"), QStringList({"3"}));
+    DataControl products;
+    OpenRecordSourceWithAppPath(products, "Select * from Products Order by ProductID");
+    EXPECT_EQ(shownBy(products, {{"ProductID", "05"}}, "ArtNr"), QStringList());
+    EXPECT_EQ(shownBy(products, {{"ProductID", "5"}}, "ArtNr"), QStringList({"05"}));
+    EXPECT_EQ(shownBy(products, {{"ArtNr", "5"}}, "ProductID"), QStringList({"6"}));
+    EXPECT_EQ(shownBy(products, {{"Quantity", "0.1"}}, "ProductID"), QStringList({"5"}));
+
+    // The next filter and its removal read what they show; the current row
+    // is the first one shown, and a row being added stays current.
+    products->setFilter({{"ArtNr", "x"}});
+    EXPECT_EQ(products->recordCount(), 1);
+    EXPECT_EQ(products->text("ProductID"), "50");
+    products->clearFilter();
+    EXPECT_EQ(products->recordCount(), 3);
+    EXPECT_EQ(products->text("ProductID"), "5");
+    products.refresh();
+    ASSERT_TRUE(products->addNew());
+    EXPECT_TRUE(products->setValue("ProductID", 7));
+    EXPECT_EQ(products->recordCount(), 4);
+    EXPECT_TRUE(products->isNewRow());
+    EXPECT_EQ(products->value("ProductID"), QVariant(7));
 }
 
 TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
