@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QFile>
 
+#include "data/producttotals.h"
 #include "data/schema.h"
 
 namespace {
@@ -164,7 +165,24 @@ std::unique_ptr<Database> Database::openOrCreate(const QString &path, QString *e
                          .arg(path);
         return nullptr;
     }
+    if (!database->addProductTotals()) {
+        if (error)
+            *error = QStringLiteral("Die Datenbank „%1“ kann nicht aktualisiert werden: %2")
+                         .arg(path, database->lastError());
+        return nullptr;
+    }
     return database;
+}
+
+bool Database::addProductTotals()
+{
+    // A file from before the running totals gets them once, from its history.
+    if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1"),
+               {QString::fromLatin1(producttotals::TableName)})
+            .toLongLong() > 0)
+        return true;
+    Transaction transaction(*this);
+    return transaction.active() && producttotals::install(*this) && transaction.commit();
 }
 
 bool Database::createFile(const QString &path, QString *error)
@@ -275,8 +293,11 @@ qint64 Database::nextKey(const QString &table, const QString &keyColumn)
 QStringList Database::tableNames()
 {
     QStringList names;
-    if (const auto rows = select(QStringLiteral(
-            "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid")))
+    if (const auto rows =
+            select(QStringLiteral(
+                       "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' AND name <> ?1"
+                       " ORDER BY rowid"),
+                   {QString::fromLatin1(producttotals::TableName)}))
         for (const auto &row : rows->values)
             names << row.front().toString();
     return names;

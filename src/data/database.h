@@ -69,7 +69,8 @@ public:
     // table.
     qint64 nextKey(const QString &table, const QString &keyColumn);
 
-    // The names of the base tables (not the record sources), in creation order.
+    // The names of the shop's tables (not the record sources, nor the totals
+    // kept for the stock list), in creation order.
     QStringList tableNames();
 
     // Writes that belong together: everything between begin and commit is
@@ -90,6 +91,7 @@ public:
 
 private:
     Database(sqlite3 *handle, QString path);
+    bool addProductTotals();
     bool fail(const QString &what);
 
     sqlite3 *m_handle = nullptr;

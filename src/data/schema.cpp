@@ -4,6 +4,7 @@
 
 #include "data/database.h"
 #include "data/passwords.h"
+#include "data/producttotals.h"
 
 namespace schema {
 
@@ -12,32 +13,32 @@ namespace {
 // a number is refused by the database itself.
 // (Digits typed as text pass the check and are stored as a number.)
 #define KEY(column)                                                                                                    \
-    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column           \
+    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column            \
     "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
 
 // A quantity times a price in cents, rounded to whole cents half away from
 // zero as Money::times does. The quantity is taken in millionths first: 0,35
 // is 0.34999... in binary, and 0,35 × 3,50 must print 1,23 as on the till,
 // not 1,22.
-#define LINE_AMOUNT(quantity, price)                                                                                   \
-    "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
+#define LINE_AMOUNT(quantity, price) "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
 
 const char *const Statements[] = {
     "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
-    " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
+                                               " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, "
+                                               "OrderPrice INTEGER, SalesPrice INTEGER)",
     "CREATE TABLE Supplier (" KEY("SupplierID") ", SupplierName TEXT, Address TEXT, sPlace TEXT,"
-    " TelephoneNumber TEXT, sEmail TEXT)",
+                                                " TelephoneNumber TEXT, sEmail TEXT)",
     "CREATE TABLE Category (" KEY("CategoryID") ", Category TEXT)",
     "CREATE TABLE Brands (" KEY("ID") ", Brand TEXT, Remarks TEXT)",
     "CREATE TABLE Customer (" KEY("CustomerID") ", Customername TEXT, Address TEXT, Place TEXT,"
-    " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
+                                                " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
     "CREATE INDEX CustomerContactNumber ON Customer (ContactNumber)",
     "CREATE TABLE UserAccount (UserID TEXT NOT NULL UNIQUE, Password TEXT, Name TEXT, Address TEXT, uPlace TEXT,"
     " TelNo TEXT, uEMail TEXT)",
     "CREATE TABLE Settings (cName TEXT, cAddress TEXT, cPlace TEXT, cPhone TEXT, cFax TEXT, cstNr TEXT, custNr TEXT,"
     " ceMail TEXT, cHomepage TEXT, cbnText TEXT, deZE TEXT, voIPort TEXT)",
     "CREATE TABLE Sales (" KEY("salesid") ", Date TEXT, totalsales INTEGER, custid INTEGER, cashierid TEXT,"
-    " mwst2 INTEGER, mwst1 INTEGER)",
+                                          " mwst2 INTEGER, mwst1 INTEGER)",
     "CREATE INDEX SalesDate ON Sales (Date)",
     "CREATE TABLE SalesDetails (salesid INTEGER NOT NULL, productid INTEGER, quantity NUMERIC, salesprice INTEGER)",
     "CREATE INDEX SalesDetailsSale ON SalesDetails (salesid)",
@@ -52,21 +53,17 @@ const char *const Statements[] = {
     // The lines of stored sales, with their amounts in cents, rounded as the
     // till rounds them (see LINE_AMOUNT).
     "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
-    " d.salesprice AS SalesPrice, " LINE_AMOUNT("d.quantity", "d.salesprice") " AS Ext"
-    " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
+    " d.salesprice AS SalesPrice, " LINE_AMOUNT(
+        "d.quantity", "d.salesprice") " AS Ext"
+                                      " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
     // One row per sale.
     "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
     " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
     // One row per delivery number; a delivery may bring several products.
     "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date,"
     " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno",
-    // The stock list: every product with what was delivered and what was sold.
-    "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
-    " p.Description AS Description, p.Size AS Size,"
-    " (SELECT coalesce(sum(quantity), 0) FROM Deliveries WHERE prodno = p.ProductID) AS Qtyorder,"
-    " p.Quantity AS Quantity,"
-    " (SELECT coalesce(sum(quantity), 0) FROM SalesDetails WHERE productid = p.ProductID) AS qtysold,"
-    " p.OrderPrice AS orderPrice, p.SalesPrice AS SalesPrice FROM Products p ORDER BY p.ProductID",
+    // The stock list (ProductInventory) comes with the totals it reads: see
+    // producttotals.h.
     // Customers who owe the shop something (or are owed): their balance.
     "CREATE VIEW Lieferungen AS SELECT CustomerID, Customername AS CustomerName, Address, ContactNumber,"
     " accountbalance AS Total FROM Customer WHERE accountbalance <> 0",
@@ -85,6 +82,8 @@ bool create(Database &database)
     for (const char *statement : Statements)
         if (!database.execute(QString::fromUtf8(statement)))
             return false;
+    if (!producttotals::install(database))
+        return false;
     if (!database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
                           {QString::fromLatin1(Database::AdministratorId), passwords::hash(QString())}))
         return false;
@@ -93,10 +92,11 @@ bool create(Database &database)
 
 bool isMoneyColumn(const QString &column)
 {
-    static const QStringList money = {QStringLiteral("OrderPrice"), QStringLiteral("SalesPrice"),
-                                      QStringLiteral("accountbalance"), QStringLiteral("totalsales"),
-                                      QStringLiteral("mwst1"), QStringLiteral("mwst2"), QStringLiteral("Price"),
-                                      QStringLiteral("extprice"), QStringLiteral("Ext"), QStringLiteral("Total")};
+    static const QStringList money = {
+        QStringLiteral("OrderPrice"), QStringLiteral("SalesPrice"), QStringLiteral("accountbalance"),
+        QStringLiteral("totalsales"), QStringLiteral("mwst1"),      QStringLiteral("mwst2"),
+        QStringLiteral("Price"),      QStringLiteral("extprice"),   QStringLiteral("Ext"),
+        QStringLiteral("Total")};
     return money.contains(column, Qt::CaseInsensitive);
 }
 
