@@ -165,7 +165,7 @@ std::unique_ptr<Database> Database::openOrCreate(const QString &path, QString *e
                          .arg(path);
         return nullptr;
     }
-    if (!database->addProductTotals()) {
+    if (!database->addShopScaleSupport()) {
         if (error)
             *error = QStringLiteral("Die Datenbank „%1“ kann nicht aktualisiert werden: %2")
                          .arg(path, database->lastError());
@@ -174,15 +174,16 @@ std::unique_ptr<Database> Database::openOrCreate(const QString &path, QString *e
     return database;
 }
 
-bool Database::addProductTotals()
+bool Database::addShopScaleSupport()
 {
-    // A file from before the running totals gets them once, from its history.
-    if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1"),
+    // Cheap when everything is there already: only the checks run.
+    if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN (?1, 'ProductsArtNr',"
+                              " 'ProductsCategory')"),
                {QString::fromLatin1(producttotals::TableName)})
-            .toLongLong() > 0)
+            .toLongLong() == 3)
         return true;
     Transaction transaction(*this);
-    return transaction.active() && producttotals::install(*this) && transaction.commit();
+    return transaction.active() && schema::addShopScaleSupport(*this) && transaction.commit();
 }
 
 bool Database::createFile(const QString &path, QString *error)

@@ -91,7 +91,7 @@ public:
 
 private:
     Database(sqlite3 *handle, QString path);
-    bool addProductTotals();
+    bool addShopScaleSupport();
     bool fail(const QString &what);
 
     sqlite3 *m_handle = nullptr;

@@ -82,12 +82,27 @@ bool create(Database &database)
     for (const char *statement : Statements)
         if (!database.execute(QString::fromUtf8(statement)))
             return false;
-    if (!producttotals::install(database))
+    if (!addShopScaleSupport(database))
         return false;
     if (!database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
                           {QString::fromLatin1(Database::AdministratorId), passwords::hash(QString())}))
         return false;
     return transaction.commit();
+}
+
+bool addShopScaleSupport(Database &database)
+{
+    // The till looks products up by article number and by category at every
+    // key and click.
+    for (const char *statement : {"CREATE INDEX IF NOT EXISTS ProductsArtNr ON Products (ArtNr)",
+                                  "CREATE INDEX IF NOT EXISTS ProductsCategory ON Products (Category)"})
+        if (!database.execute(QString::fromUtf8(statement)))
+            return false;
+    const bool hasTotals = database
+                               .scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?1"),
+                                       {QString::fromLatin1(producttotals::TableName)})
+                               .toLongLong() > 0;
+    return hasTotals || producttotals::install(database);
 }
 
 bool isMoneyColumn(const QString &column)

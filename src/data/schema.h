@@ -12,6 +12,11 @@ namespace schema {
 // database. One transaction: a half-created database is never left behind.
 bool create(Database &database);
 
+// Adds what a shop of 10^5 products and 10^6 sales needs to a database that
+// lacks it: the look-up indexes and the running totals of the stock list
+// (producttotals.h). Runs inside the caller's transaction.
+bool addShopScaleSupport(Database &database);
+
 // Columns that hold money, in whole cents, in every table and record source.
 bool isMoneyColumn(const QString &column);
 
