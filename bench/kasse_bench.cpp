@@ -78,7 +78,7 @@ private:
 double timeMs(int runs, const std::function<void()> &work)
 {
     const double first = medianMs(1, work);
-    return first > 2000 ? first : medianMs(runs, work);
+    return first > 5000 ? first : medianMs(runs, work);
 }
 
 template <class Screen> double openScreenMs(int runs)

@@ -1,6 +1,7 @@
 #include "data/recordset.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QRegularExpression>
 
@@ -115,6 +116,7 @@ void Recordset::close()
 {
     m_open = false;
     m_loaded = false;
+    m_firstRowLoaded = false;
     m_readWhenMoved = false;
     m_narrowed = false;
     m_declaredTypes.clear();
@@ -139,11 +141,14 @@ bool Recordset::canNarrow(const Criteria &criteria) const
     return true;
 }
 
-bool Recordset::load()
+bool Recordset::load(bool firstRowOnly)
 {
     // With a filter the database hands over the rows that match, through its
-    // indexes; rebuildVisible() still compares them as text here.
+    // indexes; rebuildVisible() still compares them as text here. Without
+    // one, a look at the current row of a fresh recordset needs its first
+    // row only.
     m_narrowed = canNarrow(m_filter);
+    firstRowOnly = firstRowOnly && m_filter.empty();
     QString sql = m_selectSql;
     std::vector<QVariant> params;
     if (m_narrowed) {
@@ -155,6 +160,8 @@ bool Recordset::load()
                               .arg(params.size());
         }
         sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(m_selectSql, conditions.join(QStringLiteral(" AND ")));
+    } else if (firstRowOnly) {
+        sql = QStringLiteral("SELECT * FROM (%1) LIMIT 1").arg(m_selectSql);
     }
     auto rows = m_database->select(sql, params);
     if (!rows) {
@@ -183,30 +190,39 @@ bool Recordset::load()
     }
     for (Row &row : pending)
         m_rows.push_back(std::move(row));
-    m_loaded = true;
+    m_loaded = !firstRowOnly;
+    m_firstRowLoaded = true;
     rebuildVisible();
     m_position = m_visible.empty() ? -1 : 0;
     return true;
 }
 
-bool Recordset::ensureLoaded() const
+bool Recordset::ensureLoaded(bool firstRowOnly) const
 {
     if (!m_open)
         return false;
-    if (m_loaded)
+    if (m_loaded || (firstRowOnly && m_firstRowLoaded))
         return true;
     auto *self = const_cast<Recordset *>(this);
     // Reading the rows must not move the current row: a row being added stays
-    // current, so that what is set next goes into it and not into a stored one.
-    const Row *current = self->rawCurrentRow();
+    // current, so that what is set next goes into it and not into a stored
+    // one; the first row, read alone before, keeps its unsaved edits.
+    Row *current = self->rawCurrentRow();
     const bool currentIsNew = current && current->isNew;
     const qint64 currentRowId = current ? current->rowid : -1;
-    const bool ok = self->load();
+    std::optional<Row> edited;
+    if (current && !currentIsNew &&
+        std::find(current->changed.begin(), current->changed.end(), true) != current->changed.end())
+        edited = std::move(*current);
+    const bool ok = self->load(firstRowOnly);
     if (ok && (currentIsNew || currentRowId >= 0)) {
         for (int i = 0; i < static_cast<int>(m_visible.size()); ++i) {
-            const Row &row = m_rows[m_visible[i]];
-            if (currentIsNew ? row.isNew : row.rowid == currentRowId)
+            Row &row = self->m_rows[m_visible[i]];
+            if (currentIsNew ? row.isNew : row.rowid == currentRowId) {
                 self->m_position = i;
+                if (edited)
+                    row = std::move(*edited);
+            }
         }
     }
     return ok;
@@ -230,7 +246,7 @@ Recordset::Row *Recordset::rawCurrentRow()
 Recordset::Row *Recordset::currentRow()
 {
     if (!m_loaded && !m_readWhenMoved)
-        ensureLoaded();
+        ensureLoaded(true);
     return rawCurrentRow();
 }
 
@@ -266,14 +282,14 @@ void Recordset::rebuildVisible()
 
 bool Recordset::bof() const
 {
-    if (!ensureLoaded())
+    if (!ensureLoaded(true))
         return true;
     return m_visible.empty() || m_position < 0;
 }
 
 bool Recordset::eof() const
 {
-    if (!ensureLoaded())
+    if (!ensureLoaded(true))
         return true;
     return m_visible.empty() || m_position >= static_cast<int>(m_visible.size());
 }
@@ -351,9 +367,11 @@ void Recordset::setFilter(const Criteria &criteria)
     }
     m_filter = criteria;
     if (!m_loaded || m_narrowed) {
-        // Only some rows, or none, were read: read what the filter shows.
+        // Only some rows, or none, were read: read what the filter shows;
+        // without a filter, the first row for a start.
         m_loaded = false;
-        ensureLoaded();
+        m_firstRowLoaded = false;
+        ensureLoaded(criteria.empty());
     } else {
         rebuildVisible();
     }
@@ -472,6 +490,7 @@ bool Recordset::addNew()
         // A table that is not read keeps no more than the row being added.
         m_rows.clear();
         m_visible.clear();
+        m_firstRowLoaded = false;
     }
     Row row;
     row.values.assign(m_columns.size(), QVariant());
@@ -554,6 +573,9 @@ bool Recordset::reread(Row &row)
 
 bool Recordset::remove()
 {
+    // The row after the removed one becomes current: it must have been read.
+    if (!m_readWhenMoved)
+        ensureLoaded();
     Row *row = currentRow();
     if (!row)
         return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));

@@ -33,7 +33,8 @@ using Criteria = std::vector<Criterion>; // all must hold
 // once and is stored by update().
 //
 // Rows are read when they are first looked at, not at open: a refresh costs
-// nothing until someone reads, and a filter set before the first look reads
+// nothing until someone reads, a look at the first row reads that row only,
+// and a filter set before the first look reads
 // only the rows it lets through (by the database's indexes), the rest when
 // the filter is removed. Rows once read stay as read until the next open.
 // The tables that only grow (Sales, SalesDetails, Deliveries) are not read
@@ -118,8 +119,10 @@ private:
     };
 
     int columnIndex(const QString &column) const;
-    bool ensureLoaded() const;
-    bool load();
+    // Reads the rows unless they are read; firstRowOnly is enough for a look
+    // at a fresh recordset's current row.
+    bool ensureLoaded(bool firstRowOnly = false) const;
+    bool load(bool firstRowOnly = false);
     bool canNarrow(const Criteria &criteria) const;
     // The current row, reading the rows first when they are still unread;
     // rawCurrentRow does not read (an unread recordset has no row but one
@@ -141,6 +144,8 @@ private:
     QString m_baseTable;
     bool m_open = false;
     bool m_loaded = false;
+    // Only the first row is read, by a look at the current row.
+    bool m_firstRowLoaded = false;
     // Rows are read only when someone moves through them (tables that only grow).
     bool m_readWhenMoved = false;
     // The rows read are only those the filter let through.

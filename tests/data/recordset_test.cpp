@@ -152,8 +152,9 @@ TEST_F(RecordsetTest, RowsAreASnapshotFromTheFirstReadUntilRefresh)
 }
 
 // A filter set right after a refresh reads only the matching rows from the
-// database; what it lets through must be what filtering all rows would.
-TEST_F(RecordsetTest, FilterBeforeTheFirstReadMatchesTextExactly)
+// database, a look at the current row only the first row: what they show
+// must be what reading every row would.
+TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
 {
     exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (4, 'meier', '301')");
     exec("INSERT INTO Products (ProductID, ArtNr, Quantity) VALUES (5, '05', 0.1), (6, '5', 1.5), (50, 'x', 2)");
@@ -189,6 +190,14 @@ TEST_F(RecordsetTest, FilterBeforeTheFirstReadMatchesTextExactly)
     EXPECT_EQ(products->recordCount(), 4);
     EXPECT_TRUE(products->isNewRow());
     EXPECT_EQ(products->value("ProductID"), QVariant(7));
+
+    // An edit of the first row, made before the other rows were read, is
+    // stored when the row is left, and the next row becomes current.
+    customers.refresh();
+    customers->setText("Customername", "Meier-Neu");
+    customers->moveNext();
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Neu");
+    EXPECT_EQ(customers->text("CustomerID"), "2");
 }
 
 TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
