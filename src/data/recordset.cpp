@@ -117,6 +117,7 @@ void Recordset::close()
     m_open = false;
     m_loaded = false;
     m_firstRowLoaded = false;
+    m_foundRowOnly = false;
     m_readWhenMoved = false;
     m_narrowed = false;
     m_declaredTypes.clear();
@@ -192,6 +193,7 @@ bool Recordset::load(bool firstRowOnly)
         m_rows.push_back(std::move(row));
     m_loaded = !firstRowOnly;
     m_firstRowLoaded = true;
+    m_foundRowOnly = false;
     rebuildVisible();
     m_position = m_visible.empty() ? -1 : 0;
     return true;
@@ -301,6 +303,8 @@ int Recordset::recordCount() const
 
 int Recordset::position() const
 {
+    if (!m_readWhenMoved)
+        ensureLoaded();
     return currentRow() ? m_position : -1;
 }
 
@@ -371,6 +375,7 @@ void Recordset::setFilter(const Criteria &criteria)
         // without a filter, the first row for a start.
         m_loaded = false;
         m_firstRowLoaded = false;
+        m_foundRowOnly = false;
         ensureLoaded(criteria.empty());
     } else {
         rebuildVisible();
@@ -379,8 +384,48 @@ void Recordset::setFilter(const Criteria &criteria)
     moved();
 }
 
+bool Recordset::findBeforeReading(const Criterion &criterion)
+{
+    // Only on the first row of an unread recordset: anywhere else the search
+    // starts from a row whose place among the others is not known yet.
+    if (!m_open || m_loaded || m_foundRowOnly || m_readWhenMoved || m_baseTable.isEmpty() || !m_filter.empty() ||
+        !canNarrow({criterion}))
+        return false;
+    for (const Row &row : m_rows)
+        if (row.isNew || std::find(row.changed.begin(), row.changed.end(), true) != row.changed.end())
+            return false;
+    const int column = columnIndex(criterion.column);
+    // The rows that match come in the order of the full read: the same value
+    // of the column, then the source's order.
+    const auto found = m_database->select(
+        QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?1").arg(m_selectSql, quoteName(m_columns[column])),
+        {criterion.value});
+    if (!found)
+        return false;
+    for (auto &values : found->values) {
+        Row row;
+        row.rowid = values.front().toLongLong();
+        row.values.assign(std::make_move_iterator(values.begin() + 1), std::make_move_iterator(values.end()));
+        row.changed.assign(row.values.size(), false);
+        if (!matches(row, column, criterion.value))
+            continue;
+        m_rows.clear();
+        m_rows.push_back(std::move(row));
+        m_visible = {0};
+        m_position = 0;
+        m_firstRowLoaded = true;
+        m_foundRowOnly = true;
+        moved();
+        return true;
+    }
+    // Without a match the search reads every row and stands after the last.
+    return false;
+}
+
 bool Recordset::find(const Criterion &criterion)
 {
+    if (findBeforeReading(criterion))
+        return true;
     if (!ensureLoaded() || !leaveCurrentRow())
         return false;
     int start = std::max(m_position, 0);
@@ -491,6 +536,7 @@ bool Recordset::addNew()
         m_rows.clear();
         m_visible.clear();
         m_firstRowLoaded = false;
+        m_foundRowOnly = false;
     }
     Row row;
     row.values.assign(m_columns.size(), QVariant());

@@ -34,7 +34,8 @@ using Criteria = std::vector<Criterion>; // all must hold
 //
 // Rows are read when they are first looked at, not at open: a refresh costs
 // nothing until someone reads, a look at the first row reads that row only,
-// and a filter set before the first look reads
+// a search on a fresh recordset reads the row it finds, and a filter set
+// before the first look reads
 // only the rows it lets through (by the database's indexes), the rest when
 // the filter is removed. Rows once read stay as read until the next open.
 // The tables that only grow (Sales, SalesDetails, Deliveries) are not read
@@ -124,6 +125,7 @@ private:
     bool ensureLoaded(bool firstRowOnly = false) const;
     bool load(bool firstRowOnly = false);
     bool canNarrow(const Criteria &criteria) const;
+    bool findBeforeReading(const Criterion &criterion);
     // The current row, reading the rows first when they are still unread;
     // rawCurrentRow does not read (an unread recordset has no row but one
     // being added).
@@ -144,8 +146,10 @@ private:
     QString m_baseTable;
     bool m_open = false;
     bool m_loaded = false;
-    // Only the first row is read, by a look at the current row.
+    // Only the current row is read: the first, by a look at it, or the one
+    // a search found (m_foundRowOnly); the others are read when needed.
     bool m_firstRowLoaded = false;
+    bool m_foundRowOnly = false;
     // Rows are read only when someone moves through them (tables that only grow).
     bool m_readWhenMoved = false;
     // The rows read are only those the filter let through.

@@ -201,10 +201,14 @@ void FrmProduct::DisplayProduct()
     ADOProduct.refresh();
     LvProduct->clear();
     Recordset &products = ADOProduct.recordset();
+    // Handed to the list in one go: item by item, the list would lay itself
+    // out anew for each of a shop's many thousand products.
+    QList<QTreeWidgetItem *> lines;
     for (; !products.eof(); products.moveNext())
-        new QTreeWidgetItem(LvProduct,
-                            {products.text(QStringLiteral("ProductID")), products.text(QStringLiteral("Description")),
-                             products.text(QStringLiteral("Category"))});
+        lines << new QTreeWidgetItem({products.text(QStringLiteral("ProductID")),
+                                      products.text(QStringLiteral("Description")),
+                                      products.text(QStringLiteral("Category"))});
+    LvProduct->addTopLevelItems(lines);
 }
 
 ProductFields FrmProduct::typedProduct() const

@@ -198,6 +198,23 @@ TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
     customers->moveNext();
     EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Neu");
     EXPECT_EQ(customers->text("CustomerID"), "2");
+
+    // A search right after a refresh stands on the first match, among all rows.
+    customers.refresh();
+    EXPECT_TRUE(customers->find({"ContactNumber", "0302"}));
+    EXPECT_EQ(customers->text("Customername"), "O'Brien");
+    customers->movePrevious();
+    EXPECT_EQ(customers->text("Customername"), "Meier-Neu");
+    customers.refresh();
+    EXPECT_TRUE(customers->find({"ContactNumber", "0301"}));
+    EXPECT_EQ(customers->text("CustomerID"), "1");
+    EXPECT_EQ(customers->recordCount(), 4);
+    EXPECT_TRUE(customers->find({"ContactNumber", "0301"}));
+    EXPECT_EQ(customers->text("CustomerID"), "1") << "the current row itself is searched first";
+    customers.refresh();
+    EXPECT_FALSE(customers->find({"ContactNumber", "9999"}));
+    EXPECT_TRUE(customers->eof());
+    EXPECT_FALSE(customers->bof());
 }
 
 TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
