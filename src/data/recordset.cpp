@@ -452,7 +452,23 @@ QVariant Recordset::value(const QString &column) const
 
 QString Recordset::text(const QString &column) const
 {
-    const QVariant stored = value(column);
+    return shopText(column, value(column));
+}
+
+QStringList Recordset::texts(const QString &column) const
+{
+    QStringList result;
+    const int index = columnIndex(column);
+    if (index < 0 || !ensureLoaded())
+        return result;
+    result.reserve(static_cast<qsizetype>(m_visible.size()));
+    for (int row : m_visible)
+        result << shopText(column, m_rows[row].values[index]);
+    return result;
+}
+
+QString Recordset::shopText(const QString &column, const QVariant &stored)
+{
     if (!stored.isValid() || stored.isNull())
         return {};
     if (schema::isMoneyColumn(column))

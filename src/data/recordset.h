@@ -35,9 +35,9 @@ using Criteria = std::vector<Criterion>; // all must hold
 // Rows are read when they are first looked at, not at open: a refresh costs
 // nothing until someone reads, a look at the first row reads that row only,
 // a search on a fresh recordset reads the row it finds, and a filter set
-// before the first look reads
-// only the rows it lets through (by the database's indexes), the rest when
-// the filter is removed. Rows once read stay as read until the next open.
+// before the first look reads only the rows it lets through (by the
+// database's indexes), the rest when the filter is removed. Rows once read
+// stay as read until the next open.
 // The tables that only grow (Sales, SalesDetails, Deliveries) are not read
 // even to show their first row: adding a row to them costs the same however
 // many they hold, and they are read only when someone moves through them.
@@ -83,6 +83,9 @@ public:
     // As the shop reads it: money "1.234,50", quantities "1,5", dates
     // "06.12.2026", nothing for NULL.
     QString text(const QString &column) const;
+    // text() of one column in every visible row, in order, without moving:
+    // for filling a list without the current row passing every row.
+    QStringList texts(const QString &column) const;
     Money money(const QString &column) const;
     QDate date(const QString &column) const;
 
@@ -133,6 +136,7 @@ private:
     const Row *currentRow() const;
     Row *rawCurrentRow();
     bool matches(const Row &row, int column, const QString &value) const;
+    static QString shopText(const QString &column, const QVariant &stored);
     void rebuildVisible();
     bool leaveCurrentRow();
     bool storeNewRow(Row &row);
