@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -173,11 +174,21 @@ Figures saleRoad(const ShopSize &size)
     double bar = 0;
     figures["road"] = timeMs(3, [&] { bar = sellTenLines(sales, seed++, *run.dialogs); });
     figures["bar"] = bar;
-    figures["payment open"] = timeMs(5, [&] {
-        run.dialogs->onModal([](QDialog *) { return 0; });
+    std::vector<double> opening;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        double opened = 0;
+        QElapsedTimer clock;
+        run.dialogs->onModal([&](QDialog *) {
+            opened = clock.nsecsElapsed() / 1e6;
+            return 0;
+        });
+        clock.start();
         sales.cmdPayment->click();
+        opening.push_back(opened);
         Run::settle();
-    });
+    }
+    std::sort(opening.begin(), opening.end());
+    figures["payment open"] = opening[opening.size() / 2];
     figures["rss"] = peakResidentMb();
     return figures;
 }
