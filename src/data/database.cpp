@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QHash>
 
 #include "data/producttotals.h"
 #include "data/schema.h"
@@ -91,7 +92,32 @@ bool bindAll(sqlite3_stmt *statement, const std::vector<QVariant> &params)
     return true;
 }
 
-QVariant columnValue(sqlite3_stmt *statement, int column)
+// The texts of one column that repeat from row to row (categories, brands,
+// sizes, tax rates) are held once and shared by the rows: a shop's many
+// thousand products then need a fraction of the memory. A column with many
+// different texts (names, descriptions) is not kept after the first few.
+class RepeatedTexts
+{
+public:
+    QString text(const char *utf8, int bytes)
+    {
+        if (m_texts.size() >= Limit || bytes > 32)
+            return QString::fromUtf8(utf8, bytes);
+        const QByteArray key = QByteArray::fromRawData(utf8, bytes);
+        const auto known = m_texts.constFind(key);
+        if (known != m_texts.constEnd())
+            return known.value();
+        const QString text = QString::fromUtf8(utf8, bytes);
+        m_texts.insert(QByteArray(utf8, bytes), text);
+        return text;
+    }
+
+private:
+    static constexpr qsizetype Limit = 256;
+    QHash<QByteArray, QString> m_texts;
+};
+
+QVariant columnValue(sqlite3_stmt *statement, int column, RepeatedTexts &texts)
 {
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
@@ -101,8 +127,8 @@ QVariant columnValue(sqlite3_stmt *statement, int column)
     case SQLITE_NULL:
         return QVariant();
     default:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-                                          sqlite3_column_bytes(statement, column)));
+        return QVariant(texts.text(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                                   sqlite3_column_bytes(statement, column)));
     }
 }
 
@@ -253,12 +279,13 @@ std::optional<Database::Rows> Database::select(const QString &sql, const std::ve
         rows.columns << QString::fromUtf8(sqlite3_column_name(statement, c));
         rows.declaredTypes << QString::fromUtf8(sqlite3_column_decltype(statement, c));
     }
+    std::vector<RepeatedTexts> repeated(static_cast<std::size_t>(columnCount));
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
         std::vector<QVariant> row;
         row.reserve(columnCount);
         for (int c = 0; c < columnCount; ++c)
-            row.push_back(columnValue(statement, c));
+            row.push_back(columnValue(statement, c, repeated[c]));
         rows.values.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {

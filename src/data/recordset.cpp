@@ -180,13 +180,13 @@ bool Recordset::load(bool firstRowOnly)
     m_rows.reserve(rows->values.size() + pending.size());
     for (auto &values : rows->values) {
         Row row;
+        // The row takes over the values as read: a shop's many thousand rows
+        // are not held twice while they are read.
         if (hasRowId) {
             row.rowid = values.front().toLongLong();
-            row.values.assign(std::make_move_iterator(values.begin() + 1), std::make_move_iterator(values.end()));
-        } else {
-            row.values = std::move(values);
+            values.erase(values.begin());
         }
-        row.changed.assign(row.values.size(), false);
+        row.values = std::move(values);
         m_rows.push_back(std::move(row));
     }
     for (Row &row : pending)
@@ -213,8 +213,7 @@ bool Recordset::ensureLoaded(bool firstRowOnly) const
     const bool currentIsNew = current && current->isNew;
     const qint64 currentRowId = current ? current->rowid : -1;
     std::optional<Row> edited;
-    if (current && !currentIsNew &&
-        std::find(current->changed.begin(), current->changed.end(), true) != current->changed.end())
+    if (current && !currentIsNew && current->anyChanged())
         edited = std::move(*current);
     const bool ok = self->load(firstRowOnly);
     if (ok && (currentIsNew || currentRowId >= 0)) {
@@ -316,7 +315,7 @@ void Recordset::moved()
 bool Recordset::leaveCurrentRow()
 {
     Row *row = rawCurrentRow();
-    if (!row || (!row->isNew && std::find(row->changed.begin(), row->changed.end(), true) == row->changed.end()))
+    if (!row || (!row->isNew && !row->anyChanged()))
         return true;
     return update();
 }
@@ -392,7 +391,7 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
         !canNarrow({criterion}))
         return false;
     for (const Row &row : m_rows)
-        if (row.isNew || std::find(row.changed.begin(), row.changed.end(), true) != row.changed.end())
+        if (row.isNew || row.anyChanged())
             return false;
     const int column = columnIndex(criterion.column);
     // The rows that match come in the order of the full read: the same value
@@ -406,7 +405,6 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
         Row row;
         row.rowid = values.front().toLongLong();
         row.values.assign(std::make_move_iterator(values.begin() + 1), std::make_move_iterator(values.end()));
-        row.changed.assign(row.values.size(), false);
         if (!matches(row, column, criterion.value))
             continue;
         m_rows.clear();
@@ -504,7 +502,7 @@ bool Recordset::setValue(const QString &column, const QVariant &newValue)
     if (newValue.typeId() == QMetaType::QDate)
         stored = newValue.toDate().toString(Qt::ISODate);
     row->values[index] = stored;
-    row->changed[index] = true;
+    row->markChanged(index, static_cast<int>(m_columns.size()));
     emit currentChanged();
     return true;
 }
@@ -556,7 +554,6 @@ bool Recordset::addNew()
     }
     Row row;
     row.values.assign(m_columns.size(), QVariant());
-    row.changed.assign(m_columns.size(), false);
     row.isNew = true;
     m_rows.push_back(std::move(row));
     // A new row is visible whatever the filter, as long as it is being added.
@@ -585,7 +582,7 @@ bool Recordset::storeNewRow(Row &row)
     QStringList placeholders;
     std::vector<QVariant> params;
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (!row.changed[i])
+        if (!row.isChanged(i))
             continue;
         names << quoteName(m_columns[i]);
         params.push_back(row.values[i]);
@@ -606,7 +603,7 @@ bool Recordset::storeChangedRow(Row &row)
     QStringList assignments;
     std::vector<QVariant> params;
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (!row.changed[i])
+        if (!row.isChanged(i))
             continue;
         params.push_back(row.values[i]);
         assignments << QStringLiteral("%1 = ?%2").arg(quoteName(m_columns[i])).arg(params.size());
@@ -629,7 +626,7 @@ bool Recordset::reread(Row &row)
         QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)), {row.rowid});
     if (stored && !stored->values.empty() && stored->columns.size() == m_columns.size())
         row.values = stored->values.front();
-    row.changed.assign(m_columns.size(), false);
+    row.changed.clear();
     return true;
 }
 
@@ -687,7 +684,7 @@ qint64 Recordset::rowId() const
 bool Recordset::isDirty() const
 {
     const Row *row = currentRow();
-    return row && (row->isNew || std::find(row->changed.begin(), row->changed.end(), true) != row->changed.end());
+    return row && (row->isNew || row->anyChanged());
 }
 
 bool Recordset::fail(const QString &message)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include <QDate>
@@ -118,7 +119,17 @@ private:
     {
         qint64 rowid = -1;
         std::vector<QVariant> values;
+        // Which values were edited; empty while none is, which is most rows.
         std::vector<bool> changed;
+
+        bool isChanged(int column) const { return !changed.empty() && changed[column]; }
+        bool anyChanged() const { return std::find(changed.begin(), changed.end(), true) != changed.end(); }
+        void markChanged(int column, int columns)
+        {
+            if (changed.empty())
+                changed.assign(columns, false);
+            changed[column] = true;
+        }
         bool isNew = false;
     };
 
