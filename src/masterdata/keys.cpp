@@ -3,10 +3,18 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
-qint64 proposeKey(const KeyColumn &key)
+std::optional<qint64> proposeKey(const KeyColumn &key, QString *error)
 {
     Database *database = Database::current();
-    return database ? database->nextKey(key.table, key.column) : 1;
+    if (!database) {
+        if (error)
+            *error = QStringLiteral("Keine Datenbank geöffnet.");
+        return std::nullopt;
+    }
+    const auto next = database->nextKey(key.table, key.column);
+    if (!next && error)
+        *error = database->lastError();
+    return next;
 }
 
 std::optional<qint64> parseKey(const QString &typed)

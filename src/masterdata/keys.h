@@ -16,8 +16,9 @@ struct KeyColumn
 };
 
 // The key for a new row: one more than the highest in use, so that a removed
-// row never makes a key come round again.
-qint64 proposeKey(const KeyColumn &key);
+// row never makes a key come round again. Nothing, with a German message in
+// *error, when the table cannot be read.
+std::optional<qint64> proposeKey(const KeyColumn &key, QString *error);
 
 // A typed key as the database keeps it; nothing for empty text, blanks inside,
 // letters, 0 or negative numbers.

@@ -30,8 +30,13 @@ const QString ZeroAmount = QStringLiteral("0,00");
 void FrmPayment::Form_Load()
 {
     ADOSales.refresh();
-    if (Database *database = Database::current())
-        txtid->setText(QString::number(nextSaleNumber(*database)));
+    // Without a number the store asks again, when the database may be free.
+    if (Database *database = Database::current()) {
+        if (const auto number = nextSaleNumber(*database))
+            txtid->setText(QString::number(*number));
+        else
+            dialogs().msgBox(database->lastError(), mb::vbExclamation);
+    }
     fillCustomerLists();
     fillDriverList();
     txtCashier->setText(session().CashierName);
@@ -219,7 +224,15 @@ void FrmPayment::cmdSales_Click()
 
     QString error = QStringLiteral("Keine Datenbank geöffnet");
     Database *database = Database::current();
-    if (!database || !storeSale(*database, sale, &error)) {
+    if (database && sale.salesId <= 0) {
+        const auto number = nextSaleNumber(*database);
+        sale.salesId = number.value_or(0);
+        if (number)
+            txtid->setText(QString::number(*number));
+        else
+            error = database->lastError();
+    }
+    if (!database || sale.salesId <= 0 || !storeSale(*database, sale, &error)) {
         // Nothing is stored: the cashier may try again, in cash or as a
         // delivery, or cancel, even after the change was counted out.
         CreditSale = false;

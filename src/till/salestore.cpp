@@ -13,7 +13,7 @@ QVariant cents(Money amount)
 }
 } // namespace
 
-qint64 nextSaleNumber(Database &database)
+std::optional<qint64> nextSaleNumber(Database &database)
 {
     return database.nextKey(QStringLiteral("Sales"), QStringLiteral("salesid"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QDate>
@@ -29,7 +30,8 @@ struct Sale
 
 // The number the next sale gets: one more than the highest stored, so that a
 // cancelled payment leaves the number free for the next one.
-qint64 nextSaleNumber(Database &database);
+// Nothing when the database cannot be read (see Database::lastError()).
+std::optional<qint64> nextSaleNumber(Database &database);
 
 // Stores a sale in one transaction: its Sales row, a SalesDetails row per
 // order line with the product's stock lowered by the line's quantity, and
