@@ -250,11 +250,10 @@ bool Database::createFile(const QString &path, QString *error)
     if (QFile::exists(path))
         return refuse(QStringLiteral("Die Datei „%1“ besteht bereits.").arg(path));
     // A log without its database would be played into the new one.
-    for (const char *suffix : JournalSuffixes)
-        if (QFile::exists(path + QLatin1String(suffix)))
-            return refuse(QStringLiteral("Die Datenbank „%1“ fehlt, aber ihre Datei „%2“ liegt noch im Ordner. Es wird "
-                                         "keine neue Datenbank angelegt, solange sie dort liegt.")
-                              .arg(path, path + QLatin1String(suffix)));
+    if (const QStringList orphans = journalFiles(path); !orphans.isEmpty())
+        return refuse(QStringLiteral("Die Datenbank „%1“ fehlt, aber ihre Datei „%2“ liegt noch im Ordner. Es wird "
+                                     "keine neue Datenbank angelegt, solange sie dort liegt.")
+                          .arg(path, orphans.front()));
 
     const QString partial = path + QStringLiteral(".neu");
     removeWithJournals(partial);
@@ -278,6 +277,37 @@ bool Database::createFile(const QString &path, QString *error)
         return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden: %2").arg(path, why));
     }
     return true;
+}
+
+bool Database::settle(const QString &path, QString *error)
+{
+    {
+        std::unique_ptr<Database> database = open(path, error);
+        if (!database)
+            return false;
+        if (!database->checkpoint()) {
+            if (error)
+                *error = QStringLiteral("Die Datenbank „%1“ kann nicht abgeschlossen werden: %2")
+                             .arg(path, database->lastError());
+            return false;
+        }
+    }
+    if (const QStringList left = journalFiles(path); !left.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Die Datenbank „%1“ wird noch von einem anderen Programm benutzt (%2).")
+                         .arg(path, left.join(QStringLiteral(", ")));
+        return false;
+    }
+    return true;
+}
+
+QStringList Database::journalFiles(const QString &path)
+{
+    QStringList present;
+    for (const char *suffix : JournalSuffixes)
+        if (QFile::exists(path + QLatin1String(suffix)))
+            present << path + QLatin1String(suffix);
+    return present;
 }
 
 bool Database::checkpoint()

@@ -62,6 +62,16 @@ public:
     // the file alone holds the data (before it is closed and moved).
     bool checkpoint();
 
+    // Makes the file alone hold all its data before it is copied or moved:
+    // opens it (which rolls back a transaction a killed program left in its
+    // journal), writes its log into it and closes it. False with a German
+    // message when it cannot be opened, or when another program still has it
+    // open and its log files stay beside it.
+    static bool settle(const QString &path, QString *error);
+
+    // The journal and log files SQLite keeps beside the file that exist now.
+    static QStringList journalFiles(const QString &path);
+
     // How long a statement waits for another program's lock before it fails
     // as busy; applies to connections opened afterwards.
     static void setBusyTimeout(std::chrono::milliseconds wait);
