@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "data/database.h"
 #include "data/passwords.h"
@@ -599,6 +600,41 @@ TEST_F(DatabaseSchema, DatabaseHeldByAnotherProgramIsReportedAsInUseAndNothingIs
     EXPECT_FALSE(Database::open(path, &error));
     EXPECT_TRUE(error.contains(Database::inUseMessage())) << error.toStdString();
     Database::setBusyTimeout(5s);
+}
+
+TEST_F(DatabaseSchema, SaleCutOffByAKillIsNotThereAtAllAndAStoredOneIsWhole)
+{
+    EXPECT_EQ(scalar("PRAGMA journal_mode").toString(), "wal");
+    EXPECT_EQ(scalar("PRAGMA synchronous").toLongLong(), 2) << "every commit is synced";
+    exec("INSERT INTO Products (ProductID, Description, Quantity) VALUES (2, 'Cola', 500)");
+    Sale sale;
+    sale.salesId = 1;
+    sale.date = QDate(2026, 12, 6);
+    sale.lines.assign(3, {"2", "Getränke", "Cola", "1", "1,99", Money::fromCents(199), "19"});
+    QString error;
+    ASSERT_TRUE(storeSale(*m_db, sale, &error)) << error.toStdString();
+
+    // The files as a kill leaves them in the middle of the next sale, after
+    // part of it has reached the log.
+    const QString path = m_db->path();
+    {
+        RawConnection till(path);
+        ASSERT_TRUE(till.exec("PRAGMA cache_size = 2; BEGIN; INSERT INTO Sales (salesid) VALUES (2);"
+                              "UPDATE Products SET Quantity = Quantity - 100;"
+                              "INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) WITH RECURSIVE"
+                              " n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+                              " SELECT 2, 2, 1, 199 FROM n;"));
+        ASSERT_GT(QFileInfo(path + "-wal").size(), 0);
+        for (const QString suffix : {"", "-wal"})
+            ASSERT_TRUE(QFile::copy(path + suffix, m_dir.filePath("killed.db" + suffix)));
+    }
+    auto killed = Database::open(m_dir.filePath("killed.db"), &error);
+    ASSERT_TRUE(killed) << error.toStdString();
+    EXPECT_EQ(killed->scalar("PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(killed->scalar("SELECT group_concat(salesid) FROM Sales").toString(), "1");
+    EXPECT_EQ(killed->scalar("SELECT count(*) FROM SalesDetails WHERE salesid = 1").toLongLong(), 3);
+    EXPECT_EQ(killed->scalar("SELECT count(*) FROM SalesDetails").toLongLong(), 3);
+    EXPECT_EQ(killed->scalar("SELECT Quantity FROM Products").toLongLong(), 497);
 }
 
 TEST_F(DatabaseSchema, FileCannotBeReadWithoutThePassword)
