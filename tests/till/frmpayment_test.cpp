@@ -214,8 +214,9 @@ TEST_F(PaymentTest, DiscountOfTenPercentIsTakenOnce)
         payment.cmdCredit->click();
     });
     EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2250|251|44");
-    // The delivery customer owes what was paid for, the discount taken off.
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 2250);
+    // The delivery customer owes what was paid for, the discount taken off,
+    // on top of the 50,00 owed before.
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 2250);
     EXPECT_THAT(m_printed, IsSupersetOf({"Total 22,50", "Rabatt 10%", "Inkl. MwSt: 19% 2,51"}));
 }
 
@@ -269,7 +270,7 @@ TEST_F(PaymentTest, ADeliveryWithADriverOnTheTillRoll)
     });
     EXPECT_EQ(scalar("SELECT totalsales || '|' || custid || '|' || cashierid FROM Sales").toString(), "3570|1|ben");
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 3570);
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 3570);
     EXPECT_THAT(m_printed, IsSupersetOf({"Lieferung an:", "Gartenweg 3", "Tel: 0301111", "Fahrer: ben", "Rabatt %",
                                          "3 Wein 11,90 35,70"}));
     // The screens read what was stored.
