@@ -11,39 +11,40 @@
 namespace schema {
 
 namespace {
+// clang-format off
 // Keys are whole numbers, unique in their table; a key that is missing or not
 // a number is refused by the database itself.
 // (Digits typed as text pass the check and are stored as a number.)
 #define KEY(column)                                                                                                    \
-    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column            \
+    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column           \
     "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
 
 // A quantity times a price in cents, rounded to whole cents half away from
 // zero as Money::times does. The quantity is taken in millionths first: 0,35
 // is 0.34999... in binary, and 0,35 × 3,50 must print 1,23 as on the till,
 // not 1,22.
-#define LINE_AMOUNT(quantity, price) "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
+#define LINE_AMOUNT(quantity, price)                                                                                   \
+    "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
 
 // The tables as the first program that kept a schema version laid them out.
 // Never change these: a later version adds what it needs as an upgrade step
 // below, so that a new file and an upgraded old one end up alike.
 const char *const BaseTables[] = {
     "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
-                                               " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, "
-                                               "OrderPrice INTEGER, SalesPrice INTEGER)",
+    " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
     "CREATE TABLE Supplier (" KEY("SupplierID") ", SupplierName TEXT, Address TEXT, sPlace TEXT,"
-                                                " TelephoneNumber TEXT, sEmail TEXT)",
+    " TelephoneNumber TEXT, sEmail TEXT)",
     "CREATE TABLE Category (" KEY("CategoryID") ", Category TEXT)",
     "CREATE TABLE Brands (" KEY("ID") ", Brand TEXT, Remarks TEXT)",
     "CREATE TABLE Customer (" KEY("CustomerID") ", Customername TEXT, Address TEXT, Place TEXT,"
-                                                " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
+    " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
     "CREATE INDEX CustomerContactNumber ON Customer (ContactNumber)",
     "CREATE TABLE UserAccount (UserID TEXT NOT NULL UNIQUE, Password TEXT, Name TEXT, Address TEXT, uPlace TEXT,"
     " TelNo TEXT, uEMail TEXT)",
     "CREATE TABLE Settings (cName TEXT, cAddress TEXT, cPlace TEXT, cPhone TEXT, cFax TEXT, cstNr TEXT, custNr TEXT,"
     " ceMail TEXT, cHomepage TEXT, cbnText TEXT, deZE TEXT, voIPort TEXT)",
     "CREATE TABLE Sales (" KEY("salesid") ", Date TEXT, totalsales INTEGER, custid INTEGER, cashierid TEXT,"
-                                          " mwst2 INTEGER, mwst1 INTEGER)",
+    " mwst2 INTEGER, mwst1 INTEGER)",
     "CREATE INDEX SalesDate ON Sales (Date)",
     "CREATE TABLE SalesDetails (salesid INTEGER NOT NULL, productid INTEGER, quantity NUMERIC, salesprice INTEGER)",
     "CREATE INDEX SalesDetailsSale ON SalesDetails (salesid)",
@@ -76,9 +77,8 @@ const char *const Views[] = {
     // The lines of stored sales, with their amounts in cents, rounded as the
     // till rounds them (see LINE_AMOUNT).
     "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
-    " d.salesprice AS SalesPrice, " LINE_AMOUNT(
-        "d.quantity", "d.salesprice") " AS Ext"
-                                      " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
+    " d.salesprice AS SalesPrice, " LINE_AMOUNT("d.quantity", "d.salesprice") " AS Ext"
+    " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
     // One row per sale.
     "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
     " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
@@ -98,6 +98,7 @@ const char *const Views[] = {
 };
 #undef KEY
 #undef LINE_AMOUNT
+// clang-format on
 
 bool executeAll(Database &database, const auto &statements)
 {

@@ -33,7 +33,7 @@ const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
 void FrmPayment::Form_Load()
 {
     ADOSales.refresh();
-    // Without a number the store asks again, when the database may be free.
+    // The number shown; the store takes the number afresh.
     if (Database *database = Database::current()) {
         if (const auto number = nextSaleNumber(*database))
             txtid->setText(QString::number(*number));
@@ -259,15 +259,7 @@ void FrmPayment::cmdSales_Click()
 
     QString error = QStringLiteral("Keine Datenbank geöffnet");
     Database *database = Database::current();
-    if (database && sale.salesId <= 0) {
-        const auto number = nextSaleNumber(*database);
-        sale.salesId = number.value_or(0);
-        if (number)
-            txtid->setText(QString::number(*number));
-        else
-            error = database->lastError();
-    }
-    if (!database || sale.salesId <= 0 || !storeSale(*database, sale, &error)) {
+    if (!database || !storeSale(*database, sale, &error)) {
         // Nothing is stored: the cashier may try again, in cash or as a
         // delivery, or cancel, even after the change was counted out.
         CreditSale = false;

@@ -86,7 +86,10 @@ bool storeSale(Database &database, Sale &sale, QString *error)
         return refuse();
     // Taken inside the transaction: another till may have stored the number
     // the payment showed.
-    sale.salesId = nextSaleNumber(database);
+    const auto number = nextSaleNumber(database);
+    if (!number)
+        return refuse();
+    sale.salesId = *number;
     if (!database.execute(
             QStringLiteral("INSERT INTO Sales (salesid, Date, totalsales, custid, cashierid, mwst2, mwst1)"
                            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
