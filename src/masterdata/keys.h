@@ -25,8 +25,9 @@ std::optional<qint64> proposeKey(const KeyColumn &key, QString *error);
 std::optional<qint64> parseKey(const QString &typed);
 
 // Whether a row of the table other than the one with the given database row
-// number holds this key.
-bool keyInUse(const KeyColumn &key, qint64 value, qint64 exceptRowId = -1);
+// number holds this key; nothing, with a German message in *error, when the
+// table cannot be read.
+std::optional<bool> keyInUse(const KeyColumn &key, qint64 value, QString *error, qint64 exceptRowId = -1);
 
 // Stores the current row of `rows` (new or edited) when its key is a valid
 // number that no other row holds. Otherwise, or when the database refuses the
