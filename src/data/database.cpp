@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 
 #include "data/schema.h"
 
@@ -249,11 +250,16 @@ bool Database::createFile(const QString &path, QString *error)
     };
     if (QFile::exists(path))
         return refuse(QStringLiteral("Die Datei „%1“ besteht bereits.").arg(path));
-    // A log without its database would be played into the new one.
-    if (const QStringList orphans = journalFiles(path); !orphans.isEmpty())
-        return refuse(QStringLiteral("Die Datenbank „%1“ fehlt, aber ihre Datei „%2“ liegt noch im Ordner. Es wird "
-                                     "keine neue Datenbank angelegt, solange sie dort liegt.")
-                          .arg(path, orphans.front()));
+    // A log without its database would be played into the new one. An empty
+    // one, and the log's index, hold nothing: a killed program leaves them.
+    for (const QString &orphan : journalFiles(path)) {
+        if (!orphan.endsWith(QLatin1String("-shm")) && QFileInfo(orphan).size() > 0)
+            return refuse(QStringLiteral("Die Datenbank „%1“ fehlt, aber ihre Datei „%2“ liegt noch im Ordner. Es "
+                                         "wird keine neue Datenbank angelegt, solange sie dort liegt.")
+                              .arg(path, orphan));
+    }
+    for (const QString &empty : journalFiles(path))
+        QFile::remove(empty);
 
     const QString partial = path + QStringLiteral(".neu");
     removeWithJournals(partial);

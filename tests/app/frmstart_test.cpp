@@ -84,9 +84,13 @@ TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
     // one: no database is made while it lies there.
     m_db.reset();
     ASSERT_TRUE(QFile::remove(live));
+    writeFile(live + "-shm", "index of a lost log");
+    writeFile(live + "-journal", "");
     writeFile(live + "-wal", "log of a lost database");
     QString error;
     EXPECT_FALSE(Database::createFile(live, &error));
     EXPECT_TRUE(error.contains(live + "-wal")) << error.toStdString();
     EXPECT_FALSE(QFile::exists(live));
+    ASSERT_TRUE(QFile::remove(live + "-wal"));
+    EXPECT_TRUE(Database::createFile(live, &error)) << "what is left holds nothing";
 }
