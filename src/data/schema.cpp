@@ -1,44 +1,50 @@
 #include "data/schema.h"
 
+#include <iterator>
+#include <vector>
+
 #include <QStringList>
 
 #include "data/database.h"
 #include "data/passwords.h"
-#include "data/producttotals.h"
 
 namespace schema {
 
 namespace {
+// clang-format off
 // Keys are whole numbers, unique in their table; a key that is missing or not
 // a number is refused by the database itself.
 // (Digits typed as text pass the check and are stored as a number.)
 #define KEY(column)                                                                                                    \
-    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column            \
+    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column           \
     "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
 
 // A quantity times a price in cents, rounded to whole cents half away from
 // zero as Money::times does. The quantity is taken in millionths first: 0,35
 // is 0.34999... in binary, and 0,35 × 3,50 must print 1,23 as on the till,
 // not 1,22.
-#define LINE_AMOUNT(quantity, price) "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
+#define LINE_AMOUNT(quantity, price)                                                                                   \
+    "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
 
-const char *const Statements[] = {
+// The tables as the first program that kept a schema version laid them out.
+// Never change these: a later version adds what it needs as an upgrade step
+// below, so that a new file and an upgraded old one end up alike.
+const char *const BaseTables[] = {
     "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
-                                               " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, "
-                                               "OrderPrice INTEGER, SalesPrice INTEGER)",
+    " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
     "CREATE TABLE Supplier (" KEY("SupplierID") ", SupplierName TEXT, Address TEXT, sPlace TEXT,"
-                                                " TelephoneNumber TEXT, sEmail TEXT)",
+    " TelephoneNumber TEXT, sEmail TEXT)",
     "CREATE TABLE Category (" KEY("CategoryID") ", Category TEXT)",
     "CREATE TABLE Brands (" KEY("ID") ", Brand TEXT, Remarks TEXT)",
     "CREATE TABLE Customer (" KEY("CustomerID") ", Customername TEXT, Address TEXT, Place TEXT,"
-                                                " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
+    " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
     "CREATE INDEX CustomerContactNumber ON Customer (ContactNumber)",
     "CREATE TABLE UserAccount (UserID TEXT NOT NULL UNIQUE, Password TEXT, Name TEXT, Address TEXT, uPlace TEXT,"
     " TelNo TEXT, uEMail TEXT)",
     "CREATE TABLE Settings (cName TEXT, cAddress TEXT, cPlace TEXT, cPhone TEXT, cFax TEXT, cstNr TEXT, custNr TEXT,"
     " ceMail TEXT, cHomepage TEXT, cbnText TEXT, deZE TEXT, voIPort TEXT)",
     "CREATE TABLE Sales (" KEY("salesid") ", Date TEXT, totalsales INTEGER, custid INTEGER, cashierid TEXT,"
-                                          " mwst2 INTEGER, mwst1 INTEGER)",
+    " mwst2 INTEGER, mwst1 INTEGER)",
     "CREATE INDEX SalesDate ON Sales (Date)",
     "CREATE TABLE SalesDetails (salesid INTEGER NOT NULL, productid INTEGER, quantity NUMERIC, salesprice INTEGER)",
     "CREATE INDEX SalesDetailsSale ON SalesDetails (salesid)",
@@ -49,60 +55,160 @@ const char *const Statements[] = {
     " Date TEXT)",
     "CREATE INDEX DeliveriesNumber ON Deliveries (deliveryno)",
     "CREATE INDEX DeliveriesProduct ON Deliveries (prodno)",
+};
 
+// What each schema version adds to the one before, oldest first; a
+// database's PRAGMA user_version counts the steps it has. A new version
+// appends a step (tables, columns, indexes, triggers, filling them from the
+// stored data); changing a view also takes a step, which may be empty:
+// every upgrade re-creates all views from Views below.
+struct UpgradeStep
+{
+    std::vector<const char *> statements;
+};
+
+// A running sum of one quantity column per product, kept by a trigger: the
+// zero row first (this SQLite has no upsert), then the change. A row without
+// a product counts for none, as it matches no product in a sum either.
+#define ADD_TO_TOTAL(product, quantity, total, row, sign)                                                              \
+    "INSERT OR IGNORE INTO ProductTotals (productid) SELECT " row "." product " WHERE " row "." product                \
+    " IS NOT NULL; UPDATE ProductTotals SET " total " = " total " " sign " coalesce(" row "." quantity ", 0)"         \
+    " WHERE productid = " row "." product ";"
+#define KEEP_TOTAL(table, product, quantity, total)                                                                    \
+    "CREATE TRIGGER " table "AddsTo" total " AFTER INSERT ON " table " BEGIN "                                         \
+        ADD_TO_TOTAL(product, quantity, total, "NEW", "+") " END",                                                     \
+    "CREATE TRIGGER " table "TakesFrom" total " AFTER DELETE ON " table " BEGIN "                                     \
+        ADD_TO_TOTAL(product, quantity, total, "OLD", "-") " END",                                                     \
+    "CREATE TRIGGER " table "Changes" total " AFTER UPDATE OF " product ", " quantity " ON " table " BEGIN "           \
+        ADD_TO_TOTAL(product, quantity, total, "OLD", "-") " " ADD_TO_TOTAL(product, quantity, total, "NEW", "+") " END"
+
+const UpgradeStep UpgradeSteps[] = {
+    // 1: the schema version is recorded; the views are re-created.
+    {{}},
+    // 2: what a shop of 10^5 products and 10^6 sales needs: the till looks
+    // products up by article number and category at every key and click, and
+    // the stock list reads delivered and sold per product from running
+    // totals, kept in the same transaction as every line, instead of summing
+    // the whole history each time it opens.
+    {{
+        "CREATE INDEX ProductsArtNr ON Products (ArtNr)",
+        "CREATE INDEX ProductsCategory ON Products (Category)",
+        "CREATE TABLE ProductTotals (productid INTEGER NOT NULL UNIQUE, delivered NUMERIC NOT NULL DEFAULT 0,"
+        " sold NUMERIC NOT NULL DEFAULT 0)",
+        KEEP_TOTAL("Deliveries", "prodno", "quantity", "delivered"),
+        KEEP_TOTAL("SalesDetails", "productid", "quantity", "sold"),
+        "INSERT INTO ProductTotals (productid, delivered, sold)"
+        " SELECT productid, sum(delivered), sum(sold) FROM ("
+        "  SELECT prodno AS productid, coalesce(quantity, 0) AS delivered, 0 AS sold FROM Deliveries"
+        "  WHERE prodno IS NOT NULL"
+        "  UNION ALL SELECT productid, 0, coalesce(quantity, 0) FROM SalesDetails WHERE productid IS NOT NULL)"
+        " GROUP BY productid",
+    }},
+};
+#undef KEEP_TOTAL
+#undef ADD_TO_TOTAL
+
+// The read-only record sources as this program reads them.
+const char *const Views[] = {
     // The lines of stored sales, with their amounts in cents, rounded as the
     // till rounds them (see LINE_AMOUNT).
     "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
-    " d.salesprice AS SalesPrice, " LINE_AMOUNT(
-        "d.quantity", "d.salesprice") " AS Ext"
-                                      " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
+    " d.salesprice AS SalesPrice, " LINE_AMOUNT("d.quantity", "d.salesprice") " AS Ext"
+    " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
     // One row per sale.
     "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
     " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
     // One row per delivery number; a delivery may bring several products.
     "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date,"
     " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno",
-    // The stock list (ProductInventory) comes with the totals it reads: see
-    // producttotals.h.
+    // The stock list: every product with what was delivered and what was sold.
+    "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
+    " p.Description AS Description, p.Size AS Size, coalesce(t.delivered, 0) AS Qtyorder,"
+    " p.Quantity AS Quantity, coalesce(t.sold, 0) AS qtysold, p.OrderPrice AS orderPrice,"
+    " p.SalesPrice AS SalesPrice FROM Products p LEFT JOIN ProductTotals t ON t.productid = p.ProductID"
+    " ORDER BY p.ProductID",
     // Customers who owe the shop something (or are owed): their balance.
     "CREATE VIEW Lieferungen AS SELECT CustomerID, Customername AS CustomerName, Address, ContactNumber,"
     " accountbalance AS Total FROM Customer WHERE accountbalance <> 0",
-
-    "INSERT INTO Settings DEFAULT VALUES",
 };
 #undef KEY
 #undef LINE_AMOUNT
+// clang-format on
+
+bool executeAll(Database &database, const auto &statements)
+{
+    for (const char *statement : statements)
+        if (!database.execute(QString::fromUtf8(statement)))
+            return false;
+    return true;
+}
+
+// Applies the steps after `fromVersion` and re-creates every view; part of
+// the caller's transaction.
+bool bringUpToDate(Database &database, int fromVersion)
+{
+    for (int step = fromVersion; step < currentVersion(); ++step)
+        if (!executeAll(database, UpgradeSteps[step].statements))
+            return false;
+    const auto views = database.select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'view'"));
+    if (!views)
+        return false;
+    for (const auto &view : views->values)
+        if (!database.execute(QStringLiteral("DROP VIEW %1").arg(quoteName(view.front().toString()))))
+            return false;
+    return executeAll(database, Views) &&
+           database.execute(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion()));
+}
 } // namespace
+
+int currentVersion()
+{
+    return static_cast<int>(std::size(UpgradeSteps));
+}
 
 bool create(Database &database)
 {
     Database::Transaction transaction(database);
-    if (!transaction.active())
+    if (!transaction.active() || !executeAll(database, BaseTables) || !bringUpToDate(database, 0))
         return false;
-    for (const char *statement : Statements)
-        if (!database.execute(QString::fromUtf8(statement)))
-            return false;
-    if (!addShopScaleSupport(database))
-        return false;
-    if (!database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
+    if (!database.execute(QStringLiteral("INSERT INTO Settings DEFAULT VALUES")) ||
+        !database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
                           {QString::fromLatin1(Database::AdministratorId), passwords::hash(QString())}))
         return false;
     return transaction.commit();
 }
 
-bool addShopScaleSupport(Database &database)
+bool hasShopTables(Database &database)
 {
-    // The till looks products up by article number and by category at every
-    // key and click.
-    for (const char *statement : {"CREATE INDEX IF NOT EXISTS ProductsArtNr ON Products (ArtNr)",
-                                  "CREATE INDEX IF NOT EXISTS ProductsCategory ON Products (Category)"})
-        if (!database.execute(QString::fromUtf8(statement)))
+    const QStringList present = database.tableNames();
+    for (const char *statement : BaseTables) {
+        const QString text = QString::fromUtf8(statement);
+        if (!text.startsWith(QLatin1String("CREATE TABLE ")))
+            continue;
+        const QString name = text.section(u' ', 2, 2);
+        if (!present.contains(name, Qt::CaseInsensitive))
             return false;
-    const bool hasTotals = database
-                               .scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?1"),
-                                       {QString::fromLatin1(producttotals::TableName)})
-                               .toLongLong() > 0;
-    return hasTotals || producttotals::install(database);
+    }
+    return true;
+}
+
+std::optional<int> storedVersion(Database &database)
+{
+    const QVariant version = database.scalar(QStringLiteral("PRAGMA user_version"));
+    if (!version.isValid())
+        return std::nullopt;
+    return static_cast<int>(version.toLongLong());
+}
+
+bool upgrade(Database &database)
+{
+    const auto version = storedVersion(database);
+    if (!version)
+        return false;
+    if (*version >= currentVersion())
+        return *version == currentVersion();
+    Database::Transaction transaction(database);
+    return transaction.active() && bringUpToDate(database, *version) && transaction.commit();
 }
 
 bool isMoneyColumn(const QString &column)
