@@ -71,17 +71,37 @@ QString decimalComma(const QString &number)
 QString moneyText(qint64 cents)
 {
     const qint64 magnitude = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2,%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100)
-        .arg(magnitude % 100, 2, 10, QChar(u'0'));
+    const int hundredths = static_cast<int>(magnitude % 100);
+    QString text = cents < 0 ? QStringLiteral("-") : QString();
+    text += QString::number(magnitude / 100);
+    text += u',';
+    text += QChar(u'0' + hundredths / 10);
+    text += QChar(u'0' + hundredths % 10);
+    return text;
 }
 
 bool isNumber(const QVariant &value)
 {
+    // Numbers as the database stores them need no reading; text in a number
+    // column is checked.
+    if (value.typeId() == QMetaType::LongLong)
+        return true;
+    if (value.typeId() == QMetaType::Double && qIsFinite(value.toDouble()))
+        return true;
     bool ok = false;
     value.toString().toDouble(&ok);
     return ok;
+}
+
+// "yyyy-MM-dd" as stored; anything else is no date.
+QDate storedDate(const QVariant &value)
+{
+    return QDate::fromString(value.toString(), Qt::ISODate);
+}
+
+QString dateField(const QDate &date)
+{
+    return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }
 
 } // namespace
@@ -117,10 +137,8 @@ QString csvField(ColumnKind kind, const QVariant &value)
     switch (kind) {
     case ColumnKind::Text:
         return quotedText(value.toString());
-    case ColumnKind::Date: {
-        const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
-        return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-    }
+    case ColumnKind::Date:
+        return dateField(storedDate(value));
     case ColumnKind::WholeNumber:
         return isNumber(value) ? QString::number(value.toLongLong()) : QString();
     case ColumnKind::Money:
@@ -162,26 +180,31 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
         if (!slice)
             return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
                             .arg(table.table, database.lastError()));
-        QByteArray chunk;
+        QString chunk;
         for (const auto &row : slice->values) {
             lastRowId = row[0].toLongLong();
-            QStringList fields;
             for (size_t i = 0; i < table.columns.size(); ++i) {
                 const Column &column = table.columns[i];
                 const QVariant &value = row[i + 1];
-                fields << csvField(column.kind, value);
-                if (column.kind == ColumnKind::Date) {
-                    const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
-                    if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
-                        table.firstDate = date;
-                    if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
-                        table.lastDate = date;
+                if (i > 0)
+                    chunk += u';';
+                if (column.kind != ColumnKind::Date || value.isNull()) {
+                    chunk += csvField(column.kind, value);
+                    continue;
                 }
+                // The date is read once, for the field and for the period.
+                const QDate date = storedDate(value);
+                chunk += dateField(date);
+                if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
+                    table.firstDate = date;
+                if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
+                    table.lastDate = date;
             }
-            chunk += (fields.join(u';') + crlf).toUtf8();
+            chunk += crlf;
         }
         table.records += static_cast<qint64>(slice->values.size());
-        if (file.write(chunk) != chunk.size())
+        const QByteArray bytes = chunk.toUtf8();
+        if (file.write(bytes) != bytes.size())
             return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
         if (static_cast<int>(slice->values.size()) < SliceRows)
             break;
