@@ -179,7 +179,41 @@ Database::~Database()
 {
     if (g_current == this)
         g_current = nullptr;
+    forgetStatements();
     sqlite3_close(m_handle);
+}
+
+sqlite3_stmt *Database::prepared(const QString &sql)
+{
+    // Storing a sale runs the same few statements line by line: preparing
+    // each once per run keeps the store close to what the bare database
+    // costs. The cache is bounded; generated texts (filters) come and go.
+    constexpr qsizetype MostStatements = 64;
+    if (sqlite3_stmt *known = m_statements.value(sql))
+        return known;
+    if (m_statements.size() >= MostStatements)
+        forgetStatements();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    m_statements.insert(sql, statement);
+    return statement;
+}
+
+void Database::forgetStatements()
+{
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
+}
+
+void Database::release(sqlite3_stmt *statement)
+{
+    // A statement kept for later holds no lock and no bound value.
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
 }
 
 Database *Database::current()
@@ -375,8 +409,8 @@ bool Database::fail(const QString &what)
 
 bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+    sqlite3_stmt *statement = prepared(sql);
+    if (!statement)
         return fail(QStringLiteral("Die Datenbank hat die Anweisung abgelehnt"));
     bool ok = bindAll(statement, params);
     int rc = SQLITE_DONE;
@@ -385,10 +419,10 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
     ok = ok && rc == SQLITE_DONE;
     if (!ok) {
         fail(QStringLiteral("Die Daten konnten nicht gespeichert werden"));
-        sqlite3_finalize(statement);
+        release(statement);
         return false;
     }
-    sqlite3_finalize(statement);
+    release(statement);
     m_lastError.clear();
     m_busy = false;
     return true;
@@ -396,14 +430,14 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 
 std::optional<Database::Rows> Database::select(const QString &sql, const std::vector<QVariant> &params)
 {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
+    sqlite3_stmt *statement = prepared(sql);
+    if (!statement) {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
         return std::nullopt;
     }
     if (!bindAll(statement, params)) {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
-        sqlite3_finalize(statement);
+        release(statement);
         return std::nullopt;
     }
     Rows rows;
@@ -423,10 +457,10 @@ std::optional<Database::Rows> Database::select(const QString &sql, const std::ve
     }
     if (rc != SQLITE_DONE) {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
-        sqlite3_finalize(statement);
+        release(statement);
         return std::nullopt;
     }
-    sqlite3_finalize(statement);
+    release(statement);
     m_lastError.clear();
     m_busy = false;
     return rows;

@@ -5,11 +5,13 @@
 #include <optional>
 #include <vector>
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The shop's one database file, protected by the database password.
 //
@@ -125,11 +127,16 @@ public:
 private:
     Database(sqlite3 *handle, QString path);
     bool fail(const QString &what);
+    // A statement prepared once and kept; nullptr when the text is refused.
+    sqlite3_stmt *prepared(const QString &sql);
+    void release(sqlite3_stmt *statement);
+    void forgetStatements();
 
     sqlite3 *m_handle = nullptr;
     QString m_path;
     QString m_lastError;
     bool m_busy = false;
+    QHash<QString, sqlite3_stmt *> m_statements;
 };
 
 // Double quotes a table or column name for SQL.
