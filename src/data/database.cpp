@@ -428,6 +428,71 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
     return true;
 }
 
+bool Database::RowView::isInteger(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_INTEGER;
+}
+
+bool Database::RowView::isReal(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_FLOAT;
+}
+
+bool Database::RowView::isText(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+}
+
+qint64 Database::RowView::integer(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+double Database::RowView::real(int column) const
+{
+    return sqlite3_column_double(m_statement, column);
+}
+
+QByteArrayView Database::RowView::utf8(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+}
+
+QVariant Database::RowView::value(int column) const
+{
+    RepeatedTexts unshared;
+    return columnValue(m_statement, column, unshared);
+}
+
+bool Database::forEachRow(const QString &sql, const std::vector<QVariant> &params,
+                          const std::function<bool(const RowView &)> &visit)
+{
+    sqlite3_stmt *statement = prepared(sql);
+    if (!statement || !bindAll(statement, params)) {
+        fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
+        if (statement)
+            release(statement);
+        return false;
+    }
+    const RowView row(statement);
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        if (!visit(row)) {
+            rc = SQLITE_DONE;
+            break;
+        }
+    if (rc != SQLITE_DONE) {
+        fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
+        release(statement);
+        return false;
+    }
+    release(statement);
+    m_lastError.clear();
+    m_busy = false;
+    return true;
+}
+
 std::optional<Database::Rows> Database::select(const QString &sql, const std::vector<QVariant> &params)
 {
     sqlite3_stmt *statement = prepared(sql);

@@ -99,9 +99,17 @@ QDate storedDate(const QVariant &value)
     return QDate::fromString(value.toString(), Qt::ISODate);
 }
 
+// "dd.MM.yyyy", written by hand: a million sales' dates through a format
+// pattern would cost more than the rest of their rows.
 QString dateField(const QDate &date)
 {
-    return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    if (!date.isValid())
+        return {};
+    if (date.year() < 1000 || date.year() > 9999)
+        return date.toString(QStringLiteral("dd.MM.yyyy"));
+    const QChar text[] = {QChar(u'0' + date.day() / 10),   QChar(u'0' + date.day() % 10),   QChar(u'.'),
+                          QChar(u'0' + date.month() / 10), QChar(u'0' + date.month() % 10), QChar(u'.')};
+    return QString(text, 6) + QString::number(date.year());
 }
 
 } // namespace
@@ -149,6 +157,63 @@ QString csvField(ColumnKind kind, const QVariant &value)
     return {};
 }
 
+namespace {
+// One field of a row into the file's bytes. Values stored as the column's
+// kind has them are written straight from the database's bytes; anything
+// else goes through csvField, as every value once did.
+void appendField(QByteArray &out, TableFile &table, int index, const Database::RowView &row)
+{
+    const ColumnKind kind = table.columns[static_cast<std::size_t>(index)].kind;
+    switch (kind) {
+    case ColumnKind::Text:
+        if (row.isText(index)) {
+            const QByteArrayView text = row.utf8(index);
+            out += '"';
+            if (text.contains('"'))
+                out += text.toByteArray().replace('"', "\"\"");
+            else
+                out += text;
+            out += '"';
+            return;
+        }
+        break;
+    case ColumnKind::WholeNumber:
+        if (row.isInteger(index)) {
+            out += QByteArray::number(row.integer(index));
+            return;
+        }
+        break;
+    case ColumnKind::Money:
+        if (row.isInteger(index)) {
+            out += moneyText(row.integer(index)).toLatin1();
+            return;
+        }
+        break;
+    case ColumnKind::Quantity:
+        if (row.isInteger(index) || (row.isReal(index) && qIsFinite(row.real(index)))) {
+            const double quantity = row.isInteger(index) ? static_cast<double>(row.integer(index)) : row.real(index);
+            out += QByteArray::number(quantity, 'f', QuantityDecimals).replace('.', ',');
+            return;
+        }
+        break;
+    case ColumnKind::Date: {
+        const QVariant value = row.value(index);
+        if (value.isNull())
+            return;
+        // The date is read once, for the field and for the period.
+        const QDate date = storedDate(value);
+        out += dateField(date).toLatin1();
+        if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
+            table.firstDate = date;
+        if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
+            table.lastDate = date;
+        return;
+    }
+    }
+    out += csvField(kind, row.value(index)).toUtf8();
+}
+} // namespace
+
 bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error)
 {
     const QString path = QDir(folder).filePath(table.fileName);
@@ -162,53 +227,40 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
         return fail(QStringLiteral("Die Datei „%1“ konnte nicht angelegt werden.").arg(path));
 
     QStringList names;
-    QStringList selected{QStringLiteral("rowid")};
+    QStringList selected;
     for (const Column &column : table.columns) {
         names << column.name;
         selected << quoteName(column.name);
     }
-    const QString crlf = QStringLiteral("\r\n");
-    file.write((names.join(u';') + crlf).toUtf8());
+    file.write((names.join(u';') + QStringLiteral("\r\n")).toUtf8());
 
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT %3")
-                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table))
-                            .arg(SliceRows);
+    // The rows are read one by one as they are written, the file in slices:
+    // a table of millions of rows costs no more memory than a few thousand.
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table));
     table.records = 0;
-    qint64 lastRowId = std::numeric_limits<qint64>::min();
-    for (;;) {
-        const auto slice = database.select(sql, {lastRowId});
-        if (!slice)
-            return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
-                            .arg(table.table, database.lastError()));
-        QString chunk;
-        for (const auto &row : slice->values) {
-            lastRowId = row[0].toLongLong();
-            for (size_t i = 0; i < table.columns.size(); ++i) {
-                const Column &column = table.columns[i];
-                const QVariant &value = row[i + 1];
-                if (i > 0)
-                    chunk += u';';
-                if (column.kind != ColumnKind::Date || value.isNull()) {
-                    chunk += csvField(column.kind, value);
-                    continue;
-                }
-                // The date is read once, for the field and for the period.
-                const QDate date = storedDate(value);
-                chunk += dateField(date);
-                if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
-                    table.firstDate = date;
-                if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
-                    table.lastDate = date;
-            }
-            chunk += crlf;
+    QByteArray chunk;
+    bool written = true;
+    const bool read = database.forEachRow(sql, {}, [&](const Database::RowView &row) {
+        for (int i = 0; i < static_cast<int>(table.columns.size()); ++i) {
+            if (i > 0)
+                chunk += ';';
+            appendField(chunk, table, i, row);
         }
-        table.records += static_cast<qint64>(slice->values.size());
-        const QByteArray bytes = chunk.toUtf8();
-        if (file.write(bytes) != bytes.size())
-            return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
-        if (static_cast<int>(slice->values.size()) < SliceRows)
-            break;
-    }
+        chunk += "\r\n";
+        if (++table.records % SliceRows == 0) {
+            written = file.write(chunk) == chunk.size();
+            chunk.clear();
+        }
+        return written;
+    });
+    if (written && !chunk.isEmpty())
+        written = file.write(chunk) == chunk.size();
+    if (!written)
+        return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
+    if (!read)
+        return fail(
+            QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2").arg(table.table, database.lastError()));
     if (!file.commit())
         return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
     return true;
