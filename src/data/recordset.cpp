@@ -107,6 +107,11 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
     m_columns = hasRowId ? empty->columns.mid(1) : empty->columns;
     m_declaredTypes = hasRowId ? empty->declaredTypes.mid(1) : empty->declaredTypes;
     m_readWhenMoved = !m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql;
+    m_kinds.clear();
+    for (const QString &column : std::as_const(m_columns))
+        m_kinds.push_back(schema::isMoneyColumn(column)  ? Kind::Money
+                          : schema::isDateColumn(column) ? Kind::Date
+                                                         : Kind::Plain);
     m_open = true;
     emit currentChanged();
     return true;
@@ -121,6 +126,7 @@ void Recordset::close()
     m_readWhenMoved = false;
     m_narrowed = false;
     m_declaredTypes.clear();
+    m_kinds.clear();
     m_baseTable.clear();
     m_selectSql.clear();
     m_columns.clear();
@@ -450,7 +456,11 @@ QVariant Recordset::value(const QString &column) const
 
 QString Recordset::text(const QString &column) const
 {
-    return shopText(column, value(column));
+    const Row *row = currentRow();
+    const int index = columnIndex(column);
+    if (!row || index < 0)
+        return {};
+    return shopText(index, row->values[index]);
 }
 
 QStringList Recordset::texts(const QString &column) const
@@ -461,17 +471,17 @@ QStringList Recordset::texts(const QString &column) const
         return result;
     result.reserve(static_cast<qsizetype>(m_visible.size()));
     for (int row : m_visible)
-        result << shopText(column, m_rows[row].values[index]);
+        result << shopText(index, m_rows[row].values[index]);
     return result;
 }
 
-QString Recordset::shopText(const QString &column, const QVariant &stored)
+QString Recordset::shopText(int column, const QVariant &stored) const
 {
     if (!stored.isValid() || stored.isNull())
         return {};
-    if (schema::isMoneyColumn(column))
+    if (m_kinds[column] == Kind::Money)
         return de::formatNumber(Money::fromCents(stored.toLongLong()));
-    if (schema::isDateColumn(column))
+    if (m_kinds[column] == Kind::Date)
         return de::shortDate(QDate::fromString(stored.toString(), Qt::ISODate));
     if (stored.typeId() == QMetaType::Double)
         return de::formatGeneral(stored.toDouble());

@@ -147,7 +147,8 @@ private:
     const Row *currentRow() const;
     Row *rawCurrentRow();
     bool matches(const Row &row, int column, const QString &value) const;
-    static QString shopText(const QString &column, const QVariant &stored);
+    // text() of a value of the column at that index.
+    QString shopText(int column, const QVariant &stored) const;
     void rebuildVisible();
     bool leaveCurrentRow();
     bool storeNewRow(Row &row);
@@ -171,6 +172,9 @@ private:
     bool m_narrowed = false;
     QStringList m_columns;
     QStringList m_declaredTypes;
+    // How each column reads as text, worked out once per open.
+    enum class Kind { Plain, Money, Date };
+    std::vector<Kind> m_kinds;
     std::vector<Row> m_rows;
     std::vector<int> m_visible;
     int m_position = -1;

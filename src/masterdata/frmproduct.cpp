@@ -182,6 +182,9 @@ void FrmProduct::buildList()
     LvProduct->setColumnCount(3);
     LvProduct->setHeaderHidden(true);
     LvProduct->setRootIsDecorated(false);
+    // Every line has the same height: the list need not measure each of a
+    // shop's many thousand products.
+    LvProduct->setUniformRowHeights(true);
     LvProduct->setSelectionBehavior(QAbstractItemView::SelectRows);
 }
 
