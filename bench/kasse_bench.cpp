@@ -117,12 +117,21 @@ void typeArticleNumber(FrmSales &sales, const QString &number)
         sales.txtid->setText(number.left(length));
 }
 
+// The first product the till looks at loads the product editor unseen; it
+// happens once per run, so each measurement is a run of its own.
+Figures firstProductAccess(const ShopSize &size)
+{
+    Run run(size);
+    FrmSales &sales = screens().get<FrmSales>();
+    return {{"first product access", medianMs(1, [&] { sales.txtid->setText(QStringLiteral("0")); })}};
+}
+
 Figures tillLookUps(const ShopSize &size)
 {
     Run run(size);
     FrmSales &sales = screens().get<FrmSales>();
     Figures figures;
-    figures["first product access"] = medianMs(1, [&] { sales.txtid->setText(QStringLiteral("0")); });
+    sales.txtid->setText(QStringLiteral("0"));
     int product = 1;
     figures["keystroke"] = timeMs(60, [&] {
         sales.txtid->setText(articleNumber(product).left(product % 6 + 1));
@@ -293,8 +302,12 @@ int main(int argc, char **argv)
         row("Category click", "10^5 products", ms(large.at("category")),
             QStringLiteral("SQL: ") + ms(large.at("category sql")),
             times(large.at("category") / large.at("category sql")), "<= 50 ms");
-        row("First product access after the till opens", "10^5 products", ms(large.at("first product access")),
-            QString(), QString(), "<= 300 ms");
+        std::vector<double> firstAccess;
+        for (int run = 0; run < 3; ++run)
+            firstAccess.push_back(inChild([] { return firstProductAccess(LargeShop); }).at("first product access"));
+        std::sort(firstAccess.begin(), firstAccess.end());
+        row("First product access after the till opens", "10^5 products", ms(firstAccess[1]), QString(), QString(),
+            "<= 300 ms");
     }
     if (wanted(argc, argv, "road")) {
         const Figures small = inChild([] { return saleRoad(SmallShop); });
