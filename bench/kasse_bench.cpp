@@ -101,11 +101,16 @@ Figures stockList(const ShopSize &size)
     Run run(size);
     Figures figures{{"list", openScreenMs<FrmProductUpdate>(3)}};
     FrmMainMenu &menu = screens().get<FrmMainMenu>();
-    figures["report"] = timeMs(3, [&] {
+    // Each time with the stock list not loaded, as after the program starts;
+    // closing what the last one showed is not counted.
+    std::vector<double> times;
+    for (int attempt = 0; attempt < 3; ++attempt) {
         screens().unload<FrmProductUpdate>();
         Run::settle();
-        menu.btnProReport->click();
-    });
+        times.push_back(medianMs(1, [&] { menu.btnProReport->click(); }));
+    }
+    std::sort(times.begin(), times.end());
+    figures["report"] = times[1];
     return figures;
 }
 
