@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "data/ui/boundbox.h"
+#include "platform/ui/namecolumns.h"
 #include "platform/tcpclient.h"
 #include "till/ui/pagedbuttongrid.h"
 
@@ -61,9 +62,7 @@ FrmSales::FrmSales()
     LvProduct->setRootIsDecorated(false);
     LvProduct->setUniformRowHeights(true);
     LvProduct->setAlternatingRowColors(true);
-    LvProduct->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    LvProduct->header()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
-    LvProduct->header()->setStretchLastSection(false);
+    fitNameColumns(LvProduct, {ColCategory, ColDescription});
     connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, [this] { LvProduct_DblClick(); });
 
     txttotal = makeTextBox("txttotal");
