@@ -134,6 +134,9 @@ QWidget *FrmSales::buildHeader()
     large.setBold(true);
     txtcName->setFont(large);
     stsTime->setFont(large);
+    // A long cashier name takes a second line rather than pushing the clock
+    // and the screen's edge beyond the display.
+    txtCashier->setWordWrap(true);
 
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -285,14 +288,16 @@ void FrmSales::applyTouchStyle()
     total.setBold(true);
     txttotal->setFont(total);
     txttotal->setMinimumHeight(56);
+    // Bold names of up to three lines fit the height of a category button.
     QFont categoryFont = base;
+    categoryFont.setPointSize(12);
     categoryFont.setBold(true);
     for (QPushButton *button : caButton)
         button->setFont(categoryFont);
-    // Seven product buttons share a row: a smaller type keeps the
-    // description whole.
+    // Seven product buttons share a row: a smaller type keeps the number and
+    // a description of up to three lines whole.
     QFont productFont = base;
-    productFont.setPointSize(11);
+    productFont.setPointSize(10);
     for (QPushButton *button : proSellect)
         button->setFont(productFont);
 }

@@ -1,6 +1,7 @@
 #include "platform/ui/namecolumns.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include <QEvent>
 #include <QHeaderView>
@@ -71,14 +72,24 @@ private:
             wanted << std::max(1, widestEntry(column));
             totalWanted += wanted.last();
         }
-        left = std::max(left, totalWanted / 4);
+        // Shares in proportion to the longest names, each at least as wide
+        // as its column's head; what that costs is taken from the others.
+        QList<int> widths;
         int given = 0;
         for (qsizetype i = 0; i < m_nameColumns.size(); ++i) {
             const bool last = i + 1 == m_nameColumns.size();
-            const int width = last ? left - given : static_cast<int>(qint64(left) * wanted[i] / totalWanted);
-            header->resizeSection(m_nameColumns[i], width);
-            given += width;
+            const int share = last ? left - given : static_cast<int>(qint64(left) * wanted[i] / totalWanted);
+            given += share;
+            widths << std::max(share, header->sectionSizeHint(m_nameColumns[i]));
         }
+        int excess = std::accumulate(widths.begin(), widths.end(), 0) - left;
+        for (qsizetype i = widths.size() - 1; i >= 0 && excess > 0; --i) {
+            const int spare = std::min(excess, widths[i] - header->sectionSizeHint(m_nameColumns[i]));
+            widths[i] -= std::max(0, spare);
+            excess -= std::max(0, spare);
+        }
+        for (qsizetype i = 0; i < m_nameColumns.size(); ++i)
+            header->resizeSection(m_nameColumns[i], widths[i]);
     }
 
     bool showCutText(QHelpEvent *help)

@@ -5,7 +5,6 @@
 #include <QTextLayout>
 
 namespace {
-constexpr int Padding = 2;
 constexpr int WrapFlags = Qt::AlignCenter | Qt::TextWordWrap;
 } // namespace
 
@@ -29,7 +28,7 @@ QRect WrappingButton::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(Padding, 0, -Padding, 0);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
 void WrappingButton::paintEvent(QPaintEvent *)
