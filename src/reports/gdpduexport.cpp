@@ -39,7 +39,7 @@ ExportResult exportDatabase(const QString &databasePath, const QString &folder, 
                       {});
 
     QString error;
-    const std::unique_ptr<Database> database = Database::openOrCreate(databasePath, &error);
+    const std::unique_ptr<Database> database = Database::open(databasePath, &error);
     if (!database)
         return failed(error, {});
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -85,6 +86,12 @@ FrmSales::FrmSales()
     Winsock1 = new TcpClient(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
     connect(Winsock1, &TcpClient::dataArrived, this, &FrmSales::Winsock1_DataArrival);
+    connect(Winsock1, &TcpClient::connected, this, &FrmSales::Winsock1_Connected);
+    connect(Winsock1, &TcpClient::closed, this, &FrmSales::Winsock1_Closed);
+    tmrReconnect = new QTimer(this);
+    tmrReconnect->setObjectName(QStringLiteral("tmrReconnect"));
+    tmrReconnect->setInterval(10000);
+    connect(tmrReconnect, &QTimer::timeout, this, &FrmSales::tmrReconnect_Timer);
 
     auto *orderTotal = new QHBoxLayout;
     orderTotal->addStretch();
@@ -128,6 +135,7 @@ QWidget *FrmSales::buildHeader()
     DTDate->setObjectName(QStringLiteral("DTDate"));
     DTDate->hide();
     stsTime = makeLabel("stsTime", QStringLiteral("12:12:12"), header);
+    lblCallMonitor = makeLabel("lblCallMonitor", QString(), header);
 
     QFont large = txtcName->font();
     large.setPointSize(20);
@@ -138,16 +146,22 @@ QWidget *FrmSales::buildHeader()
     // and the screen's edge beyond the display.
     txtCashier->setWordWrap(true);
 
+    // Date above cashier, so that a long cashier's name has the width of a
+    // line to itself; beyond that it wraps.
+    auto *dateAndCashier = new QGridLayout;
+    dateAndCashier->addWidget(Label10, 0, 0);
+    dateAndCashier->addWidget(lbldata, 0, 1);
+    dateAndCashier->addWidget(Label6, 1, 0);
+    dateAndCashier->addWidget(txtCashier, 1, 1);
+    dateAndCashier->setColumnStretch(1, 1);
+
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtcName);
     layout->addSpacing(32);
-    layout->addWidget(Label10);
-    layout->addWidget(lbldata);
+    layout->addLayout(dateAndCashier, 1);
+    layout->addWidget(lblCallMonitor);
     layout->addSpacing(24);
-    layout->addWidget(Label6);
-    layout->addWidget(txtCashier);
-    layout->addStretch();
     layout->addWidget(stsTime);
     return header;
 }

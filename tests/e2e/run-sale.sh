@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One sale at the till, driven as a cashier would through the built program on
-# a virtual X server: splash, login as the administrator, main menu, till,
+# a virtual X server (Xvfb): splash, login as the administrator, main menu, till,
 # the category "Pizza" and its two pizzas, article number 201 with quantity 2,
 # "Kasse", an amount tendered, "Bar", the receipt preview closed, "Ende",
 # "Beenden" answered "Ja". Then the stored sale, its lines and the stock are
@@ -15,23 +15,38 @@ readonly Skipped=77
 readonly WaitSeconds=30
 readonly DatabaseKey=k4wr88zmqdelrunp31
 
-if [ "${1:-}" != --inside-x ]; then
-    kasse=$1 shop=$2
-    for tool in xvfb-run xdotool sqlcipher; do
-        command -v "$tool" >/dev/null || { echo "FAILED: $tool is missing (scripts/setup installs it)"; exit 1; }
-    done
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    if ! xvfb-run -a -s "-screen 0 1600x1200x24" true 2>"$work/xvfb.log"; then
-        echo "SKIPPED: no X server can be started here (xvfb-run failed):"
+kasse=$(realpath "$1") shop=$(realpath "$2")
+command -v Xvfb >/dev/null || { echo "SKIPPED: no X server here (Xvfb is not installed)"; exit $Skipped; }
+for tool in xdotool sqlcipher; do
+    command -v "$tool" >/dev/null || { echo "FAILED: $tool is missing (scripts/setup installs it)"; exit 1; }
+done
+work=$(mktemp -d)
+cleanup() {
+    set +e
+    [ -n "${kasse_pid:-}" ] && kill "$kasse_pid" 2>/dev/null
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The virtual display picks a free display number itself and reports it once
+# it accepts clients (as "xvfb-run -a" does, but without its race when
+# several test runs share the machine).
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+while [ ! -s "$work/display" ]; do
+    if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "SKIPPED: no X server can be started here (Xvfb failed):"
         cat "$work/xvfb.log"
         exit $Skipped
     fi
-    xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --inside-x "$kasse" "$shop" "$work"
-    exit $?
-fi
+    sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$work/display")"
 
-kasse=$(realpath "$2") shop=$(realpath "$3") work=$4
 shopdir=$work/shop
 mkdir -p "$shopdir" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -44,7 +59,6 @@ fail() {
         echo "FAILED: $*"
         [ -f "$work/kasse.log" ] && { echo "--- program output:"; cat "$work/kasse.log"; }
     } >&2
-    [ -n "${kasse_pid:-}" ] && kill "$kasse_pid" 2>/dev/null
     exit 1
 }
 
@@ -75,7 +89,7 @@ gone() {
     local until=$((SECONDS + WaitSeconds))
     while xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
         [ $SECONDS -lt $until ] || fail "window \"$1\" still open after ${WaitSeconds}s"
-        xdotool sleep 0.1
+        sleep 0.1
     done
 }
 # Clicks a control, by name, inside the window with that id.
@@ -137,7 +151,7 @@ xdotool key Return
 until=$((SECONDS + WaitSeconds))
 while kill -0 "$kasse_pid" 2>/dev/null; do
     [ $SECONDS -lt $until ] || fail "the program did not end after \"Ja\""
-    xdotool sleep 0.1
+    sleep 0.1
 done
 wait "$kasse_pid" || fail "the program ended with status $?"
 
