@@ -260,6 +260,15 @@ QString times(double value)
     return QStringLiteral("%1x").arg(value, 0, 'f', 2);
 }
 
+// A figure of one shop beside the same figure of another, measured in the
+// same run.
+void compared(const char *work, const char *sizeText, const Figures &figure, const Figures &reference, const char *key,
+              const char *referenceName, const char *goal, QString (*format)(double) = ms)
+{
+    row(work, sizeText, format(figure.at(key)), QString::fromUtf8(referenceName) + format(reference.at(key)),
+        times(figure.at(key) / reference.at(key)), goal);
+}
+
 bool wanted(int argc, char **argv, const char *name)
 {
     if (argc < 2)
@@ -317,31 +326,23 @@ int main(int argc, char **argv)
     if (wanted(argc, argv, "road")) {
         const Figures small = inChild([] { return saleRoad(SmallShop); });
         const Figures large = inChild([] { return saleRoad(LargeShop); });
-        row("\"Bar\" (store and what follows)", "10^5 products", ms(large.at("bar")),
-            QStringLiteral("10^3 products: ") + ms(small.at("bar")), times(large.at("bar") / small.at("bar")),
-            "<= 50 ms");
-        row("\"Kasse\" opening the payment dialog", "10^4 customers", ms(large.at("payment open")),
-            QStringLiteral("10^2 customers: ") + ms(small.at("payment open")),
-            times(large.at("payment open") / small.at("payment open")), "<= 50 ms");
-        row("Whole road of a 10-line sale", "10^5 vs 10^3 products", ms(large.at("road")),
-            QStringLiteral("10^3 products: ") + ms(small.at("road")), times(large.at("road") / small.at("road")),
-            "<= 3x");
-        row("Till memory (peak RSS)", "10^5 products", megabytes(large.at("rss")),
-            QStringLiteral("10^3 products: ") + megabytes(small.at("rss")), times(large.at("rss") / small.at("rss")),
-            "<= 150 MB");
+        compared("\"Bar\" (store and what follows)", "10^5 products", large, small, "bar",
+                 "10^3 products: ", "<= 50 ms");
+        compared("\"Kasse\" opening the payment dialog", "10^4 customers", large, small, "payment open",
+                 "10^2 customers: ", "<= 50 ms");
+        compared("Whole road of a 10-line sale", "10^5 vs 10^3 products", large, small, "road",
+                 "10^3 products: ", "<= 3x");
+        compared("Till memory (peak RSS)", "10^5 products", large, small, "rss", "10^3 products: ", "<= 150 MB",
+                 megabytes);
     }
     if (wanted(argc, argv, "editors")) {
         const Figures small = inChild([] { return editors(SmallShop); });
         const Figures large = inChild([] { return editors(LargeShop); });
-        row("Product editor open", "10^5 products", ms(large.at("product open")),
-            QStringLiteral("10^3 products: ") + ms(small.at("product open")),
-            times(large.at("product open") / small.at("product open")), "<= 300 ms");
-        row("Product editor \"Suchen\"", "10^5 products", ms(large.at("product find")),
-            QStringLiteral("10^3 products: ") + ms(small.at("product find")),
-            times(large.at("product find") / small.at("product find")), "<= 300 ms");
-        row("Customer editor open", "10^4 customers", ms(large.at("customer open")),
-            QStringLiteral("10^2 customers: ") + ms(small.at("customer open")),
-            times(large.at("customer open") / small.at("customer open")), "<= 100 ms");
+        compared("Product editor open", "10^5 products", large, small, "product open", "10^3 products: ", "<= 300 ms");
+        compared("Product editor \"Suchen\"", "10^5 products", large, small, "product find",
+                 "10^3 products: ", "<= 300 ms");
+        compared("Customer editor open", "10^4 customers", large, small, "customer open",
+                 "10^2 customers: ", "<= 100 ms");
     }
     if (wanted(argc, argv, "store")) {
         const Figures small = inChild([] { return storeSaleFigures(SmallShop); });
@@ -351,9 +352,8 @@ int main(int argc, char **argv)
         row("Storing a 10-line sale", "10^6 sales", ms(history.at("store")),
             QStringLiteral("raw C API: ") + ms(history.at("raw")), times(history.at("store") / history.at("raw")),
             "<= 1.5x");
-        row("Storing a 10-line sale, 10^6 vs 10^3 sales", "10^6 vs 10^3 sales", ms(history.at("store")),
-            QStringLiteral("10^3 sales: ") + ms(small.at("store")), times(history.at("store") / small.at("store")),
-            "<= 1.2x");
+        compared("Storing a 10-line sale, 10^6 vs 10^3 sales", "10^6 vs 10^3 sales", history, small, "store",
+                 "10^3 sales: ", "<= 1.2x");
     }
     if (wanted(argc, argv, "export")) {
         const Figures large = inChild([] { return exportFigures(LargeShop); });
