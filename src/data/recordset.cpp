@@ -218,10 +218,14 @@ bool Recordset::ensureLoaded(bool firstRowOnly) const
     Row *current = self->rawCurrentRow();
     const bool currentIsNew = current && current->isNew;
     const qint64 currentRowId = current ? current->rowid : -1;
+    // After the last row it stays after the last row.
+    const bool afterLast = !m_visible.empty() && m_position >= static_cast<int>(m_visible.size());
     std::optional<Row> edited;
     if (current && !currentIsNew && current->anyChanged())
         edited = std::move(*current);
     const bool ok = self->load(firstRowOnly);
+    if (ok && afterLast)
+        self->m_position = static_cast<int>(m_visible.size());
     if (ok && (currentIsNew || currentRowId >= 0)) {
         for (int i = 0; i < static_cast<int>(m_visible.size()); ++i) {
             Row &row = self->m_rows[m_visible[i]];
@@ -473,6 +477,58 @@ QStringList Recordset::texts(const QString &column) const
     for (int row : m_visible)
         result << shopText(index, m_rows[row].values[index]);
     return result;
+}
+
+std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
+{
+    std::vector<QStringList> lines;
+    std::vector<int> indexes;
+    for (const QString &column : columns)
+        indexes.push_back(columnIndex(column));
+    if (!m_open || std::find(indexes.begin(), indexes.end(), -1) != indexes.end())
+        return lines;
+    if (m_loaded || !m_filter.empty() || m_readWhenMoved) {
+        if (!ensureLoaded())
+            return lines;
+        for (int row : m_visible) {
+            QStringList line;
+            for (int index : indexes)
+                line << shopText(index, m_rows[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(index)]);
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    // Not read yet: the database hands over only these columns, and the rows
+    // stay unread.
+    QStringList names;
+    for (int index : indexes)
+        names << quoteName(m_columns[index]);
+    const auto rows =
+        m_database->select(QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql));
+    if (!rows)
+        return lines;
+    lines.reserve(rows->values.size());
+    for (const auto &values : rows->values) {
+        QStringList line;
+        for (std::size_t c = 0; c < indexes.size(); ++c)
+            line << shopText(indexes[c], values[c]);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Recordset::moveAfterLast()
+{
+    if (!m_open || !leaveCurrentRow())
+        return false;
+    // Standing after the last row needs no more than knowing there is one.
+    if (!m_loaded && !m_readWhenMoved)
+        ensureLoaded(true);
+    m_position = static_cast<int>(m_visible.size());
+    if (m_visible.empty())
+        m_position = -1;
+    moved();
+    return true;
 }
 
 QString Recordset::shopText(int column, const QVariant &stored) const

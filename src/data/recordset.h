@@ -87,6 +87,12 @@ public:
     // text() of one column in every visible row, in order, without moving:
     // for filling a list without the current row passing every row.
     QStringList texts(const QString &column) const;
+    // text() of these columns in every visible row, in order, without moving.
+    // A recordset not read yet stays unread: only these columns are read.
+    std::vector<QStringList> rowTexts(const QStringList &columns) const;
+    // Leaves the recordset after its last row, as reading it to the end does
+    // (an edited row is stored first), without reading the rows.
+    bool moveAfterLast();
     Money money(const QString &column) const;
     QDate date(const QString &column) const;
 

@@ -207,14 +207,16 @@ void FrmProduct::DisplayProduct()
     ADOProduct.refresh();
     LvProduct->clear();
     Recordset &products = ADOProduct.recordset();
-    // Handed to the list in one go: item by item, the list would lay itself
-    // out anew for each of a shop's many thousand products.
+    // The list needs three columns of every product: only they are read, and
+    // handed to the list in one go (item by item, the list would lay itself
+    // out anew for each of a shop's many thousand products). The recordset is
+    // left after its last row, as by reading it to the end.
     QList<QTreeWidgetItem *> lines;
-    for (; !products.eof(); products.moveNext())
-        lines << new QTreeWidgetItem({products.text(QStringLiteral("ProductID")),
-                                      products.text(QStringLiteral("Description")),
-                                      products.text(QStringLiteral("Category"))});
+    for (const QStringList &product :
+         products.rowTexts({QStringLiteral("ProductID"), QStringLiteral("Description"), QStringLiteral("Category")}))
+        lines << new QTreeWidgetItem(product);
     LvProduct->addTopLevelItems(lines);
+    products.moveAfterLast();
 }
 
 ProductFields FrmProduct::typedProduct() const

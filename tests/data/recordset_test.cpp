@@ -215,6 +215,23 @@ TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
     EXPECT_FALSE(customers->find({"ContactNumber", "9999"}));
     EXPECT_TRUE(customers->eof());
     EXPECT_FALSE(customers->bof());
+
+    // Columns of every row read without moving, then after the last row, as a
+    // list filled by reading to the end leaves it.
+    customers.refresh();
+    const auto lines = customers->rowTexts({"customerid", "Customername", "accountbalance"});
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], QStringList({"2", "O'Brien", "0,00"}));
+    customers->setText("Customername", "Meier");
+    ASSERT_TRUE(customers->moveAfterLast());
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier");
+    EXPECT_TRUE(customers->eof());
+    EXPECT_FALSE(customers->bof());
+    EXPECT_FALSE(customers->moveNext());
+    EXPECT_EQ(customers->recordCount(), 4);
+    EXPECT_TRUE(customers->eof());
+    EXPECT_TRUE(customers->movePrevious());
+    EXPECT_EQ(customers->text("CustomerID"), "4");
 }
 
 TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
