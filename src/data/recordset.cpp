@@ -487,7 +487,10 @@ std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
         indexes.push_back(columnIndex(column));
     if (!m_open || std::find(indexes.begin(), indexes.end(), -1) != indexes.end())
         return lines;
-    if (m_loaded || !m_filter.empty() || m_readWhenMoved) {
+    // Rows being added or edited are read as they stand here, with the rest.
+    const bool pending =
+        std::any_of(m_rows.begin(), m_rows.end(), [](const Row &row) { return row.isNew || row.anyChanged(); });
+    if (m_loaded || !m_filter.empty() || m_readWhenMoved || pending) {
         if (!ensureLoaded())
             return lines;
         for (int row : m_visible) {

@@ -218,11 +218,13 @@ TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
 
     // Columns of every row read without moving, then after the last row, as a
     // list filled by reading to the end leaves it.
+    // An edit not yet stored is listed as it stands.
     customers.refresh();
+    customers->setText("Customername", "Meier");
     const auto lines = customers->rowTexts({"customerid", "Customername", "accountbalance"});
     ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0][1], "Meier");
     EXPECT_EQ(lines[1], QStringList({"2", "O'Brien", "0,00"}));
-    customers->setText("Customername", "Meier");
     ASSERT_TRUE(customers->moveAfterLast());
     EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier");
     EXPECT_TRUE(customers->eof());
