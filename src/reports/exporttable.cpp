@@ -1,9 +1,11 @@
 #include "reports/exporttable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <QDir>
+#include <QLocale>
 #include <QSaveFile>
 
 #include "data/database.h"
@@ -77,11 +79,59 @@ QString moneyText(qint64 cents)
         .arg(magnitude % 100, 2, 10, QChar(u'0'));
 }
 
-bool isNumber(const QVariant &value)
+// Whole numbers come from the database as integers; text or a fraction in an
+// integer column is a value the column's type does not describe.
+bool isWholeNumber(const QVariant &value)
 {
-    bool ok = false;
-    value.toString().toDouble(&ok);
-    return ok;
+    return value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int;
+}
+
+// A quantity fits when writing it with the file's decimals changes nothing.
+std::optional<QString> quantityText(const QVariant &value)
+{
+    if (isWholeNumber(value))
+        return QString::number(value.toLongLong()) + u',' + QString(QuantityDecimals, u'0');
+    if (value.typeId() != QMetaType::Double)
+        return std::nullopt;
+    const double scaled = value.toDouble() * std::pow(10.0, QuantityDecimals);
+    if (!std::isfinite(scaled) || std::abs(scaled - std::round(scaled)) > 1e-6)
+        return std::nullopt;
+    return decimalComma(QString::number(value.toDouble(), 'f', QuantityDecimals));
+}
+
+QString expectedKind(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::WholeNumber:
+        return QStringLiteral("keine ganze Zahl");
+    case ColumnKind::Money:
+        return QStringLiteral("kein Betrag in ganzen Cent");
+    case ColumnKind::Quantity:
+        return QStringLiteral("keine Menge mit höchstens %1 Nachkommastellen").arg(QuantityDecimals);
+    case ColumnKind::Date:
+        return QStringLiteral("kein Datum");
+    case ColumnKind::Text:
+        break;
+    }
+    return QStringLiteral("kein Text");
+}
+
+// A refused value as the shop would type it, never in exponent notation.
+QString shownValue(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Double)
+        return decimalComma(QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest));
+    return value.toString();
+}
+
+// The row by its key, so that the shop can find it; a table without a key by
+// the database's own row number. row[0] is that number, the columns follow.
+QString rowName(const TableFile &table, const std::vector<QVariant> &row)
+{
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].primaryKey)
+            return QStringLiteral("Datensatz mit %1 %2").arg(table.columns[i].name, row[i + 1].toString());
+    return QStringLiteral("Datensatz Nr. %1").arg(row[0].toLongLong());
 }
 
 } // namespace
@@ -110,25 +160,27 @@ std::optional<TableFile> describeTable(Database &database, const QString &table,
     return file;
 }
 
-QString csvField(ColumnKind kind, const QVariant &value)
+std::optional<QString> csvField(ColumnKind kind, const QVariant &value)
 {
     if (!value.isValid() || value.isNull())
-        return {};
+        return QString();
     switch (kind) {
     case ColumnKind::Text:
         return quotedText(value.toString());
     case ColumnKind::Date: {
         const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
-        return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+        if (value.typeId() != QMetaType::QString || !date.isValid())
+            return std::nullopt;
+        return date.toString(QStringLiteral("dd.MM.yyyy"));
     }
     case ColumnKind::WholeNumber:
-        return isNumber(value) ? QString::number(value.toLongLong()) : QString();
+        return isWholeNumber(value) ? std::optional(QString::number(value.toLongLong())) : std::nullopt;
     case ColumnKind::Money:
-        return isNumber(value) ? moneyText(value.toLongLong()) : QString();
+        return isWholeNumber(value) ? std::optional(moneyText(value.toLongLong())) : std::nullopt;
     case ColumnKind::Quantity:
-        return isNumber(value) ? decimalComma(QString::number(value.toDouble(), 'f', QuantityDecimals)) : QString();
+        return quantityText(value);
     }
-    return {};
+    return std::nullopt;
 }
 
 bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error)
@@ -169,7 +221,12 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
             for (size_t i = 0; i < table.columns.size(); ++i) {
                 const Column &column = table.columns[i];
                 const QVariant &value = row[i + 1];
-                fields << csvField(column.kind, value);
+                const std::optional<QString> field = csvField(column.kind, value);
+                if (!field)
+                    return fail(QStringLiteral("Tabelle „%1“, %2, Spalte „%3“: „%4“ ist %5.")
+                                    .arg(table.table, rowName(table, row), column.name, shownValue(value),
+                                         expectedKind(column.kind)));
+                fields << *field;
                 if (column.kind == ColumnKind::Date) {
                     const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
                     if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
