@@ -14,9 +14,9 @@ class Database;
 // new stock and prices, as the delivery screen stores them.
 namespace deliveries {
 
-// The number proposed for the next delivery: the rows stored so far plus one.
-// One delivery may bring several products under one number, so this counts
-// rows, not numbers. Counting reads no row of the table.
+// The number proposed for the next delivery: one more than the highest in
+// use, so that it never names a delivery already booked. Reads one index
+// entry, however many deliveries there are.
 // Without a database every function here finds nothing and stores nothing.
 qint64 proposedNumber(Database *database);
 
@@ -53,7 +53,7 @@ struct BookingResult
 };
 
 // Stores the delivery's row and raises the product's stock by the quantity
-// and sets its prices, all together or, when anything is wrong, not at all.
+// (more than 0) and sets its prices, all together or, when anything is wrong, not at all.
 BookingResult book(Database *database, const Delivery &delivery);
 
 } // namespace deliveries

@@ -83,6 +83,29 @@ TEST_F(SelectDateTest, OrderReportSumsTheDeliveriesOfThePeriod)
                                   "2 01.03.2026 25,00", "3 31.03.2026 2.469,00", "Summe 2 Lieferungen 2.494,00"}));
 }
 
+TEST_F(SelectDateTest, ANumberUsedAgainCountsOnTheDayOfEachDelivery)
+{
+    // Number 1 in January (4 × 25,00) and again in March (2 × 80,00 and
+    // 1 × 40,00), number 2 in March (5 × 10,00).
+    addDelivery(1, 7, 4, 2500, "2026-01-10");
+    addDelivery(1, 7, 2, 8000, "2026-03-05");
+    addDelivery(1, 8, 1, 4000, "2026-03-05");
+    addDelivery(2, 8, 5, 1000, "2026-03-20");
+    const qint64 january = 4 * 2500;
+    const qint64 marchFirst = 2 * 8000 + 1 * 4000;
+    const qint64 marchSecond = 5 * 1000;
+    auto euros = [](qint64 cents) { return QString("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QChar('0')); };
+
+    EXPECT_EQ(print("Purchase", QDate(2026, 1, 1), QDate(2026, 1, 31)).mid(5),
+              QStringList({"1 10.01.2026 " + euros(january), "Summe 1 Lieferungen " + euros(january)}));
+    EXPECT_EQ(print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)).mid(5),
+              QStringList({"1 05.03.2026 " + euros(marchFirst), "2 20.03.2026 " + euros(marchSecond),
+                           "Summe 2 Lieferungen " + euros(marchFirst + marchSecond)}));
+    // Both periods together print what each printed.
+    EXPECT_EQ(print("Purchase", QDate(2026, 1, 1), QDate(2026, 3, 31)).last(),
+              "Summe 3 Lieferungen " + euros(january + marchFirst + marchSecond));
+}
+
 TEST_F(SelectDateTest, AnyOtherReportTypePrintsNothing)
 {
     for (const QString &type : {QString(), QStringLiteral("sales"), QStringLiteral("Stock")})
