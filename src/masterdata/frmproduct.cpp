@@ -313,7 +313,7 @@ void FrmProduct::cmdSave_Click()
 
 void FrmProduct::cmdUpdate_Click()
 {
-    if (!rateAccepted())
+    if (m_shownProductId && !rateAccepted())
         return;
     QString error = QStringLiteral("Es wird kein Artikel angezeigt. Es wurde nichts gespeichert.");
     ADOProduct.refresh();
