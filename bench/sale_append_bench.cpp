@@ -36,7 +36,7 @@ void appendSale(benchmark::State &state)
     details.refresh();
     for (auto _ : state) {
         Database::Transaction transaction(*db);
-        const qint64 salesid = db->nextKey(QStringLiteral("Sales"), QStringLiteral("salesid"));
+        const qint64 salesid = db->nextKey(QStringLiteral("Sales"), QStringLiteral("salesid")).value_or(0);
         sales->addNew();
         sales->setValue(QStringLiteral("salesid"), salesid);
         sales->setMoney(QStringLiteral("totalsales"), Money::fromCents(2500));

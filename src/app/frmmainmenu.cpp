@@ -181,10 +181,13 @@ void FrmMainMenu::btnProReport_Click()
     DataControl &stock = frmProductUpdate().ADOProductInventory;
     stock.refresh();
     stock->clearFilter();
-    m_productInventory.setDataSource(stock);
-    reports::setShopHeader(m_productInventory, QStringLiteral("section4"), QStringLiteral("label13"),
-                           QStringLiteral("label14"), QStringLiteral("label15"), frmSettings().ADOSettings.recordset());
-    m_productInventory.show();
+    showReportSafely([&] {
+        m_productInventory.setDataSource(stock);
+        reports::setShopHeader(m_productInventory, QStringLiteral("section4"), QStringLiteral("label13"),
+                               QStringLiteral("label14"), QStringLiteral("label15"),
+                               frmSettings().ADOSettings.recordset());
+        m_productInventory.show();
+    });
 }
 
 void FrmMainMenu::btnRepSale_Click()
@@ -201,11 +204,14 @@ void FrmMainMenu::btnRepDelivery_Click()
 
 void FrmMainMenu::btnRepCredit_Click()
 {
-    m_creditReport.setDataSource(Adodc1);
-    Adodc1.refresh();
-    reports::setShopHeader(m_creditReport, QStringLiteral("section4"), QStringLiteral("label1"),
-                           QStringLiteral("label2"), QStringLiteral("label3"), frmSettings().ADOSettings.recordset());
-    m_creditReport.show();
+    showReportSafely([&] {
+        m_creditReport.setDataSource(Adodc1);
+        Adodc1.refresh();
+        reports::setShopHeader(m_creditReport, QStringLiteral("section4"), QStringLiteral("label1"),
+                               QStringLiteral("label2"), QStringLiteral("label3"),
+                               frmSettings().ADOSettings.recordset());
+        m_creditReport.show();
+    });
 }
 
 void FrmMainMenu::kasAbBer_Click()

@@ -206,9 +206,10 @@ void FrmSettings::Tabellen_dell_Click()
         return;
     }
     // The database in use stays as it is until the next start swaps the
-    // empty copy in.
-    if (!handover::prepare(nullptr)) {
-        dialogs().msgBox(failed, mb::vbOKOnly);
+    // empty copy in and keeps the old one under a dated name.
+    QString why;
+    if (!handover::prepare(&why)) {
+        dialogs().msgBox(failed + u'\n' + why, mb::vbOKOnly);
         return;
     }
     dialogs().msgBox(QStringLiteral("Tabellen wurden erfogreich gelöscht! Bitte neustarten!"), mb::vbOKOnly);

@@ -1,5 +1,7 @@
 #include "app/frmstart.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
@@ -7,6 +9,7 @@
 #include "app/frmlogin.h"
 #include "app/handover.h"
 #include "app/screens.h"
+#include "data/database.h"
 #include "platform/ui/dialogs.h"
 
 namespace {
@@ -60,8 +63,8 @@ void FrmStart::Form_Load()
     // Nothing has opened the database yet: this is the one moment it can be
     // replaced safely.
     const handover::SwapResult swap = handover::completePending();
-    if (!swap.error.isEmpty())
-        dialogs().msgBox(swap.error, mb::vbExclamation);
+    if (const QString message = handover::swapMessage(swap); !message.isEmpty())
+        dialogs().msgBox(message, swap.error.isEmpty() ? mb::vbInformation : mb::vbExclamation);
     Timer2->start();
 }
 
@@ -90,4 +93,24 @@ void FrmStart::Timer1_Timer()
 FrmStart &frmStart()
 {
     return screens().get<FrmStart>();
+}
+
+std::unique_ptr<Database> startUp()
+{
+    QString error;
+    // An empty template is what a start killed while making it left behind
+    // under older versions; it holds nothing.
+    const QString templateName = QString::fromLatin1(Database::TemplateFileName);
+    if (QFileInfo(templateName).isFile() && QFileInfo(templateName).size() == 0)
+        QFile::remove(templateName);
+    if (!QFile::exists(templateName) && !Database::createFile(templateName, &error))
+        dialogs().msgBox(error, mb::vbExclamation);
+
+    frmStart();
+    std::unique_ptr<Database> database = Database::openOrCreate(QString::fromLatin1(Database::FileName), &error);
+    if (!database) {
+        dialogs().msgBox(error + QStringLiteral("\nDas Programm wird beendet."), mb::vbCritical);
+        screens().unload<FrmStart>();
+    }
+    return database;
 }

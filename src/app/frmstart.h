@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include <QtGlobal>
 
 #include "platform/ui/form.h"
 
+class Database;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -39,3 +42,9 @@ private:
 };
 
 FrmStart &frmStart();
+
+// What the program does before its first window: makes the reset template
+// when it is missing, loads the splash screen (which completes a pending data
+// reset) and opens the database. Nothing, after a German message, when the
+// database cannot be used: the program then ends.
+std::unique_ptr<Database> startUp();

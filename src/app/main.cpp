@@ -1,7 +1,6 @@
 #include <memory>
 
 #include <QApplication>
-#include <QFile>
 
 #include "app/frmstart.h"
 #include "app/screens.h"
@@ -14,21 +13,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(AppTitle);
 
     // The database and its reset template live in the working directory.
-    QString error;
-    if (!QFile::exists(QString::fromLatin1(Database::TemplateFileName)) &&
-        !Database::createFile(QString::fromLatin1(Database::TemplateFileName), &error))
-        dialogs().msgBox(error, mb::vbExclamation);
-
-    // Loading the splash screen swaps in a database that a data reset left
-    // for this start; only then may the database be opened.
-    FrmStart &splash = frmStart();
-    std::unique_ptr<Database> database = Database::openOrCreate(QString::fromLatin1(Database::FileName), &error);
+    std::unique_ptr<Database> database = startUp();
     if (!database)
-        dialogs().msgBox(error, mb::vbCritical);
+        return 1;
     Database::setCurrent(database.get());
 
     // The splash screen hands over to the login, the login to the main menu.
-    dialogs().showModeless(&splash);
+    dialogs().showModeless(&frmStart());
     const int result = app.exec();
     screens().unloadAll();
     return result;

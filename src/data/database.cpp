@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 
 #include "data/schema.h"
 
@@ -12,6 +13,16 @@ namespace {
 constexpr auto DatabasePassword = "k4wr88zmqdelrunp31";
 
 Database *g_current = nullptr;
+std::chrono::milliseconds g_busyTimeout{5000};
+
+// SQLite keeps these beside the database while it is open or after a crash;
+// they hold changes that belong to the file they were written for.
+const char *const JournalSuffixes[] = {"-journal", "-wal", "-shm"};
+
+bool isBusy(int code)
+{
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
 
 QString sqliteMessage(sqlite3 *handle)
 {
@@ -44,9 +55,6 @@ QString reasonOf(sqlite3 *handle)
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
         return QStringLiteral("die Datenbank darf nicht beschrieben werden");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("die Datenbank ist gerade gesperrt");
     case SQLITE_IOERR:
         return QStringLiteral("die Datei kann nicht gelesen oder geschrieben werden");
     default:
@@ -93,9 +101,12 @@ bool bindAll(sqlite3_stmt *statement, const std::vector<QVariant> &params)
 QVariant columnValue(sqlite3_stmt *statement, int column)
 {
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER: return QVariant(static_cast<qint64>(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(statement, column));
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qint64>(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(statement, column));
+    case SQLITE_NULL:
+        return QVariant();
     default:
         return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
                                           sqlite3_column_bytes(statement, column)));
@@ -108,14 +119,24 @@ sqlite3 *openKeyed(const QString &path, int flags, QString *error)
     sqlite3 *handle = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr) != SQLITE_OK) {
         if (error)
-            *error = QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
+            *error =
+                QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
         sqlite3_close(handle);
         return nullptr;
     }
     const QByteArray keyStatement = QByteArray("PRAGMA key = '") + DatabasePassword + "';";
     sqlite3_exec(handle, keyStatement.constData(), nullptr, nullptr, nullptr);
-    sqlite3_busy_timeout(handle, 5000);
+    sqlite3_busy_timeout(handle, static_cast<int>(g_busyTimeout.count()));
     return handle;
+}
+
+// A stale file of the temporary name is what a killed creation left: it
+// never held data.
+void removeWithJournals(const QString &path)
+{
+    QFile::remove(path);
+    for (const char *suffix : JournalSuffixes)
+        QFile::remove(path + QLatin1String(suffix));
 }
 } // namespace
 
@@ -135,53 +156,194 @@ Database::~Database()
     sqlite3_close(m_handle);
 }
 
-Database *Database::current() { return g_current; }
-void Database::setCurrent(Database *database) { g_current = database; }
+Database *Database::current()
+{
+    return g_current;
+}
+void Database::setCurrent(Database *database)
+{
+    g_current = database;
+}
+
+QString Database::inUseMessage()
+{
+    return QStringLiteral("Die Datenbank wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich "
+                          "noch einmal. Es wurde nichts gespeichert.");
+}
+
+void Database::setBusyTimeout(std::chrono::milliseconds wait)
+{
+    g_busyTimeout = wait;
+}
 
 std::unique_ptr<Database> Database::openOrCreate(const QString &path, QString *error)
 {
     if (!QFile::exists(path) && !createFile(path, error))
         return nullptr;
+    return open(path, error);
+}
+
+std::unique_ptr<Database> Database::open(const QString &path, QString *error)
+{
+    const auto refuse = [&](const QString &why) -> std::unique_ptr<Database> {
+        if (error)
+            *error = why;
+        return nullptr;
+    };
+    if (!QFile::exists(path))
+        return refuse(QStringLiteral("Die Datenbank „%1“ fehlt.").arg(path));
     sqlite3 *handle = openKeyed(path, SQLITE_OPEN_READWRITE, error);
     if (!handle)
         return nullptr;
     std::unique_ptr<Database> database(new Database(handle, path));
+    const auto inUse = [&] {
+        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden.\n%2").arg(path, inUseMessage()));
+    };
     // A wrong password shows only at the first read.
-    if (!database->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).isValid()) {
-        if (error)
-            *error = QStringLiteral("Die Datenbank „%1“ kann nicht gelesen werden: falsches Kennwort oder keine "
-                                    "Datenbank dieses Programms.")
-                         .arg(path);
-        return nullptr;
+    const QVariant objects = database->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (!objects.isValid()) {
+        if (database->lastWasBusy())
+            return inUse();
+        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht gelesen werden: falsches Kennwort oder keine "
+                                     "Datenbank dieses Programms.")
+                          .arg(path));
+    }
+    if (objects.toLongLong() == 0)
+        return refuse(QStringLiteral("Die Datei „%1“ ist leer: sie ist keine Datenbank dieses Programms.").arg(path));
+    if (!schema::hasShopTables(*database))
+        return refuse(QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms: ihr fehlen dessen Tabellen.")
+                          .arg(path));
+
+    // The write-ahead log with a full sync on every commit: a stored sale
+    // survives a power loss, and readers never wait for a writer. The mode
+    // stays set in the file; the sync is set per connection.
+    if (database->scalar(QStringLiteral("PRAGMA journal_mode = WAL"))
+                .toString()
+                .compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
+        !database->execute(QStringLiteral("PRAGMA synchronous = FULL"))) {
+        if (database->lastWasBusy())
+            return inUse();
+        return refuse(
+            QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, database->lastError()));
+    }
+
+    const auto version = schema::storedVersion(*database);
+    if (version && *version > schema::currentVersion())
+        return refuse(QStringLiteral("Die Datenbank „%1“ stammt von einer neueren Version dieses Programms und kann "
+                                     "hier nicht benutzt werden.")
+                          .arg(path));
+    if (!version || !schema::upgrade(*database)) {
+        if (database->lastWasBusy())
+            return inUse();
+        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht auf den Stand dieses Programms gebracht werden: %2")
+                          .arg(path, database->lastError()));
     }
     return database;
 }
 
 bool Database::createFile(const QString &path, QString *error)
 {
-    if (QFile::exists(path)) {
+    const auto refuse = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("Die Datei „%1“ besteht bereits.").arg(path);
+            *error = why;
         return false;
+    };
+    if (QFile::exists(path))
+        return refuse(QStringLiteral("Die Datei „%1“ besteht bereits.").arg(path));
+    // A log without its database would be played into the new one. An empty
+    // one, and the log's index, hold nothing: a killed program leaves them.
+    for (const QString &orphan : journalFiles(path)) {
+        if (!orphan.endsWith(QLatin1String("-shm")) && QFileInfo(orphan).size() > 0)
+            return refuse(QStringLiteral("Die Datenbank „%1“ fehlt, aber ihre Datei „%2“ liegt noch im Ordner. Es "
+                                         "wird keine neue Datenbank angelegt, solange sie dort liegt.")
+                              .arg(path, orphan));
     }
-    sqlite3 *handle = openKeyed(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
+    for (const QString &empty : journalFiles(path))
+        QFile::remove(empty);
+
+    const QString partial = path + QStringLiteral(".neu");
+    removeWithJournals(partial);
+    sqlite3 *handle = openKeyed(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
     if (!handle)
         return false;
-    Database database(handle, path);
-    if (!schema::create(database)) {
+    QString why;
+    {
+        Database database(handle, partial);
+        if (!database.execute(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+            !database.execute(QStringLiteral("PRAGMA synchronous = FULL")) || !schema::create(database) ||
+            !database.checkpoint())
+            why = database.lastError();
+    } // closing the last connection folds the log into the file and removes it
+    if (why.isEmpty() && QFile::exists(partial + QStringLiteral("-wal")))
+        why = QStringLiteral("das Protokoll der Datenbank konnte nicht abgeschlossen werden");
+    if (why.isEmpty() && !QFile::rename(partial, path))
+        why = QStringLiteral("die Datei kann nicht umbenannt werden");
+    if (!why.isEmpty()) {
+        removeWithJournals(partial);
+        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden: %2").arg(path, why));
+    }
+    return true;
+}
+
+bool Database::settle(const QString &path, QString *error)
+{
+    {
+        std::unique_ptr<Database> database = open(path, error);
+        if (!database)
+            return false;
+        if (!database->checkpoint()) {
+            if (error)
+                *error = QStringLiteral("Die Datenbank „%1“ kann nicht abgeschlossen werden: %2")
+                             .arg(path, database->lastError());
+            return false;
+        }
+    }
+    if (const QStringList left = journalFiles(path); !left.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden: %2").arg(path, database.lastError());
-        sqlite3_close(handle);
-        database.m_handle = nullptr;
-        QFile::remove(path);
+            *error = QStringLiteral("Die Datenbank „%1“ wird noch von einem anderen Programm benutzt (%2).")
+                         .arg(path, left.join(QStringLiteral(", ")));
         return false;
     }
     return true;
 }
 
+QStringList Database::journalFiles(const QString &path)
+{
+    QStringList present;
+    for (const char *suffix : JournalSuffixes)
+        if (QFile::exists(path + QLatin1String(suffix)))
+            present << path + QLatin1String(suffix);
+    return present;
+}
+
+bool Database::checkpoint()
+{
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(m_handle, "PRAGMA wal_checkpoint(TRUNCATE)", -1, &statement, nullptr) != SQLITE_OK)
+        return fail(QStringLiteral("Die Datenbank konnte nicht abgeschlossen werden"));
+    // The first column is 1 when another connection kept the checkpoint from
+    // completing.
+    const int rc = sqlite3_step(statement);
+    const bool blocked = rc == SQLITE_ROW && sqlite3_column_int(statement, 0) != 0;
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        return fail(QStringLiteral("Die Datenbank konnte nicht abgeschlossen werden"));
+    if (blocked) {
+        m_busy = true;
+        m_lastError = inUseMessage();
+        return false;
+    }
+    m_lastError.clear();
+    m_busy = false;
+    return true;
+}
+
 bool Database::fail(const QString &what)
 {
-    m_lastError = QStringLiteral("%1 (%2)").arg(what, reasonOf(m_handle));
+    m_busy = isBusy(sqlite3_errcode(m_handle));
+    // Busy is said the same way wherever it happens: nothing was done, and
+    // trying again later helps.
+    m_lastError = m_busy ? inUseMessage() : QStringLiteral("%1 (%2)").arg(what, reasonOf(m_handle));
     return false;
 }
 
@@ -202,6 +364,7 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
     }
     sqlite3_finalize(statement);
     m_lastError.clear();
+    m_busy = false;
     return true;
 }
 
@@ -236,6 +399,7 @@ std::optional<Database::Rows> Database::select(const QString &sql, const std::ve
     }
     sqlite3_finalize(statement);
     m_lastError.clear();
+    m_busy = false;
     return rows;
 }
 
@@ -252,9 +416,12 @@ qint64 Database::lastInsertRowId() const
     return sqlite3_last_insert_rowid(m_handle);
 }
 
-qint64 Database::nextKey(const QString &table, const QString &keyColumn)
+std::optional<qint64> Database::nextKey(const QString &table, const QString &keyColumn)
 {
-    const QVariant highest = scalar(QStringLiteral("SELECT max(%1) FROM %2").arg(quoteName(keyColumn), quoteName(table)));
+    const auto rows = select(QStringLiteral("SELECT max(%1) FROM %2").arg(quoteName(keyColumn), quoteName(table)));
+    if (!rows || rows->values.empty())
+        return std::nullopt;
+    const QVariant highest = rows->values.front().front();
     return highest.isNull() ? 1 : highest.toLongLong() + 1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,15 +37,44 @@ public:
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
-    // Opens the file, creating it with the schema, the record sources, an
-    // empty settings row and the administrator account when it does not
-    // exist. A file that is not this shop's database, or one that cannot be
-    // read with the password, gives nullptr and a German message in *error.
+    // What the user is told when another program holds the database locked
+    // for longer than the busy wait.
+    static QString inUseMessage();
+
+    // Opens the file, creating it (see createFile) when it does not exist.
     static std::unique_ptr<Database> openOrCreate(const QString &path, QString *error);
 
-    // Creates a new database file as above; false with a message if the file
-    // exists already or cannot be written.
+    // Opens an existing database and brings an older schema up to date. A
+    // file that is empty, not this shop's database, lacks the shop's tables,
+    // cannot be read with the password, is newer than this program or is
+    // held locked by another program gives nullptr and a German message in
+    // *error.
+    static std::unique_ptr<Database> open(const QString &path, QString *error);
+
+    // Creates a new database file with the schema, the record sources, an
+    // empty settings row and the administrator account. It is built under a
+    // temporary name and renamed into place when complete, so that a killed
+    // program never leaves half a database under the name. False with a
+    // message if the file exists already or cannot be written.
     static bool createFile(const QString &path, QString *error);
+
+    // Writes everything of the write-ahead log into the file itself, so that
+    // the file alone holds the data (before it is closed and moved).
+    bool checkpoint();
+
+    // Makes the file alone hold all its data before it is copied or moved:
+    // opens it (which rolls back a transaction a killed program left in its
+    // journal), writes its log into it and closes it. False with a German
+    // message when it cannot be opened, or when another program still has it
+    // open and its log files stay beside it.
+    static bool settle(const QString &path, QString *error);
+
+    // The journal and log files SQLite keeps beside the file that exist now.
+    static QStringList journalFiles(const QString &path);
+
+    // How long a statement waits for another program's lock before it fails
+    // as busy; applies to connections opened afterwards.
+    static void setBusyTimeout(std::chrono::milliseconds wait);
 
     // The database every data control of the program uses.
     static Database *current();
@@ -60,11 +90,14 @@ public:
     QVariant scalar(const QString &sql, const std::vector<QVariant> &params = {});
     qint64 lastInsertRowId() const;
     const QString &lastError() const { return m_lastError; }
+    // Whether the last statement failed because another program held the
+    // database locked; lastError() is then inUseMessage().
+    bool lastWasBusy() const { return m_busy; }
 
     // One more than the highest key in use, 1 for an empty table: a removed
     // row never makes a key repeat. Reads one index entry, however large the
-    // table.
-    qint64 nextKey(const QString &table, const QString &keyColumn);
+    // table. Nothing when the table cannot be read (see lastError()).
+    std::optional<qint64> nextKey(const QString &table, const QString &keyColumn);
 
     // The names of the base tables (not the record sources), in creation order.
     QStringList tableNames();
@@ -92,6 +125,7 @@ private:
     sqlite3 *m_handle = nullptr;
     QString m_path;
     QString m_lastError;
+    bool m_busy = false;
 };
 
 // Double quotes a table or column name for SQL.

@@ -1,5 +1,8 @@
 #include "data/schema.h"
 
+#include <iterator>
+#include <vector>
+
 #include <QStringList>
 
 #include "data/database.h"
@@ -8,6 +11,7 @@
 namespace schema {
 
 namespace {
+// clang-format off
 // Keys are whole numbers, unique in their table; a key that is missing or not
 // a number is refused by the database itself.
 // (Digits typed as text pass the check and are stored as a number.)
@@ -22,7 +26,10 @@ namespace {
 #define LINE_AMOUNT(quantity, price)                                                                                   \
     "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
 
-const char *const Statements[] = {
+// The tables as the first program that kept a schema version laid them out.
+// Never change these: a later version adds what it needs as an upgrade step
+// below, so that a new file and an upgraded old one end up alike.
+const char *const BaseTables[] = {
     "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
     " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
     "CREATE TABLE Supplier (" KEY("SupplierID") ", SupplierName TEXT, Address TEXT, sPlace TEXT,"
@@ -48,7 +55,25 @@ const char *const Statements[] = {
     " Date TEXT)",
     "CREATE INDEX DeliveriesNumber ON Deliveries (deliveryno)",
     "CREATE INDEX DeliveriesProduct ON Deliveries (prodno)",
+};
 
+// What each schema version adds to the one before, oldest first; a
+// database's PRAGMA user_version counts the steps it has. A new version
+// appends a step (tables, columns, indexes, triggers, filling them from the
+// stored data); changing a view also takes a step, which may be empty:
+// every upgrade re-creates all views from Views below.
+struct UpgradeStep
+{
+    std::vector<const char *> statements;
+};
+
+const UpgradeStep UpgradeSteps[] = {
+    // 1: the schema version is recorded; the views are re-created.
+    {{}},
+};
+
+// The read-only record sources as this program reads them.
+const char *const Views[] = {
     // The lines of stored sales, with their amounts in cents, rounded as the
     // till rounds them (see LINE_AMOUNT).
     "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
@@ -72,33 +97,94 @@ const char *const Statements[] = {
     // Customers who owe the shop something (or are owed): their balance.
     "CREATE VIEW Lieferungen AS SELECT CustomerID, Customername AS CustomerName, Address, ContactNumber,"
     " accountbalance AS Total FROM Customer WHERE accountbalance <> 0",
-
-    "INSERT INTO Settings DEFAULT VALUES",
 };
 #undef KEY
 #undef LINE_AMOUNT
+// clang-format on
+
+bool executeAll(Database &database, const auto &statements)
+{
+    for (const char *statement : statements)
+        if (!database.execute(QString::fromUtf8(statement)))
+            return false;
+    return true;
+}
+
+// Applies the steps after `fromVersion` and re-creates every view; part of
+// the caller's transaction.
+bool bringUpToDate(Database &database, int fromVersion)
+{
+    for (int step = fromVersion; step < currentVersion(); ++step)
+        if (!executeAll(database, UpgradeSteps[step].statements))
+            return false;
+    const auto views = database.select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'view'"));
+    if (!views)
+        return false;
+    for (const auto &view : views->values)
+        if (!database.execute(QStringLiteral("DROP VIEW %1").arg(quoteName(view.front().toString()))))
+            return false;
+    return executeAll(database, Views) &&
+           database.execute(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion()));
+}
 } // namespace
+
+int currentVersion()
+{
+    return static_cast<int>(std::size(UpgradeSteps));
+}
 
 bool create(Database &database)
 {
     Database::Transaction transaction(database);
-    if (!transaction.active())
+    if (!transaction.active() || !executeAll(database, BaseTables) || !bringUpToDate(database, 0))
         return false;
-    for (const char *statement : Statements)
-        if (!database.execute(QString::fromUtf8(statement)))
-            return false;
-    if (!database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
+    if (!database.execute(QStringLiteral("INSERT INTO Settings DEFAULT VALUES")) ||
+        !database.execute(QStringLiteral("INSERT INTO UserAccount (UserID, Password) VALUES (?1, ?2)"),
                           {QString::fromLatin1(Database::AdministratorId), passwords::hash(QString())}))
         return false;
     return transaction.commit();
 }
 
+bool hasShopTables(Database &database)
+{
+    const QStringList present = database.tableNames();
+    for (const char *statement : BaseTables) {
+        const QString text = QString::fromUtf8(statement);
+        if (!text.startsWith(QLatin1String("CREATE TABLE ")))
+            continue;
+        const QString name = text.section(u' ', 2, 2);
+        if (!present.contains(name, Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}
+
+std::optional<int> storedVersion(Database &database)
+{
+    const QVariant version = database.scalar(QStringLiteral("PRAGMA user_version"));
+    if (!version.isValid())
+        return std::nullopt;
+    return static_cast<int>(version.toLongLong());
+}
+
+bool upgrade(Database &database)
+{
+    const auto version = storedVersion(database);
+    if (!version)
+        return false;
+    if (*version >= currentVersion())
+        return *version == currentVersion();
+    Database::Transaction transaction(database);
+    return transaction.active() && bringUpToDate(database, *version) && transaction.commit();
+}
+
 bool isMoneyColumn(const QString &column)
 {
-    static const QStringList money = {QStringLiteral("OrderPrice"), QStringLiteral("SalesPrice"),
-                                      QStringLiteral("accountbalance"), QStringLiteral("totalsales"),
-                                      QStringLiteral("mwst1"), QStringLiteral("mwst2"), QStringLiteral("Price"),
-                                      QStringLiteral("extprice"), QStringLiteral("Ext"), QStringLiteral("Total")};
+    static const QStringList money = {
+        QStringLiteral("OrderPrice"), QStringLiteral("SalesPrice"), QStringLiteral("accountbalance"),
+        QStringLiteral("totalsales"), QStringLiteral("mwst1"),      QStringLiteral("mwst2"),
+        QStringLiteral("Price"),      QStringLiteral("extprice"),   QStringLiteral("Ext"),
+        QStringLiteral("Total")};
     return money.contains(column, Qt::CaseInsensitive);
 }
 

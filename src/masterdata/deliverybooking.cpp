@@ -51,7 +51,12 @@ BookingResult book(Database *database, const Delivery &delivery)
     if (delivery.productId.trimmed().isEmpty())
         return refused(QStringLiteral("Bitte eine Produkt-ID angeben."));
     const auto productId = parseKey(delivery.productId);
-    if (!productId || !db.scalar(QStringLiteral("SELECT 1 FROM Products WHERE ProductID = ?1"), {*productId}).isValid())
+    const auto product = productId
+                             ? db.select(QStringLiteral("SELECT 1 FROM Products WHERE ProductID = ?1"), {*productId})
+                             : std::nullopt;
+    if (productId && !product)
+        return failed(db);
+    if (!productId || product->values.empty())
         return refused(QStringLiteral("Es gibt kein Produkt mit der ID „%1“.").arg(delivery.productId));
     const auto quantity = de::parseNumber(delivery.quantity);
     if (!quantity)

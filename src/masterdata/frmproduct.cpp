@@ -273,7 +273,11 @@ void FrmProduct::cmdNew_Click()
     fillList(cboCategory, frmCategory().ADOCategory.recordset(), QStringLiteral("Category"));
     fillList(cboBrands, frmBrands().ADOBrands.recordset(), QStringLiteral("Brand"));
 
-    txtid->setText(QString::number(proposeKey(ProductKey)));
+    QString error;
+    if (const auto proposed = proposeKey(ProductKey, &error))
+        txtid->setText(QString::number(*proposed));
+    else
+        dialogs().msgBox(error, mb::vbExclamation);
     m_shownProductId.reset();
 }
 

@@ -39,7 +39,13 @@ void FrmSupplier::cmdFind_Click()
 void FrmSupplier::cmdUpdate_Click()
 {
     const auto id = parseKey(txtid->text());
-    if (!id || !keyInUse(key(), *id)) {
+    QString error;
+    const auto known = id ? keyInUse(key(), *id, &error) : std::optional<bool>(false);
+    if (!known) {
+        dialogs().msgBox(error, mb::vbExclamation);
+        return;
+    }
+    if (!*known) {
         dialogs().msgBox(QStringLiteral("Es gibt keinen Lieferanten mit der ID „%1“. Es wurde nichts gespeichert.")
                              .arg(txtid->text()),
                          mb::vbExclamation);

@@ -3,10 +3,22 @@
 #include "data/database.h"
 #include "data/recordset.h"
 
-qint64 proposeKey(const KeyColumn &key)
+namespace {
+// Nothing read: why, for the user.
+void explainFailedRead(const Database *database, QString *error)
+{
+    if (error)
+        *error = database ? database->lastError() : QStringLiteral("Keine Datenbank geöffnet.");
+}
+} // namespace
+
+std::optional<qint64> proposeKey(const KeyColumn &key, QString *error)
 {
     Database *database = Database::current();
-    return database ? database->nextKey(key.table, key.column) : 1;
+    const auto next = database ? database->nextKey(key.table, key.column) : std::nullopt;
+    if (!next)
+        explainFailedRead(database, error);
+    return next;
 }
 
 std::optional<qint64> parseKey(const QString &typed)
@@ -22,14 +34,18 @@ std::optional<qint64> parseKey(const QString &typed)
     return value;
 }
 
-bool keyInUse(const KeyColumn &key, qint64 value, qint64 exceptRowId)
+std::optional<bool> keyInUse(const KeyColumn &key, qint64 value, QString *error, qint64 exceptRowId)
 {
     Database *database = Database::current();
-    if (!database)
-        return false;
-    const QVariant holders = database->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?1 AND rowid <> ?2")
-                                                  .arg(quoteName(key.table), quoteName(key.column)),
-                                              {value, exceptRowId});
+    const QVariant holders =
+        database ? database->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?1 AND rowid <> ?2")
+                                        .arg(quoteName(key.table), quoteName(key.column)),
+                                    {value, exceptRowId})
+                 : QVariant();
+    if (!holders.isValid()) {
+        explainFailedRead(database, error);
+        return std::nullopt;
+    }
     return holders.toLongLong() > 0;
 }
 
@@ -52,7 +68,11 @@ bool storeKeyedRow(Recordset &rows, const KeyColumn &key, QString *error)
     if (!value)
         return refuse(
             QStringLiteral("„%1“ ist keine gültige ID: bitte eine ganze Zahl größer als 0 angeben.").arg(typed));
-    if (keyInUse(key, *value, rows.rowId()))
+    QString why;
+    const auto taken = keyInUse(key, *value, &why, rows.rowId());
+    if (!taken)
+        return refuse(why);
+    if (*taken)
         return refuse(QStringLiteral("Die ID %1 ist bereits vergeben.").arg(*value));
 
     // The database keeps keys as numbers; typed text such as " 7" would be

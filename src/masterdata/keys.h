@@ -16,16 +16,18 @@ struct KeyColumn
 };
 
 // The key for a new row: one more than the highest in use, so that a removed
-// row never makes a key come round again.
-qint64 proposeKey(const KeyColumn &key);
+// row never makes a key come round again. Nothing, with a German message in
+// *error, when the table cannot be read.
+std::optional<qint64> proposeKey(const KeyColumn &key, QString *error);
 
 // A typed key as the database keeps it; nothing for empty text, blanks inside,
 // letters, 0 or negative numbers.
 std::optional<qint64> parseKey(const QString &typed);
 
 // Whether a row of the table other than the one with the given database row
-// number holds this key.
-bool keyInUse(const KeyColumn &key, qint64 value, qint64 exceptRowId = -1);
+// number holds this key; nothing, with a German message in *error, when the
+// table cannot be read.
+std::optional<bool> keyInUse(const KeyColumn &key, qint64 value, QString *error, qint64 exceptRowId = -1);
 
 // Stores the current row of `rows` (new or edited) when its key is a valid
 // number that no other row holds. Otherwise, or when the database refuses the

@@ -5,6 +5,7 @@
 TcpClient::TcpClient(QObject *parent) : QObject(parent), m_socket(new QTcpSocket(this))
 {
     connect(m_socket, &QTcpSocket::readyRead, this, [this] { emit dataArrived(m_socket->readAll()); });
+    connect(m_socket, &QTcpSocket::connected, this, &TcpClient::connected);
     connect(m_socket, &QTcpSocket::disconnected, this, &TcpClient::closed);
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError) {
         // A connection that was up reports its end through disconnected.

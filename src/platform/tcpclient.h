@@ -7,9 +7,8 @@
 class QTcpSocket;
 
 // A TCP connection that only listens: it connects to a host and hands on
-// whatever arrives. Connecting does not wait, and a host that cannot be
-// reached or a connection that ends only ends the arrivals; nothing is
-// reported to the user and nothing reconnects.
+// whatever arrives. Connecting does not wait; whether the connection stands
+// is told by the signals, and its user decides when to try again.
 class TcpClient : public QObject
 {
     Q_OBJECT
@@ -21,6 +20,7 @@ public:
     bool isConnected() const;
 
 signals:
+    void connected();
     void dataArrived(const QByteArray &data);
     // The connection could not be made, or it ended.
     void closed();

@@ -131,14 +131,16 @@ void FrmKasaBer::cmdPrint_Click()
     if (!DisplaySales())
         return;
     const QString header = QStringLiteral("Section4");
-    KasaBerReport.setDataSource(ADOEntireSales);
-    reports::setShopHeader(KasaBerReport, header, QStringLiteral("Label1"), QStringLiteral("Label2"),
-                           QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
-    KasaBerReport.setText(header, QStringLiteral("lblPeriod"), reports::periodText(dtFrom->date(), dtTo->date()));
-    KasaBerReport.setText(header, QStringLiteral("lblUser"),
-                          QStringLiteral("Mitarbeiter: %1").arg(cboUser->currentText()));
-    reports::printSums(KasaBerReport, reports::sumOf(ADOEntireSales.recordset()), QStringLiteral("Verkäufe"), true);
-    KasaBerReport.show();
+    showReportSafely([&] {
+        KasaBerReport.setDataSource(ADOEntireSales);
+        reports::setShopHeader(KasaBerReport, header, QStringLiteral("Label1"), QStringLiteral("Label2"),
+                               QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
+        KasaBerReport.setText(header, QStringLiteral("lblPeriod"), reports::periodText(dtFrom->date(), dtTo->date()));
+        KasaBerReport.setText(header, QStringLiteral("lblUser"),
+                              QStringLiteral("Mitarbeiter: %1").arg(cboUser->currentText()));
+        reports::printSums(KasaBerReport, reports::sumOf(ADOEntireSales.recordset()), QStringLiteral("Verkäufe"), true);
+        KasaBerReport.show();
+    });
 }
 
 void FrmKasaBer::cmdClose_Click()

@@ -21,12 +21,14 @@ void showPeriodReport(Report &report, DataControl &source, const QString &sql, c
 {
     source.setRecordSource(sql, DataControl::CommandType::Text);
     source.refresh();
-    report.setDataSource(source);
-    reports::setShopHeader(report, QStringLiteral("Section4"), QStringLiteral("Label1"), QStringLiteral("Label2"),
-                           QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
-    report.setText(QStringLiteral("Section4"), QStringLiteral("lblPeriod"), reports::periodText(from, to));
-    reports::printSums(report, reports::sumOf(source.recordset()), countWord, withTax);
-    report.show();
+    showReportSafely([&] {
+        report.setDataSource(source);
+        reports::setShopHeader(report, QStringLiteral("Section4"), QStringLiteral("Label1"), QStringLiteral("Label2"),
+                               QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
+        report.setText(QStringLiteral("Section4"), QStringLiteral("lblPeriod"), reports::periodText(from, to));
+        reports::printSums(report, reports::sumOf(source.recordset()), countWord, withTax);
+        report.show();
+    });
 }
 
 } // namespace

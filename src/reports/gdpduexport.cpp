@@ -98,7 +98,7 @@ ExportResult exportDatabase(const QString &databasePath, const QString &folder, 
         return failed(unusableFolder);
 
     QString error;
-    const std::unique_ptr<Database> database = Database::openOrCreate(databasePath, &error);
+    const std::unique_ptr<Database> database = Database::open(databasePath, &error);
     if (!database)
         return failed(error);
     // Removed with everything still in it when the export ends, whatever way.

@@ -1,5 +1,7 @@
 #include "till/callmonitor.h"
 
+#include <utility>
+
 #include "platform/locale.h"
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 // real call-monitor line comes near this.
 constexpr qsizetype LongestLine = 64 * 1024;
 
+constexpr qsizetype ConnectionIdField = 2;
 constexpr qsizetype CallerField = 3;
 constexpr qsizetype CalledField = 4;
 } // namespace
@@ -18,15 +21,20 @@ QStringList CallMonitorLines::feed(const QByteArray &data)
     qsizetype start = 0;
     for (qsizetype end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n', start)) {
         QByteArray line = m_pending.mid(start, end - start);
+        start = end + 1;
+        // The end of an over-long line: all of it goes, not just its head.
+        if (std::exchange(m_droppingLine, false) || line.size() > LongestLine)
+            continue;
         if (line.endsWith('\r'))
             line.chop(1);
         if (!line.isEmpty())
             lines << QString::fromUtf8(line);
-        start = end + 1;
     }
     m_pending.remove(0, start);
-    if (m_pending.size() > LongestLine)
+    if (m_pending.size() > LongestLine) {
         m_pending.clear();
+        m_droppingLine = true;
+    }
     return lines;
 }
 
@@ -35,15 +43,16 @@ std::optional<RingCall> parseRing(const QString &line)
     const QStringList fields = line.split(u';');
     if (fields.size() <= CalledField || fields.at(1) != QLatin1String("RING"))
         return std::nullopt;
-    return RingCall{fields.at(0), fields.at(CallerField), fields.at(CalledField)};
+    return RingCall{fields.at(0), fields.at(ConnectionIdField), fields.at(CallerField), fields.at(CalledField)};
 }
 
 std::optional<RingCall> CallerIdentification::accept(const QString &line)
 {
     auto call = parseRing(line);
-    if (!call || call->stamp == m_lastRingStamp)
+    if (!call || (call->stamp == m_lastRingStamp && call->connectionId == m_lastConnectionId))
         return std::nullopt;
     m_lastRingStamp = call->stamp;
+    m_lastConnectionId = call->connectionId;
     return call;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/screens.h"
 #include "till/frmsales.h"
+#include "till/phonenumber.h"
 
 FrmCustomerSearch::FrmCustomerSearch()
 {
@@ -79,11 +80,12 @@ void FrmCustomerSearch::lButtonClr_Click()
 
 void FrmCustomerSearch::cmdFind_Click()
 {
-    // The number is compared as stored, blanks and all. Without a match no
-    // customer is current, and the sales screen shows an empty customer.
+    // Numbers match by their digits, however they were typed or stored.
+    // Without a match no customer is current, and the sales screen shows an
+    // empty customer.
     DataControl &customers = frmSales().ADOCustomer;
     customers.refresh();
-    customers->find({QStringLiteral("ContactNumber"), cusearch->text()});
+    findCustomerByPhone(customers.recordset(), cusearch->text());
     screens().unload<FrmCustomerSearch>();
 }
 

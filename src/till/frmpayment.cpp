@@ -1,7 +1,6 @@
 #include "till/frmpayment.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "data/database.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
+#include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
 #include "platform/ui/dialogs.h"
@@ -25,13 +25,21 @@ const QString NoDriver = QStringLiteral("Bitte Wählen");
 // The keypad writes this after a passed check with nothing tendered; the
 // next key starts a new amount rather than appending to it.
 const QString ZeroAmount = QStringLiteral("0,00");
+// What the amount tendered shows when the dialog opens.
+const QString OpeningTendered = QStringLiteral("0");
+const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
 } // namespace
 
 void FrmPayment::Form_Load()
 {
     ADOSales.refresh();
-    if (Database *database = Database::current())
-        txtid->setText(QString::number(nextSaleNumber(*database)));
+    // The number shown; the store takes the number afresh.
+    if (Database *database = Database::current()) {
+        if (const auto number = nextSaleNumber(*database))
+            txtid->setText(QString::number(*number));
+        else
+            dialogs().msgBox(database->lastError(), mb::vbExclamation);
+    }
     fillCustomerLists();
     fillDriverList();
     txtCashier->setText(session().CashierName);
@@ -68,15 +76,16 @@ void FrmPayment::fillDriverList()
     cboFahrer->setEditText(NoDriver);
 }
 
-void FrmPayment::HandOver(const QString &customerId, Money total, Money fullRateTax, Money reducedRateTax)
+void FrmPayment::HandOver(const QString &customerId, const OrderSums &order)
 {
+    const Money total = order.total;
     AccountMode = false;
     const int entry = cboNo->findText(customerId);
     if (entry >= 0)
         cboCustomer->setCurrentIndex(entry);
     else
         cboNo->setEditText(customerId);
-    m_amounts = PaymentAmounts(total, fullRateTax, reducedRateTax);
+    m_amounts = PaymentAmounts(order);
     txtBill->setText(de::formatNumber(total));
     txtBalance->setText(de::formatNumber(total));
     // In the sales mode "Bar" stores the sale.
@@ -100,11 +109,13 @@ void FrmPayment::vTaste_Click(int index)
     if (txtamount->text() == ZeroAmount)
         txtamount->clear();
     txtamount->setText(txtamount->text() + vTaste.at(index)->text());
+    m_tenderedTyped = true;
 }
 
 void FrmPayment::vClr_Click()
 {
     txtamount->setText(QStringLiteral("0"));
+    m_tenderedTyped = true;
 }
 
 namespace {
@@ -156,7 +167,7 @@ void FrmPayment::vOk_Click()
         }
         txtBill->setText(de::formatNumber(m_amounts.amountDue()));
     }
-    checkAmount(QStringLiteral("Bezahlung Unzureichend..."));
+    checkAmount(Insufficient);
 }
 
 // A passed check always shows the change, counted from the amount due after
@@ -173,13 +184,38 @@ void FrmPayment::checkAmount(const QString &insufficientMessage)
         txtamount->selectAll();
         return;
     }
-    txtamount->setText(de::formatNumber(*de::parseMoney(txtamount->text())));
-    txtChange->setText(de::formatNumber(*change));
+    showChange(*de::parseMoney(txtamount->text()), *change);
     QPushButton *bar = AccountMode ? cmdOK : cmdSales;
     bar->setEnabled(true);
     bar->setFocus();
     // Once the change is counted out the sale is no longer cancelled here.
     cmdCancel->setEnabled(false);
+}
+
+void FrmPayment::showChange(Money tendered, Money change)
+{
+    txtamount->setText(de::formatNumber(tendered));
+    txtChange->setText(de::formatNumber(change));
+}
+
+// Before a sale is stored the money must cover the amount due. An amount
+// box the cashier never touched means the customer paid exactly.
+bool FrmPayment::settleTendered()
+{
+    const Money due = m_amounts.amountDue();
+    if (!m_tenderedTyped && txtamount->text() == OpeningTendered) {
+        showChange(due, Money());
+        return true;
+    }
+    const auto change = changeFor(due, txtamount->text());
+    if (!change) {
+        dialogs().msgBox(Insufficient, mb::vbInformation);
+        txtamount->setFocus();
+        txtamount->selectAll();
+        return false;
+    }
+    showChange(*de::parseMoney(txtamount->text()), *change);
+    return true;
 }
 
 void FrmPayment::cmdCancel_Click()
@@ -203,12 +239,16 @@ bool FrmPayment::driverChosen() const
 void FrmPayment::cmdSales_Click()
 {
     const QString printerChoice = printerchoice::read();
+    if (!settleTendered()) {
+        CreditSale = false;
+        return;
+    }
     if (cboNo->currentText().trimmed().isEmpty())
         cboNo->setEditText(QStringLiteral("1"));
     FrmSales &sales = frmSales();
     Sale sale;
-    sale.salesId = txtid->text().toLongLong();
-    sale.date = sales.DTDate->date();
+    // A till left open past midnight sells on the new day.
+    sale.date = currentClock().now().date();
     sale.total = m_amounts.amountDue();
     sale.customerId = cboNo->currentText().trimmed();
     sale.cashierId = driverChosen() ? cboFahrer->currentText().trimmed() : session().UserID;
@@ -224,15 +264,22 @@ void FrmPayment::cmdSales_Click()
         // delivery, or cancel, even after the change was counted out.
         CreditSale = false;
         cmdCancel->setEnabled(true);
+        if (error == CustomerNotFound) {
+            dialogs().msgBox(CustomerNotFound, mb::vbOKOnly);
+            return;
+        }
         dialogs().msgBox(QStringLiteral("Der Verkauf wurde nicht gespeichert (%1). Die Bestellung ist unverändert; "
                                         "bitte erneut versuchen oder abbrechen.")
                              .arg(error),
                          mb::vbCritical);
         return;
     }
+    // The number stored, which another till may have made differ from the
+    // one shown when the dialog opened.
+    txtid->setText(QString::number(sale.salesId));
     refreshAfterSale(sale.customerId, sale.delivery);
 
-    const ReceiptContent content = receiptContent();
+    const ReceiptContent content = receiptContent(sale.date);
     sales.ClearOrder();
     ADOReceipt.setRecordSource(QStringLiteral("SELECT * FROM Receipt WHERE salesid = %1").arg(sale.salesId),
                                DataControl::CommandType::Text);
@@ -244,12 +291,12 @@ void FrmPayment::cmdSales_Click()
     screens().unload<FrmPayment>();
 }
 
-ReceiptContent FrmPayment::receiptContent() const
+ReceiptContent FrmPayment::receiptContent(const QDate &saleDate) const
 {
     FrmSales &sales = frmSales();
     ReceiptContent content;
     content.shop = currentShopHeader();
-    content.date = sales.DTDate->date();
+    content.date = saleDate;
     content.saleNumber = txtid->text();
     content.cashier = txtCashier->text();
     content.total = m_amounts.amountDue();
@@ -313,7 +360,7 @@ void FrmPayment::cmdOK_Click()
     InvoiceContent content;
     content.shop = currentShopHeader();
     content.customerName = cboCustomer->currentText();
-    content.date = QDate::currentDate();
+    content.date = currentClock().now().date();
     content.cashier = txtCashier->text();
     content.balanceBefore = txtAdvance->text();
     content.tendered = txtamount->text();

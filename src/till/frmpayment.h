@@ -32,7 +32,7 @@ public:
 
     // The sales screen's customer (by id, so that two customers of one name
     // are told apart) and its order's total and tax sums.
-    void HandOver(const QString &customerId, Money total, Money fullRateTax, Money reducedRateTax);
+    void HandOver(const QString &customerId, const OrderSums &order);
 
     bool AccountMode = false;
 
@@ -84,12 +84,16 @@ private:
     void fillCustomerLists();
     void fillDriverList();
     void checkAmount(const QString &insufficientMessage);
+    void showChange(Money tendered, Money change);
+    bool settleTendered();
     bool driverChosen() const;
-    ReceiptContent receiptContent() const;
+    ReceiptContent receiptContent(const QDate &saleDate) const;
     void refreshAfterSale(const QString &customerId, bool delivery);
 
     bool CreditSale = false;
     PaymentAmounts m_amounts;
+    // The cashier typed into the amount tendered or used its keypad.
+    bool m_tenderedTyped = false;
 };
 
 FrmPayment &frmPayment();

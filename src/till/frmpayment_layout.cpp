@@ -140,6 +140,7 @@ void FrmPayment::buildFields()
         locked->setReadOnly(true);
     for (QWidget *watched : std::initializer_list<QWidget *>{txtamount, txtCash})
         watched->installEventFilter(this);
+    connect(txtamount, &QLineEdit::textEdited, this, [this] { m_tenderedTyped = true; });
 
     // The customer is chosen on the sales screen; these lists only carry it.
     makeLabel("lblCustomer", QStringLiteral("Kunde:"), Frame2)->hide();

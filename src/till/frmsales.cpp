@@ -16,8 +16,8 @@
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
+#include "platform/clock.h"
 #include "platform/locale.h"
-#include "platform/tcpclient.h"
 #include "platform/ui/dialogs.h"
 #include "till/frmcustomersearch.h"
 #include "till/frmpayment.h"
@@ -81,8 +81,6 @@ void FrmSales::Form_Load()
     categoryPages->setCaptions(names, names.size() > categoryPages->buttonsPerPage());
     m_categoryNames = names;
 
-    DTDate->setDate(QDate::currentDate());
-    lbldata->setText(de::shortDate(QDate::currentDate()));
     txtCashier->setText(session().CashierName);
     txtcName->setText(frmSettings().ADOSettings->text(QStringLiteral("cName")));
 
@@ -91,35 +89,15 @@ void FrmSales::Form_Load()
     ConnectCallMonitor();
 }
 
-void FrmSales::ConnectCallMonitor()
-{
-    const Recordset &settings = frmSettings().ADOSettings.recordset();
-    const QString host = settings.text(QStringLiteral("deZE")).trimmed();
-    bool isPort = false;
-    const uint port = settings.text(QStringLiteral("voIPort")).trimmed().toUInt(&isPort);
-    // A till without a router's address works without caller identification.
-    if (host.isEmpty() || !isPort || port == 0 || port > 65535)
-        return;
-    Winsock1->connectTo(host, static_cast<quint16>(port));
-}
-
-void FrmSales::Winsock1_DataArrival(const QByteArray &data)
-{
-    for (const QString &line : m_callMonitorLines.feed(data)) {
-        const auto call = m_callerIdentification.accept(line);
-        if (!call)
-            continue;
-        dialogs().msgBox(ringMessage(*call, QDateTime::currentDateTime()), mb::vbOKOnly);
-        // Without a match no customer is current: the block shows nobody
-        // rather than a customer who did not call.
-        ADOCustomer.refresh();
-        ADOCustomer->find({QStringLiteral("ContactNumber"), call->caller});
-    }
-}
-
 void FrmSales::Timer1_Timer()
 {
-    showClock(QTime::currentTime());
+    const QDateTime now = currentClock().now();
+    showClock(now.time());
+    // A till left open over night shows the new day.
+    if (DTDate->date() != now.date()) {
+        DTDate->setDate(now.date());
+        lbldata->setText(de::shortDate(now.date()));
+    }
 }
 
 void FrmSales::showClock(const QTime &time)
@@ -164,11 +142,12 @@ void FrmSales::cmdClose_Click()
 
 void FrmSales::btnCustomerE_Click()
 {
-    const QString shownCustomer = Text1->text();
     dialogs().showModal(&frmCustomer());
     // The editor stores through its own recordset: the block re-reads, so
     // that it shows, and the receipt prints, the customer as just edited.
-    // With nobody shown before, nobody is shown after.
+    // That is the customer shown when the editor closes: a call that came
+    // in meanwhile has put its caller there. With nobody shown, nobody.
+    const QString shownCustomer = Text1->text();
     ADOCustomer.refresh();
     ADOCustomer->find({QStringLiteral("CustomerID"), shownCustomer});
 }
@@ -182,13 +161,17 @@ void FrmSales::selCustomer_Click()
 
 void FrmSales::cmdPayment_Click()
 {
+    if (m_order.isEmpty()) {
+        dialogs().msgBox(QStringLiteral("Die Bestellung ist leer. Bitte zuerst Artikel eingeben."), mb::vbExclamation);
+        return;
+    }
     if (txtName->text().isEmpty()) {
         frmCustomer().ADOCustomer->moveFirst();
         dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
         return;
     }
     FrmPayment &payment = frmPayment();
-    payment.HandOver(Text1->text(), m_order.total(), m_order.fullRateTax(), m_order.reducedRateTax());
+    payment.HandOver(Text1->text(), m_order.sums());
     dialogs().showModal(&payment);
     // Every payment starts from a freshly loaded dialog.
     screens().unload<FrmPayment>();
@@ -256,9 +239,11 @@ void FrmSales::txtQty_Change()
 {
     const auto quantity = de::parseNumber(txtQty->text());
     const auto unitPrice = de::parseMoney(txtSalesPrice->text());
-    // Until both read as numbers the amount stays as it was.
+    // Until both read as numbers, and while the amount is out of range, the
+    // amount stays as it was.
     if (quantity && unitPrice)
-        txtamount->setText(de::formatNumber(Order::lineAmount(*quantity, *unitPrice)));
+        if (const auto amount = Order::lineAmount(*quantity, *unitPrice))
+            txtamount->setText(de::formatNumber(*amount));
 }
 
 bool FrmSales::txtQty_KeyPress(int key)
@@ -315,9 +300,10 @@ bool FrmSales::addLineFromEntryFields(bool parkLine)
         dialogs().msgBox(ProductNotFound, mb::vbOKOnly);
         return false;
     }
-    const auto quantity = de::parseNumber(txtQty->text());
+    const auto quantity = Order::parseQuantity(txtQty->text());
     if (!quantity) {
-        dialogs().msgBox(QStringLiteral("Die Menge „%1“ ist keine Zahl. Bitte die Menge eingeben, z. B. 2 oder 1,5.")
+        dialogs().msgBox(QStringLiteral("Die Menge „%1“ ist ungültig. Bitte eine Menge über 0 bis höchstens 9999 "
+                                        "eingeben, mit Komma und ohne Tausenderpunkt, z. B. 2 oder 1,5.")
                              .arg(txtQty->text()),
                          mb::vbExclamation);
         return false;
@@ -330,12 +316,17 @@ bool FrmSales::addLineFromEntryFields(bool parkLine)
             mb::vbExclamation);
         return false;
     }
+    const auto amount = Order::lineAmount(*quantity, *unitPrice);
     const OrderLine line{cboNo->currentText(), cboCategory->currentText(), cboDescription->currentText(),
-                         txtQty->text(),       txtSalesPrice->text(),      Order::lineAmount(*quantity, *unitPrice),
+                         txtQty->text(),       txtSalesPrice->text(),      amount.value_or(Money()),
                          txtmwst->text()};
+    if (!amount || !m_order.add(line)) {
+        dialogs().msgBox(QStringLiteral("Der Betrag ist zu groß für die Kasse. Bitte Menge und Preis prüfen."),
+                         mb::vbExclamation);
+        return false;
+    }
     if (parkLine)
         writeParkedOrderRow(line);
-    m_order.add(line);
     resetEntryFields();
     showOrder();
     showTaxSum(line.taxRate);

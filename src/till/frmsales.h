@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <vector>
 
 #include <QList>
@@ -52,8 +53,10 @@ public:
     // Deletes the rows of the parked order once its sale is stored.
     void ClearParkedOrder();
 
-    // Shows the given time in the clock; Timer1 calls it every moment.
+    // Shows the given time in the clock.
     void showClock(const QTime &time);
+    // The clock's tick: the time, and the date once the day turns over.
+    void Timer1_Timer();
 
     // Data controls of the screen. ADOCustomer's current row is the sale's
     // customer; the caller identification and the customer search move it.
@@ -71,6 +74,11 @@ public:
     QDateEdit *DTDate; // the sale's date, out of sight
     QLabel *stsTime;
     QTimer *Timer1;
+    // Whether calls can arrive: connected to the router's call monitor or not;
+    // empty when the shop has no router set.
+    QLabel *lblCallMonitor;
+    // Tries the call monitor again while it is not connected.
+    QTimer *tmrReconnect;
 
     // Category and product pages
     PagedButtonGrid *categoryPages;
@@ -128,7 +136,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Timer1_Timer();
     void caButton_Click(int index);
     void proSellect_Click(int index);
     void cmdClose_Click();
@@ -145,9 +152,14 @@ private:
     void LvProduct_DblClick();
     void cmdPayment_Click();
     void Winsock1_DataArrival(const QByteArray &data);
+    void Winsock1_Connected();
+    void Winsock1_Closed();
+    void tmrReconnect_Timer();
 
     // Connects to the call monitor at the host and port of the settings.
     void ConnectCallMonitor();
+    // Shows the calls waiting to be announced, one after another.
+    void announceCalls();
 
     QWidget *buildHeader();
     QWidget *buildEntryFields();
@@ -175,6 +187,10 @@ private:
     QStringList m_productButtonIds; // of the product buttons, in order
     CallMonitorLines m_callMonitorLines;
     CallerIdentification m_callerIdentification; // holds LastRingStamp
+    QString m_callMonitorHost;
+    quint16 m_callMonitorPort = 0;
+    std::deque<RingCall> m_callsToAnnounce;
+    bool m_announcingCall = false;
 };
 
 FrmSales &frmSales();

@@ -86,6 +86,12 @@ FrmSales::FrmSales()
     Winsock1 = new TcpClient(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
     connect(Winsock1, &TcpClient::dataArrived, this, &FrmSales::Winsock1_DataArrival);
+    connect(Winsock1, &TcpClient::connected, this, &FrmSales::Winsock1_Connected);
+    connect(Winsock1, &TcpClient::closed, this, &FrmSales::Winsock1_Closed);
+    tmrReconnect = new QTimer(this);
+    tmrReconnect->setObjectName(QStringLiteral("tmrReconnect"));
+    tmrReconnect->setInterval(10000);
+    connect(tmrReconnect, &QTimer::timeout, this, &FrmSales::tmrReconnect_Timer);
 
     auto *orderTotal = new QHBoxLayout;
     orderTotal->addStretch();
@@ -129,6 +135,7 @@ QWidget *FrmSales::buildHeader()
     DTDate->setObjectName(QStringLiteral("DTDate"));
     DTDate->hide();
     stsTime = makeLabel("stsTime", QStringLiteral("12:12:12"), header);
+    lblCallMonitor = makeLabel("lblCallMonitor", QString(), header);
 
     QFont large = txtcName->font();
     large.setPointSize(20);
@@ -146,6 +153,8 @@ QWidget *FrmSales::buildHeader()
     layout->addWidget(Label6);
     layout->addWidget(txtCashier);
     layout->addStretch();
+    layout->addWidget(lblCallMonitor);
+    layout->addSpacing(24);
     layout->addWidget(stsTime);
     return header;
 }

@@ -1,8 +1,24 @@
 #include "till/order.h"
 
-Money Order::lineAmount(double quantity, Money unitPrice)
+#include "platform/locale.h"
+
+std::optional<double> Order::parseQuantity(const QString &text)
 {
-    return unitPrice.times(quantity);
+    if (text.contains(u'.'))
+        return std::nullopt;
+    const auto quantity = de::parseNumber(text);
+    if (!quantity || *quantity <= 0 || *quantity > LargestQuantity)
+        return std::nullopt;
+    return quantity;
+}
+
+std::optional<Money> Order::lineAmount(double quantity, Money unitPrice)
+{
+    try {
+        return unitPrice.times(quantity);
+    } catch (const MoneyOverflow &) {
+        return std::nullopt;
+    }
 }
 
 Money Order::taxContained(Money amount, const QString &taxRate)
@@ -17,10 +33,16 @@ Money Order::taxContained(Money amount, const QString &taxRate)
     return {};
 }
 
-void Order::add(const OrderLine &line)
+bool Order::add(const OrderLine &line)
 {
+    try {
+        (void)(total() + line.amount);
+    } catch (const MoneyOverflow &) {
+        return false;
+    }
     m_lines.push_back(line);
     bookTax(line, +1);
+    return true;
 }
 
 OrderLine Order::removeAt(int index)
@@ -37,6 +59,18 @@ Money Order::total() const
     for (const OrderLine &line : m_lines)
         sum += line.amount;
     return sum;
+}
+
+OrderSums Order::sums() const
+{
+    OrderSums sums{total(), {}, {}, m_fullRateTax, m_reducedRateTax};
+    for (const OrderLine &line : m_lines) {
+        if (line.taxRate == QLatin1String(FullRate))
+            sums.fullRateGross += line.amount;
+        else if (line.taxRate == QLatin1String(ReducedRate))
+            sums.reducedRateGross += line.amount;
+    }
+    return sums;
 }
 
 void Order::clearTaxSums()

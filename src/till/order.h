@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -21,6 +22,17 @@ struct OrderLine
     QString taxRate;
 };
 
+// What the payment needs of an order: the total, the part of it at each tax
+// rate, and the tax sums as the order keeps them line by line.
+struct OrderSums
+{
+    Money total;
+    Money fullRateGross;    // the amounts of the 19 % lines
+    Money reducedRateGross; // the amounts of the 7 % lines
+    Money fullRateTax;
+    Money reducedRateTax;
+};
+
 // The till's order: its lines, the total and the tax contained in it.
 //
 // Prices include tax. The tax of a line is the share of its amount that is tax
@@ -33,14 +45,25 @@ public:
     static constexpr auto FullRate = "19";
     static constexpr auto ReducedRate = "7";
 
-    // Quantity × unit price in cents, rounded half away from zero.
-    static Money lineAmount(double quantity, Money unitPrice);
+    // The largest quantity of one line: more is a typing slip, not a sale.
+    static constexpr double LargestQuantity = 9999;
+
+    // Reads a typed quantity: greater than 0 and at most LargestQuantity,
+    // with a decimal comma ("1,5"). A point is refused: "1.250" would read as
+    // 1250 while "1.5" would not read at all.
+    static std::optional<double> parseQuantity(const QString &text);
+
+    // Quantity × unit price in cents, rounded half away from zero; nothing
+    // when the amount is out of range.
+    static std::optional<Money> lineAmount(double quantity, Money unitPrice);
 
     // The tax contained in an amount at the given rate; nothing for a rate the
     // shop does not know (the text is compared exactly).
     static Money taxContained(Money amount, const QString &taxRate);
 
-    void add(const OrderLine &line);
+    // Adds a line; false, and nothing added, when the total would be out of
+    // range.
+    bool add(const OrderLine &line);
     // Takes a line off the order with its tax; the index must be valid.
     OrderLine removeAt(int index);
 
@@ -53,6 +76,7 @@ public:
     // The tax contained in the order at 19 % and at 7 %.
     Money fullRateTax() const { return m_fullRateTax; }
     Money reducedRateTax() const { return m_reducedRateTax; }
+    OrderSums sums() const;
 
     // After a sale the lines go at once, while the tax sums are still printed
     // on the receipt; they are cleared separately.

@@ -5,39 +5,43 @@
 #include <QString>
 
 #include "platform/money.h"
+#include "till/order.h"
 
 // What the customer pays for one sale: the order's total as the sales screen
 // handed it to the payment, less a discount, with the tax contained in it.
 //
 // The discount is a percentage of the amount handed over, never of an amount
 // already discounted: applying 10 % twice leaves 90 % of it, and applying 5 %
-// afterwards replaces the 10 %. The amount due is rounded to whole cents; the
-// two tax sums are reduced by the same percentage, so that they stay the tax
-// contained in what the customer pays.
+// afterwards replaces the 10 %. The amount due is rounded to whole cents.
+//
+// The tax sums are those of the order while no discount is taken. With a
+// discount they are the tax contained in what the customer pays: the amount
+// due is shared out over the two rates and the untaxed rest in proportion to
+// their amounts in the order, in whole cents that add up to the amount due,
+// and each rate's share yields its tax (× 19 ÷ 119, × 7 ÷ 107).
 class PaymentAmounts
 {
 public:
     PaymentAmounts() = default;
-    PaymentAmounts(Money handedOver, Money fullRateTax, Money reducedRateTax);
+    explicit PaymentAmounts(const OrderSums &order);
 
     // Reads the percentage as typed ("10", "12,5"); an empty text means no
     // discount. Text that is not a number from 0 to 100 is refused (false)
     // and leaves the discount as it was.
     bool applyDiscount(const QString &percentText);
 
-    Money handedOver() const { return m_handedOver; }
-    Money amountDue() const { return reduced(m_handedOver); }
-    Money fullRateTax() const { return reduced(m_fullRateTax); }
-    Money reducedRateTax() const { return reduced(m_reducedRateTax); }
+    Money handedOver() const { return m_order.total; }
+    Money amountDue() const;
+    Money fullRateTax() const;
+    Money reducedRateTax() const;
     // The percentage taken off, as the receipt prints it: "0", "10", "12,5".
     QString discountText() const;
 
 private:
-    Money reduced(Money amount) const;
+    // The share of the amount due that the order's lines at this rate make.
+    Money shareOfAmountDue(Money gross, Money grossBefore) const;
 
-    Money m_handedOver;
-    Money m_fullRateTax;
-    Money m_reducedRateTax;
+    OrderSums m_order;
     std::int64_t m_discountHundredths = 0; // hundredths of a percent
 };
 

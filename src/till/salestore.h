@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QDate>
@@ -13,7 +14,7 @@ class Database;
 // One completed sale as the till stores it.
 struct Sale
 {
-    qint64 salesId = 0;
+    qint64 salesId = 0; // given when the sale is stored
     QDate date;
     Money total; // what the customer pays, after any discount
     QString customerId;
@@ -23,21 +24,28 @@ struct Sale
     Money fullRateTax;
     Money reducedRateTax;
     std::vector<OrderLine> lines;
-    // A delivery puts the amount on the customer's account.
+    // A delivery adds the amount to what the customer owes.
     bool delivery = false;
 };
 
 // The number the next sale gets: one more than the highest stored, so that a
 // cancelled payment leaves the number free for the next one.
-qint64 nextSaleNumber(Database &database);
+// Nothing when the database cannot be read (see Database::lastError()).
+std::optional<qint64> nextSaleNumber(Database &database);
 
-// Stores a sale in one transaction: its Sales row, a SalesDetails row per
-// order line with the product's stock lowered by the line's quantity, and
-// for a delivery the customer's balance set to the sale's total. Either all
-// of it is stored or, with a German message in *error, none of it.
-bool storeSale(Database &database, const Sale &sale, QString *error);
+// Stores a sale in one transaction: its Sales row under the next free sale
+// number (written into sale.salesId), a SalesDetails row per order line with
+// the product's stock lowered by the line's quantity, and for a delivery the
+// sale's total added to the customer's balance. Either all of it is stored
+// or, with a German message in *error, none of it: a sale without lines, or
+// a delivery to a customer who does not exist, is refused.
+bool storeSale(Database &database, Sale &sale, QString *error);
 
-// Writes the order lines of a sale and lowers each product's stock (a stock
-// may go below zero; a product without a stock figure keeps none). Part of
+// The message for a customer number that no customer has.
+inline const QString CustomerNotFound = QStringLiteral("Kunde nicht gefunden!");
+
+// Writes the order lines of a sale and lowers each product's stock, kept to
+// three decimals (a stock may go below zero; a product without a stock
+// figure keeps none). Part of
 // storeSale's transaction; false when the database refuses a line.
 bool SaveSalesDetails(Database &database, qint64 salesId, const std::vector<OrderLine> &lines);

@@ -110,14 +110,21 @@ TEST_F(FrmSettingsTest, DataResetNeedsTheFirstAccountsPasswordAndATemplateThenAs
     EXPECT_EQ(m_dialogs->messageTexts(),
               QStringList(3, "Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich..."));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
-    // The right password without a template.
-    m_dialogs->clearRecords();
-    m_dialogs->answerInput("Chef");
-    frmSettings().Tabellen_dell->click();
-    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Tabellen konnten nicht gelöscht werden!"});
-    EXPECT_EQ(contents(HandOver), "an older hand-over");
-    EXPECT_TRUE(screens().isLoaded<FrmSettings>());
+    // The right password without a template, then with an empty one: the
+    // reason follows the message, and no hand-over file is written.
+    for (const char *missing : {"fehlt", "leer"}) {
+        m_dialogs->clearRecords();
+        m_dialogs->answerInput("Chef");
+        frmSettings().Tabellen_dell->click();
+        ASSERT_EQ(m_dialogs->messageTexts().size(), 1);
+        EXPECT_TRUE(m_dialogs->messageTexts()[0].startsWith("Tabellen konnten nicht gelöscht werden!\n"));
+        EXPECT_TRUE(m_dialogs->messageTexts()[0].contains(missing)) << m_dialogs->messageTexts()[0].toStdString();
+        EXPECT_EQ(contents(HandOver), "an older hand-over");
+        EXPECT_TRUE(screens().isLoaded<FrmSettings>());
+        writeFile(Template, "");
+    }
 
+    QFile::remove(Template);
     QString error;
     ASSERT_TRUE(Database::createFile(Template, &error)) << error.toStdString();
     m_dialogs->clearRecords();

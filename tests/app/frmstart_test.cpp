@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFrame>
 #include <QTimer>
 
@@ -5,6 +6,7 @@
 #include "app/frmlogin.h"
 #include "app/frmstart.h"
 #include "app/screens.h"
+#include "support/rawconnection.h"
 
 using FrmStartTest = AppTest;
 
@@ -35,4 +37,60 @@ TEST_F(FrmStartTest, ProgressRunsFromOneToHundredThenHandsOverToTheLogin)
     processEvents();
     EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmLogIn"});
     EXPECT_FALSE(screens().isLoaded<FrmStart>());
+}
+
+TEST_F(FrmStartTest, EmptyOrForeignDatabaseIsRefusedAndTheProgramEnds)
+{
+    const QString live = QString::fromLatin1(Database::FileName);
+    Database::setCurrent(nullptr);
+    m_db.reset();
+    for (const auto &[name, expected] : {std::pair{"empty", "ist leer"}, std::pair{"foreign", "fehlen dessen Tabellen"},
+                                         std::pair{"not a database", "falsches Kennwort"}}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(QFile::remove(live));
+        if (QString(name) == "foreign")
+            ASSERT_TRUE(RawConnection(live).exec("CREATE TABLE Kunden (Nr INTEGER)"));
+        else
+            writeFile(live, QString(name) == "empty" ? QByteArray() : QByteArray(4096, 'x'));
+        m_dialogs->clearRecords();
+        EXPECT_FALSE(startUp());
+        ASSERT_EQ(m_dialogs->messages().size(), 1u);
+        EXPECT_TRUE(m_dialogs->messages()[0].text.contains(expected)) << m_dialogs->messages()[0].text.toStdString();
+        EXPECT_TRUE(m_dialogs->messages()[0].text.endsWith("Das Programm wird beendet."));
+        EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
+        EXPECT_FALSE(screens().isLoaded<FrmLogIn>());
+    }
+}
+
+TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
+{
+    const QString live = QString::fromLatin1(Database::FileName);
+    const QString templateName = QString::fromLatin1(Database::TemplateFileName);
+    Database::setCurrent(nullptr);
+    m_db.reset();
+    ASSERT_TRUE(QFile::remove(live));
+    // What a first start killed while building its files left behind.
+    writeFile(live + ".neu", "half a database");
+    writeFile(templateName, "");
+
+    m_db = startUp();
+    ASSERT_TRUE(m_db);
+    EXPECT_TRUE(m_dialogs->messages().empty());
+    EXPECT_EQ(m_db->scalar("SELECT UserID FROM UserAccount").toString(), QString(Database::AdministratorId));
+    EXPECT_TRUE(Database::open(templateName, nullptr)) << "the empty template was made anew";
+    EXPECT_EQ(QDir().entryList({"*.neu*"}, QDir::Files), QStringList());
+
+    // A log left beside a database that is gone would be played into a new
+    // one: no database is made while it lies there.
+    m_db.reset();
+    ASSERT_TRUE(QFile::remove(live));
+    writeFile(live + "-shm", "index of a lost log");
+    writeFile(live + "-journal", "");
+    writeFile(live + "-wal", "log of a lost database");
+    QString error;
+    EXPECT_FALSE(Database::createFile(live, &error));
+    EXPECT_TRUE(error.contains(live + "-wal")) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(live));
+    ASSERT_TRUE(QFile::remove(live + "-wal"));
+    EXPECT_TRUE(Database::createFile(live, &error)) << "what is left holds nothing";
 }

@@ -4,10 +4,19 @@
 #include "app/frmstart.h"
 #include "app/handover.h"
 #include "app/screens.h"
+#include "support/rawconnection.h"
 
 class HandOverTest : public AppTest
 {
 protected:
+    static inline const QString Live = QString::fromLatin1(Database::FileName);
+
+    void TearDown() override
+    {
+        handover::setStepHook(nullptr);
+        AppTest::TearDown();
+    }
+
     // A template that can be told apart from the live database.
     void makeTemplate()
     {
@@ -30,15 +39,17 @@ protected:
         screens().unload<FrmStart>();
         processEvents();
         QString error;
-        m_db = Database::openOrCreate(QString::fromLatin1(Database::FileName), &error);
+        m_db = Database::openOrCreate(Live, &error);
         ASSERT_TRUE(m_db) << error.toStdString();
         Database::setCurrent(m_db.get());
     }
 
     void addCategory(int id) { exec("INSERT INTO Category (CategoryID, Category) VALUES (?1, 'Obst')", {id}); }
+
+    static QStringList keptFiles() { return QDir().entryList({"zazozu-*.db"}, QDir::Files, QDir::Name); }
 };
 
-TEST_F(HandOverTest, ResetDatabaseReplacesTheLiveOneAtTheNextStartOnly)
+TEST_F(HandOverTest, ResetReplacesTheDatabaseAtTheNextStartAndKeepsTheOldData)
 {
     makeTemplate();
     addCategory(1);
@@ -47,28 +58,98 @@ TEST_F(HandOverTest, ResetDatabaseReplacesTheLiveOneAtTheNextStartOnly)
     EXPECT_EQ(contents(HandOver), contents(Template));
     // Nothing but the hand-over file is left in the folder: no temporary copy.
     EXPECT_EQ(QDir().entryList({"zazozutmp*"}, QDir::Files), QStringList{HandOver});
-    // The running program keeps its data.
+    // The running program keeps its data, and what is sold after the reset
+    // was armed is kept too.
     EXPECT_EQ(count("Category"), 1);
+    exec("INSERT INTO Sales (salesid, totalsales) VALUES (1, 1990)");
 
     closeDatabase();
-    const QString journal = QString::fromLatin1(Database::FileName) + "-journal";
-    writeFile(journal, "left over from a crash");
     startAndReopen();
-    EXPECT_TRUE(m_dialogs->messages().empty());
     EXPECT_FALSE(QFile::exists(HandOver));
-    EXPECT_FALSE(QFile::exists(journal));
     EXPECT_EQ(count("Category"), 0);
+    EXPECT_EQ(count("Sales"), 0);
     EXPECT_EQ(scalar("SELECT Brand FROM Brands").toString(), "Vorlage");
     EXPECT_EQ(scalar("SELECT UserID FROM UserAccount").toString(), Admin);
 
-    // A second start finds no hand-over file and copies nothing.
+    ASSERT_EQ(keptFiles().size(), 1);
+    const QString kept = keptFiles().front();
+    EXPECT_TRUE(QRegularExpression("^zazozu-\\d{8}-\\d{6}\\.db$").match(kept).hasMatch()) << kept.toStdString();
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("„" + kept + "“"));
+    EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbInformation);
+    QString error;
+    auto old = Database::open(kept, &error);
+    ASSERT_TRUE(old) << error.toStdString();
+    EXPECT_EQ(old->scalar("SELECT totalsales FROM Sales WHERE salesid = 1").toLongLong(), 1990);
+    EXPECT_EQ(old->scalar("SELECT count(*) FROM Category").toLongLong(), 1);
+
+    // A second start finds no hand-over file, copies nothing and says nothing.
     addCategory(2);
     closeDatabase();
+    m_dialogs->clearRecords();
     startAndReopen();
     EXPECT_EQ(count("Category"), 1);
+    EXPECT_TRUE(m_dialogs->messages().empty());
+    EXPECT_EQ(keptFiles().size(), 1);
 }
 
-TEST_F(HandOverTest, FailedSwapIsReportedAndTheOldDatabaseStays)
+TEST_F(HandOverTest, SwapStoppedBetweenItsStepsLosesNothingAndPlaysNoOldJournalIntoTheNewDatabase)
+{
+    closeDatabase();
+    const QDateTime firstTry(QDate(2026, 12, 6), QTime(9, 5, 7));
+    const QDateTime secondTry = firstTry.addSecs(60);
+    // The live database as a killed program left it: with a hot rollback
+    // journal of a transaction that never committed, or with committed
+    // sales still in its log only.
+    for (const bool rollbackJournal : {true, false}) {
+        for (const handover::Step stop : {handover::Step::Settled, handover::Step::OldKept}) {
+            SCOPED_TRACE(rollbackJournal ? "hot journal" : "log not written back");
+            for (const QString &file : QDir().entryList({"zazozu*", "scratch*"}, QDir::Files))
+                ASSERT_TRUE(QFile::remove(file));
+            makeTemplate();
+            ASSERT_TRUE(handover::prepare(nullptr));
+            QString error;
+            ASSERT_TRUE(Database::createFile("scratch.db", &error)) << error.toStdString();
+            {
+                RawConnection killed("scratch.db");
+                const char *const mode = rollbackJournal ? "DELETE" : "WAL";
+                ASSERT_TRUE(killed.exec(QStringLiteral("PRAGMA journal_mode = %1; PRAGMA wal_autocheckpoint = 0;"
+                                                       "PRAGMA cache_size = 2;"
+                                                       "INSERT INTO Sales (salesid, totalsales) VALUES (1, 1990);")
+                                            .arg(mode)))
+                    << killed.error().toStdString();
+                ASSERT_TRUE(killed.exec("BEGIN; INSERT INTO Category (CategoryID, Category) WITH RECURSIVE n(i) AS"
+                                        " (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                                        " SELECT i, hex(randomblob(100)) FROM n;"));
+                const QString journal = rollbackJournal ? "-journal" : "-wal";
+                ASSERT_TRUE(QFile::copy("scratch.db", Live));
+                ASSERT_TRUE(QFile::copy("scratch.db" + journal, Live + journal));
+                ASSERT_GT(QFileInfo(Live + journal).size(), 0);
+            }
+
+            handover::setStepHook([stop](handover::Step step) { return step != stop; });
+            EXPECT_FALSE(handover::completePending(firstTry).swapped);
+            handover::setStepHook(nullptr);
+            const handover::SwapResult swap = handover::completePending(secondTry);
+            ASSERT_TRUE(swap.swapped) << swap.error.toStdString();
+            EXPECT_EQ(swap.keptFile, handover::keptFileName(stop == handover::Step::OldKept ? firstTry : secondTry));
+
+            auto fresh = Database::open(Live, &error);
+            ASSERT_TRUE(fresh) << error.toStdString();
+            EXPECT_EQ(fresh->scalar("PRAGMA integrity_check").toString(), "ok");
+            EXPECT_EQ(fresh->scalar("SELECT Brand FROM Brands").toString(), "Vorlage");
+            EXPECT_EQ(fresh->scalar("SELECT count(*) FROM Sales").toLongLong(), 0);
+            EXPECT_EQ(fresh->scalar("SELECT count(*) FROM Category").toLongLong(), 0);
+            auto old = Database::open(swap.keptFile, &error);
+            ASSERT_TRUE(old) << error.toStdString();
+            EXPECT_EQ(old->scalar("PRAGMA integrity_check").toString(), "ok");
+            EXPECT_EQ(old->scalar("SELECT totalsales FROM Sales").toLongLong(), 1990);
+            EXPECT_EQ(old->scalar("SELECT count(*) FROM Category").toLongLong(), 0) << "never committed";
+        }
+    }
+}
+
+TEST_F(HandOverTest, SwapThatCannotKeepTheOldDatabaseDoesNotHappen)
 {
     addCategory(1);
     closeDatabase();
@@ -78,5 +159,21 @@ TEST_F(HandOverTest, FailedSwapIsReportedAndTheOldDatabaseStays)
     ASSERT_EQ(m_dialogs->messages().size(), 1u);
     EXPECT_TRUE(m_dialogs->messages()[0].text.contains("konnte nicht übernommen werden"));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbExclamation);
+    EXPECT_EQ(count("Category"), 1);
+    ASSERT_TRUE(QDir().rmdir(HandOver));
+
+    // The name the old data would be kept under is taken.
+    makeTemplate();
+    ASSERT_TRUE(handover::prepare(nullptr));
+    closeDatabase();
+    const QDateTime now(QDate(2026, 12, 6), QTime(18, 30, 0));
+    writeFile(handover::keptFileName(now), "someone else's file");
+    const handover::SwapResult swap = handover::completePending(now);
+    EXPECT_FALSE(swap.swapped);
+    EXPECT_TRUE(swap.error.contains(handover::keptFileName(now))) << swap.error.toStdString();
+    EXPECT_EQ(contents(handover::keptFileName(now)), "someone else's file");
+    EXPECT_TRUE(QFile::exists(HandOver));
+    m_db = Database::open(Live, nullptr);
+    ASSERT_TRUE(m_db);
     EXPECT_EQ(count("Category"), 1);
 }

@@ -1,19 +1,102 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "data/database.h"
 #include "data/passwords.h"
+#include "data/schema.h"
+#include "masterdata/deliverybooking.h"
+#include "till/salestore.h"
 #include "platform/money.h"
 #include "support/fixture.h"
+#include "support/rawconnection.h"
 
 using DatabaseSchema = DatabaseTest;
 
+namespace {
+// A file as the program wrote it before the schema had a version.
+#define KEY(column)                                                                                                    \
+    "\"" column "\" INTEGER NOT NULL UNIQUE CHECK (typeof(\"" column "\") = 'integer' OR (typeof(\"" column            \
+    "\") = 'text' AND \"" column "\" <> '' AND \"" column "\" NOT GLOB '*[^0-9]*'))"
+#define LINE_AMOUNT(quantity, price) "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
+// clang-format off
+const char *const UnversionedSchema[] = {
+    "CREATE TABLE Products (" KEY("ProductID") ", ArtNr TEXT, Description TEXT, SupplierID INTEGER, Category TEXT,"
+    " Brands TEXT, Size TEXT, Quantity NUMERIC DEFAULT 0, Mwst TEXT, OrderPrice INTEGER, SalesPrice INTEGER)",
+    "CREATE TABLE Supplier (" KEY("SupplierID") ", SupplierName TEXT, Address TEXT, sPlace TEXT,"
+    " TelephoneNumber TEXT, sEmail TEXT)",
+    "CREATE TABLE Category (" KEY("CategoryID") ", Category TEXT)",
+    "CREATE TABLE Brands (" KEY("ID") ", Brand TEXT, Remarks TEXT)",
+    "CREATE TABLE Customer (" KEY("CustomerID") ", Customername TEXT, Address TEXT, Place TEXT,"
+    " ContactNumber TEXT, accountbalance INTEGER DEFAULT 0)",
+    "CREATE INDEX CustomerContactNumber ON Customer (ContactNumber)",
+    "CREATE TABLE UserAccount (UserID TEXT NOT NULL UNIQUE, Password TEXT, Name TEXT, Address TEXT, uPlace TEXT,"
+    " TelNo TEXT, uEMail TEXT)",
+    "CREATE TABLE Settings (cName TEXT, cAddress TEXT, cPlace TEXT, cPhone TEXT, cFax TEXT, cstNr TEXT, custNr TEXT,"
+    " ceMail TEXT, cHomepage TEXT, cbnText TEXT, deZE TEXT, voIPort TEXT)",
+    "CREATE TABLE Sales (" KEY("salesid") ", Date TEXT, totalsales INTEGER, custid INTEGER, cashierid TEXT,"
+    " mwst2 INTEGER, mwst1 INTEGER)",
+    "CREATE INDEX SalesDate ON Sales (Date)",
+    "CREATE TABLE SalesDetails (salesid INTEGER NOT NULL, productid INTEGER, quantity NUMERIC, salesprice INTEGER)",
+    "CREATE INDEX SalesDetailsSale ON SalesDetails (salesid)",
+    "CREATE INDEX SalesDetailsProduct ON SalesDetails (productid)",
+    "CREATE TABLE Temp (tmpno INTEGER, category TEXT, productid INTEGER, Qty NUMERIC, Price INTEGER,"
+    " extprice INTEGER, \"Desc\" TEXT, advancepayment TEXT, Cashier TEXT)",
+    "CREATE TABLE Deliveries (deliveryno INTEGER NOT NULL, prodno INTEGER, quantity NUMERIC, orderprice INTEGER,"
+    " Date TEXT)",
+    "CREATE INDEX DeliveriesNumber ON Deliveries (deliveryno)",
+    "CREATE INDEX DeliveriesProduct ON Deliveries (prodno)",
+    "CREATE VIEW Receipt AS SELECT d.salesid AS salesid, p.Description AS \"Desc\", d.quantity AS Quantity,"
+    " d.salesprice AS SalesPrice, " LINE_AMOUNT("d.quantity", "d.salesprice") " AS Ext"
+    " FROM SalesDetails d LEFT JOIN Products p ON p.ProductID = d.productid",
+    "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
+    " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
+    "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date,"
+    " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno",
+    "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
+    " p.Description AS Description, p.Size AS Size,"
+    " (SELECT coalesce(sum(quantity), 0) FROM Deliveries WHERE prodno = p.ProductID) AS Qtyorder,"
+    " p.Quantity AS Quantity,"
+    " (SELECT coalesce(sum(quantity), 0) FROM SalesDetails WHERE productid = p.ProductID) AS qtysold,"
+    " p.OrderPrice AS orderPrice, p.SalesPrice AS SalesPrice FROM Products p ORDER BY p.ProductID",
+    "CREATE VIEW Lieferungen AS SELECT CustomerID, Customername AS CustomerName, Address, ContactNumber,"
+    " accountbalance AS Total FROM Customer WHERE accountbalance <> 0",
+    "INSERT INTO Settings DEFAULT VALUES",
+};
+// clang-format on
+#undef KEY
+#undef LINE_AMOUNT
+
+// A file's schema in comparable form: every object with its statement, a
+// table by its columns (a column added later reads differently in the
+// table's statement than one created with it).
+QStringList schemaOf(Database &database)
+{
+    QStringList objects;
+    const auto rows = database.select("SELECT type, name, sql FROM sqlite_master WHERE name NOT LIKE 'sqlite_%'"
+                                      " ORDER BY type, name");
+    for (const auto &row : rows->values) {
+        QString entry = row[0].toString() + ' ' + row[1].toString() + ": ";
+        if (row[0].toString() != "table") {
+            objects << entry + row[2].toString();
+            continue;
+        }
+        const auto columns = database.select("PRAGMA table_info(" + quoteName(row[1].toString()) + ")");
+        for (const auto &column : columns->values)
+            for (const QVariant &field : column)
+                entry += field.toString() + ' ';
+        objects << entry;
+    }
+    objects << QStringLiteral("version %1").arg(database.scalar("PRAGMA user_version").toLongLong());
+    return objects;
+}
+} // namespace
+
 TEST_F(DatabaseSchema, NewDatabaseHoldsEveryTableViewAndTheAdministrator)
 {
-    EXPECT_EQ(m_db->tableNames(),
-              QStringList({"Products", "Supplier", "Category", "Brands", "Customer", "UserAccount", "Settings", "Sales",
-                           "SalesDetails", "Temp", "Deliveries"}));
+    EXPECT_EQ(m_db->tableNames(), QStringList({"Products", "Supplier", "Category", "Brands", "Customer", "UserAccount",
+                                               "Settings", "Sales", "SalesDetails", "Temp", "Deliveries"}));
 
     // Column names answer in any letter case, views included.
     const auto receipt = m_db->select("SELECT SALESID, desc, quantity, salesprice, EXT FROM receipt");
@@ -35,8 +118,10 @@ TEST_F(DatabaseSchema, NewDatabaseHoldsEveryTableViewAndTheAdministrator)
 
 TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
 {
-    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (1, 'Pizza', 10, 300, 850)");
-    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (2, 'Cola', 5, 50, 199)");
+    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (1, 'Pizza', 10, 300, "
+         "850)");
+    exec("INSERT INTO Products (ProductID, Description, Quantity, OrderPrice, SalesPrice) VALUES (2, 'Cola', 5, 50, "
+         "199)");
     exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 850)");
     exec("INSERT INTO SalesDetails VALUES (1, 2, 1.5, 199)");
     exec("INSERT INTO SalesDetails VALUES (2, 1, 0.35, 350)");
@@ -61,13 +146,14 @@ TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
 
 TEST_F(DatabaseSchema, KeysNeverRepeat)
 {
-    EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), 1);
+    EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), std::optional<qint64>(1));
     exec("INSERT INTO Customer (CustomerID) VALUES (1)");
     exec("INSERT INTO Customer (CustomerID) VALUES (2)");
     exec("INSERT INTO Customer (CustomerID) VALUES (3)");
     exec("DELETE FROM Customer WHERE CustomerID = 2");
     // The row count would give 3 again; the highest key does not.
-    EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), 4);
+    EXPECT_EQ(m_db->nextKey("Customer", "CustomerID"), std::optional<qint64>(4));
+    EXPECT_EQ(m_db->nextKey("NoSuchTable", "ID"), std::nullopt) << "a failed read is no key";
 
     EXPECT_FALSE(m_db->execute("INSERT INTO Customer (CustomerID) VALUES (3)")) << "a repeated key is refused";
     EXPECT_TRUE(m_db->lastError().contains("„CustomerID“ ist bereits vergeben")) << m_db->lastError().toStdString();
@@ -75,6 +161,118 @@ TEST_F(DatabaseSchema, KeysNeverRepeat)
     EXPECT_FALSE(m_db->execute("INSERT INTO Category (Category) VALUES ('ohne Nummer')")) << "a key is required";
     EXPECT_TRUE(m_db->execute("INSERT INTO Category (CategoryID) VALUES ('7')")) << "typed digits are a number";
     EXPECT_EQ(scalar("SELECT typeof(CategoryID) FROM Category").toString(), "integer");
+}
+
+TEST_F(DatabaseSchema, OlderFileIsBroughtUpToDateOnOpenAndANewerOneIsRefused)
+{
+    const QString path = m_db->path();
+    const auto current = schemaOf(*m_db);
+    Database::setCurrent(nullptr);
+    m_db.reset();
+    ASSERT_TRUE(QFile::remove(path));
+    {
+        RawConnection old(path);
+        for (const char *statement : UnversionedSchema)
+            ASSERT_TRUE(old.exec(statement)) << old.error().toStdString();
+        ASSERT_TRUE(old.exec("CREATE VIEW RetiredReport AS SELECT 1 AS x;"
+                             "INSERT INTO Products (ProductID, Description, Quantity) VALUES (1, 'Pizza', 7);"
+                             "INSERT INTO Deliveries VALUES (1, 1, 10, 300, '2026-01-05');"
+                             "INSERT INTO SalesDetails VALUES (1, 1, 3, 850);"))
+            << old.error().toStdString();
+    }
+
+    QString error;
+    m_db = Database::open(path, &error);
+    ASSERT_TRUE(m_db) << error.toStdString();
+    EXPECT_EQ(schemaOf(*m_db), current) << "an upgraded file is laid out as a new one";
+    EXPECT_EQ(scalar("PRAGMA journal_mode").toString(), "wal");
+    EXPECT_EQ(scalar("SELECT Qtyorder || '/' || Quantity || '/' || qtysold FROM ProductInventory").toString(),
+              "10/7/3");
+
+    // A file from a later program keeps what this one cannot read.
+    exec(QStringLiteral("PRAGMA user_version = %1").arg(schema::currentVersion() + 1));
+    m_db.reset();
+    EXPECT_FALSE(Database::open(path, &error));
+    EXPECT_TRUE(error.contains("neueren Version")) << error.toStdString();
+}
+
+TEST_F(DatabaseSchema, DatabaseHeldByAnotherProgramIsReportedAsInUseAndNothingIsStored)
+{
+    using namespace std::chrono_literals;
+    const QString path = m_db->path();
+    Database::setBusyTimeout(50ms);
+    m_db = Database::open(path, nullptr);
+    ASSERT_TRUE(m_db);
+    Database::setCurrent(m_db.get());
+    exec("INSERT INTO Products (ProductID, Description, Quantity) VALUES (2, 'Cola', 5)");
+    exec("INSERT INTO Sales (salesid) VALUES (1), (2), (3)");
+    {
+        RawConnection other(path);
+        ASSERT_TRUE(other.exec("BEGIN IMMEDIATE; INSERT INTO Sales (salesid) VALUES (40);"));
+
+        // Readers do not wait for a writer: the number is the true next one.
+        EXPECT_EQ(nextSaleNumber(*m_db), std::optional<qint64>(4));
+        Sale sale;
+        sale.salesId = 4;
+        sale.date = QDate(2026, 12, 6);
+        sale.lines.push_back({"2", "Getränke", "Cola", "1", "1,99", Money::fromCents(199), "19"});
+        QString error;
+        EXPECT_FALSE(storeSale(*m_db, sale, &error));
+        EXPECT_EQ(error, Database::inUseMessage());
+
+        const auto booking = deliveries::book(m_db.get(), {"1", "2", "10", "0,50", "1,99", QDate(2026, 12, 6)});
+        EXPECT_FALSE(booking.booked);
+        EXPECT_TRUE(booking.refusal.contains(Database::inUseMessage())) << booking.refusal.toStdString();
+    }
+    EXPECT_EQ(count("Sales"), 3);
+    EXPECT_EQ(count("Deliveries"), 0);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products").toLongLong(), 5);
+
+    // Another program that holds the file to itself keeps the program from
+    // opening it; that is not a wrong password.
+    Database::setCurrent(nullptr);
+    m_db.reset();
+    RawConnection other(path);
+    ASSERT_TRUE(other.exec("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM Temp;"));
+    QString error;
+    EXPECT_FALSE(Database::open(path, &error));
+    EXPECT_TRUE(error.contains(Database::inUseMessage())) << error.toStdString();
+    Database::setBusyTimeout(5s);
+}
+
+TEST_F(DatabaseSchema, SaleCutOffByAKillIsNotThereAtAllAndAStoredOneIsWhole)
+{
+    EXPECT_EQ(scalar("PRAGMA journal_mode").toString(), "wal");
+    EXPECT_EQ(scalar("PRAGMA synchronous").toLongLong(), 2) << "every commit is synced";
+    exec("INSERT INTO Products (ProductID, Description, Quantity) VALUES (2, 'Cola', 500)");
+    Sale sale;
+    sale.salesId = 1;
+    sale.date = QDate(2026, 12, 6);
+    sale.lines.assign(3, {"2", "Getränke", "Cola", "1", "1,99", Money::fromCents(199), "19"});
+    QString error;
+    ASSERT_TRUE(storeSale(*m_db, sale, &error)) << error.toStdString();
+
+    // The files as a kill leaves them in the middle of the next sale, after
+    // part of it has reached the log.
+    const QString path = m_db->path();
+    {
+        RawConnection till(path);
+        ASSERT_TRUE(till.exec("PRAGMA cache_size = 2; BEGIN; INSERT INTO Sales (salesid) VALUES (2);"
+                              "UPDATE Products SET Quantity = Quantity - 100;"
+                              "INSERT INTO SalesDetails (salesid, productid, quantity, salesprice) WITH RECURSIVE"
+                              " n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+                              " SELECT 2, 2, 1, 199 FROM n;"));
+        ASSERT_GT(QFileInfo(path + "-wal").size(), 0);
+        for (const QString suffix : {"", "-wal"})
+            ASSERT_TRUE(QFile::copy(path + suffix, m_dir.filePath("killed.db" + suffix)));
+    }
+    auto killed = Database::open(m_dir.filePath("killed.db"), &error);
+    ASSERT_TRUE(killed) << error.toStdString();
+    EXPECT_EQ(killed->scalar("PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(killed->scalar("SELECT group_concat(salesid) FROM Sales").toString(), "1");
+    EXPECT_EQ(killed->scalar("SELECT count(*) FROM SalesDetails WHERE salesid = 1").toLongLong(), 3);
+    EXPECT_EQ(killed->scalar("SELECT count(*) FROM SalesDetails").toLongLong(), 3);
+    EXPECT_EQ(killed->scalar("SELECT Quantity FROM Products").toLongLong(), 497);
 }
 
 TEST_F(DatabaseSchema, FileCannotBeReadWithoutThePassword)
@@ -99,7 +297,8 @@ TEST_F(DatabaseSchema, FileCannotBeReadWithoutThePassword)
 
 TEST_F(DatabaseSchema, FailedTransactionLeavesNoPartialRows)
 {
-    exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails WHEN NEW.productid = 2 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    exec("CREATE TRIGGER full BEFORE INSERT ON SalesDetails WHEN NEW.productid = 2 BEGIN SELECT RAISE(ABORT, 'disk "
+         "full'); END");
     {
         Database::Transaction transaction(*m_db);
         ASSERT_TRUE(transaction.active());

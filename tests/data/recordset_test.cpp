@@ -88,7 +88,7 @@ TEST_F(RecordsetTest, AddUpdateDeleteAndRefresh)
     Recordset &rs = customers.recordset();
     ASSERT_TRUE(rs.addNew());
     EXPECT_EQ(rs.recordCount(), 4) << "a started row counts at once";
-    rs.setValue("CustomerID", m_db->nextKey("Customer", "CustomerID"));
+    rs.setValue("CustomerID", *m_db->nextKey("Customer", "CustomerID"));
     rs.setText("Customername", "Neu");
     rs.setText("accountbalance", "1.234,50");
     ASSERT_TRUE(rs.update()) << rs.lastError().toStdString();

@@ -1,11 +1,16 @@
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "platform/locale.h"
 #include "platform/money.h"
 
 namespace {
-Money cents(qint64 c) { return Money::fromCents(c); }
+Money cents(qint64 c)
+{
+    return Money::fromCents(c);
 }
+} // namespace
 
 TEST(Money, RoundsHalfAwayFromZero)
 {
@@ -22,6 +27,23 @@ TEST(Money, RoundsHalfAwayFromZero)
     EXPECT_EQ(divideRoundingHalfAway(5, 10), 1);
     EXPECT_EQ(divideRoundingHalfAway(-5, 10), -1);
     EXPECT_EQ(divideRoundingHalfAway(4, 10), 0);
+}
+
+TEST(Money, ArithmeticOutOfRangeIsRefusedNotWrapped)
+{
+    const Money most = cents(std::numeric_limits<std::int64_t>::max());
+    const Money least = cents(std::numeric_limits<std::int64_t>::min());
+    EXPECT_THROW(most + cents(1), MoneyOverflow);
+    EXPECT_THROW(least - cents(1), MoneyOverflow);
+    EXPECT_THROW(-least, MoneyOverflow);
+    Money sum = most;
+    EXPECT_THROW(sum += cents(1), MoneyOverflow);
+    EXPECT_EQ(sum, most);
+    EXPECT_THROW(cents(500).times(1e13), MoneyOverflow); // "10000000000000" × 5,00
+    EXPECT_THROW(most.times(1.5), MoneyOverflow);
+    EXPECT_THROW(most.mulDiv(3, 2), MoneyOverflow);
+    EXPECT_EQ(most.mulDiv(19, 119), cents(1472639232775132272)); // the tax in it still fits
+    EXPECT_EQ(most - most + least, least);
 }
 
 TEST(Locale, ReadsTypedNumbersTheGermanWay)

@@ -7,6 +7,7 @@
 
 #include "app/screens.h"
 #include "app/session.h"
+#include "platform/clock.h"
 
 void DatabaseTest::SetUp()
 {
@@ -28,6 +29,7 @@ void DatabaseTest::TearDown()
 {
     screens().unloadAll();
     processEvents();
+    setClock(nullptr);
     Database::setCurrent(nullptr);
     m_db.reset();
     QDir::setCurrent(m_previousDir);

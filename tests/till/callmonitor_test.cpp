@@ -1,4 +1,10 @@
+#include <algorithm>
+#include <functional>
+#include <utility>
+
 #include <gtest/gtest.h>
+
+#include <QLabel>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -6,12 +12,14 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include "app/screens.h"
 #include "platform/tcpclient.h"
 #include "support/fixture.h"
 #include "till/callmonitor.h"
 #include "till/frmsales.h"
+#include "till/phonenumber.h"
 
 namespace {
 const QByteArray Ring = "06.12.26 16:31:28;RING;0;01711234567;5551234;SIP0;\r\n";
@@ -25,17 +33,24 @@ TEST(CallMonitorLines, JoinsPiecesAndSplitsArrivalsAtLineEnds)
     EXPECT_EQ(lines.feed("\n"), QStringList{"06.12.26 16:31:28;RING;0;0171;555;SIP0;"});
     EXPECT_EQ(lines.feed("a;CALL\nb;CONNECT\r\n\r\nc;DISC"), (QStringList{"a;CALL", "b;CONNECT"}));
     EXPECT_EQ(lines.feed("ONNECT\n"), QStringList{"c;DISCONNECT"});
+
+    // A line longer than 64 KiB goes whole, also a RING in its tail, whether
+    // its end comes in a later arrival or in the same one.
+    const QByteArray junk(64 * 1024 + 1, 'x');
+    EXPECT_EQ(lines.feed(junk), QStringList());
+    EXPECT_EQ(lines.feed(";t9;RING;0;0171;555;SIP0;\nd;CALL\n"), QStringList{"d;CALL"});
+    EXPECT_EQ(lines.feed(junk + ";t9;RING;0;0171;555;\ne;CALL\n"), QStringList{"e;CALL"});
 }
 
-TEST(CallerIdentification, AnnouncesEachRingOnceByItsStamp)
+TEST(CallerIdentification, AnnouncesEachRingOnceByStampAndConnection)
 {
     CallerIdentification calls;
     // Not a ring: too few fields, another event, the word in lower case.
     EXPECT_FALSE(calls.accept("t1;RING;0;0171"));
     EXPECT_FALSE(calls.accept("t1;CALL;0;0171;555;SIP0;"));
     EXPECT_FALSE(calls.accept("t1;ring;0;0171;555;SIP0;"));
-    // An empty stamp matches the empty stamp of a till that announced nothing yet.
-    EXPECT_FALSE(calls.accept(";RING;0;0171;555;SIP0;"));
+    // Empty stamp and connection match those of a till that announced nothing yet.
+    EXPECT_FALSE(calls.accept(";RING;;0171;555;SIP0;"));
 
     // Five fields are enough; six are read the same.
     const auto five = calls.accept("t1;RING;0;0171;555");
@@ -43,16 +58,28 @@ TEST(CallerIdentification, AnnouncesEachRingOnceByItsStamp)
     EXPECT_EQ(five->caller, "0171");
     EXPECT_EQ(five->called, "555");
     EXPECT_FALSE(calls.accept("t1;RING;0;0171;555;SIP0;"));
-    const auto again = calls.accept("t2;RING;0;0171;555;SIP0;");
+    // A second caller in the same second comes on another connection.
+    const auto sameSecond = calls.accept("t1;RING;1;0302222;555;SIP0;");
+    ASSERT_TRUE(sameSecond);
+    EXPECT_EQ(sameSecond->caller, "0302222");
+    const auto again = calls.accept("t2;RING;1;0171;555;SIP0;");
     ASSERT_TRUE(again);
     EXPECT_EQ(calls.lastRingStamp(), "t2");
-    // Once another call was announced, an empty stamp is a new call too.
     EXPECT_TRUE(calls.accept(";RING;0;0171;555;SIP0;"));
+}
+
+TEST(PhoneNumbers, MatchByTheirDigits)
+{
+    EXPECT_EQ(phoneDigits("0171 2345678"), "01712345678");
+    EXPECT_EQ(phoneDigits(" (030) 123-45/6 "), "030123456");
+    EXPECT_EQ(phoneDigits("+49 171 2345678"), "01712345678");
+    EXPECT_EQ(phoneDigits("+41 44 1234"), "41441234");
+    EXPECT_EQ(phoneDigits(""), "");
 }
 
 TEST(CallerIdentification, MessageLinesUpCallerNumberDateAndTime)
 {
-    const RingCall call{"t1", "01711234567", "5551234"};
+    const RingCall call{"t1", "0", "01711234567", "5551234"};
     EXPECT_EQ(ringMessage(call, QDateTime(QDate(2026, 12, 6), QTime(16, 31, 28))),
               "Anrufer:      01711234567\r\nI-Nummer:   5551234\r\nDatum:        06.12.2026\r\n"
               "Uhrzeit:       16:31:28");
@@ -68,8 +95,10 @@ protected:
         DatabaseTest::SetUp();
         ASSERT_TRUE(m_router.listen(QHostAddress::LocalHost, 0));
         exec("UPDATE Settings SET deZE = '127.0.0.1', voIPort = ?1", {QString::number(m_router.serverPort())});
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '0301111')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '01711234567')");
+        // Numbers stored as the shop typed them; the router sends digits.
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '+49 30 1111')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '0171 / 123 45 67')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Ohne Telefon', '')");
     }
 
     // Loads the sales screen and takes its connection.
@@ -88,7 +117,33 @@ protected:
         line->flush();
     }
 
+    // A call from a number, announced as if it had come down the line.
+    static void ring(FrmSales &sales, const QString &stamp, const QString &caller)
+    {
+        emit sales.Winsock1->dataArrived(QStringLiteral("%1;RING;0;%2;5551234;SIP0;\r\n").arg(stamp, caller).toUtf8());
+    }
+
     QTcpServer m_router;
+};
+
+// Dialogs during whose first message another call comes in, as the socket
+// delivers data while a message box waits for the cashier.
+class RingDuringMessage : public ScriptedDialogs
+{
+public:
+    int msgBox(const QString &text, int buttons, const QString &title) override
+    {
+        deepest = std::max(deepest, ++depth);
+        if (const auto during = std::exchange(duringFirstMessage, {}))
+            during();
+        const int answer = ScriptedDialogs::msgBox(text, buttons, title);
+        --depth;
+        return answer;
+    }
+
+    std::function<void()> duringFirstMessage;
+    int depth = 0;
+    int deepest = 0;
 };
 } // namespace
 
@@ -122,23 +177,80 @@ TEST_F(CallMonitorTest, ARingNamesTheCallerAndFindsTheCustomer)
     EXPECT_EQ(sales.txtName->text(), QString());
 }
 
-TEST_F(CallMonitorTest, TheTillWorksOnWhenTheRouterClosesOrIsNotThere)
+TEST_F(CallMonitorTest, CallsAreMatchedByDigitsAndNoneIsLostOrMisplaced)
+{
+    FrmSales &sales = frmSales();
+    // "+49 30 1111" is the router's 0301111.
+    ring(sales, "t1", "0301111");
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+    // A second call in the same second, on another connection, is a call.
+    emit sales.Winsock1->dataArrived("t1;RING;1;01711234567;5551234;SIP0;\n");
+    EXPECT_EQ(m_dialogs->messages().size(), size_t(2));
+    EXPECT_EQ(sales.txtName->text(), "Schulz");
+    // An anonymous call is shown, and the customer shown stays.
+    ring(sales, "t2", "");
+    EXPECT_EQ(m_dialogs->messages().size(), size_t(3));
+    EXPECT_EQ(sales.txtName->text(), "Schulz");
+
+    // A call while the customer editor is open: the caller is shown after it.
+    m_dialogs->onModal([&sales](QDialog *) {
+        ring(sales, "t3", "0301111");
+        return 0;
+    });
+    sales.btnCustomerE->click();
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+
+    // A call that comes in while another is announced waits for it.
+    auto *dialogs = new RingDuringMessage;
+    setDialogs(std::unique_ptr<Dialogs>(dialogs));
+    dialogs->duringFirstMessage = [&sales] { ring(sales, "t5", "0301111"); };
+    ring(sales, "t4", "01711234567");
+    EXPECT_EQ(dialogs->deepest, 1);
+    ASSERT_EQ(dialogs->messages().size(), size_t(2));
+    EXPECT_TRUE(dialogs->messages()[0].text.startsWith("Anrufer:      01711234567"));
+    EXPECT_TRUE(dialogs->messages()[1].text.startsWith("Anrufer:      0301111"));
+    EXPECT_EQ(sales.txtName->text(), "Meier");
+}
+
+TEST_F(CallMonitorTest, TheHeaderShowsTheConnectionAndTheTillConnectsAgain)
 {
     QTcpSocket *router = openSalesScreen();
     ASSERT_TRUE(router);
-    QSignalSpy closed(frmSales().Winsock1, &TcpClient::closed);
+    FrmSales &sales = frmSales();
+    QTRY_COMPARE(sales.lblCallMonitor->text(), "Anrufmonitor: verbunden");
+    EXPECT_EQ(sales.tmrReconnect->interval(), 10000);
+    EXPECT_FALSE(sales.tmrReconnect->isActive());
+
+    // The router restarts: the header says so, and the till works on.
+    QSignalSpy closed(sales.Winsock1, &TcpClient::closed);
     router->disconnectFromHost();
     ASSERT_TRUE(closed.wait(5000));
-    frmSales().selCustomer->click();
-    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmCustomerSearch"});
-    EXPECT_TRUE(m_dialogs->messages().empty());
-
-    // Nobody listens at the port any more.
-    screens().unloadAll();
+    EXPECT_EQ(sales.lblCallMonitor->text(), "Anrufmonitor: getrennt");
+    EXPECT_TRUE(sales.tmrReconnect->isActive());
+    const quint16 port = m_router.serverPort();
     m_router.close();
-    FrmSales &sales = frmSales();
+    // The test does not wait ten seconds for each try.
+    sales.tmrReconnect->setInterval(20);
     QSignalSpy refused(sales.Winsock1, &TcpClient::closed);
     ASSERT_TRUE(refused.wait(5000));
-    EXPECT_FALSE(sales.Winsock1->isConnected());
+    EXPECT_EQ(sales.lblCallMonitor->text(), "Anrufmonitor: getrennt");
+    sales.selCustomer->click();
+    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmCustomerSearch"});
+
+    // Back up, it is connected again without anyone reopening the till.
+    ASSERT_TRUE(m_router.listen(QHostAddress::LocalHost, port));
+    QSignalSpy back(&m_router, &QTcpServer::newConnection);
+    ASSERT_TRUE(back.wait(5000));
+    QTRY_COMPARE(sales.lblCallMonitor->text(), "Anrufmonitor: verbunden");
+    EXPECT_FALSE(sales.tmrReconnect->isActive());
     EXPECT_TRUE(m_dialogs->messages().empty());
+    send(m_router.nextPendingConnection(), Ring);
+    QTRY_COMPARE(m_dialogs->messages().size(), size_t(1));
+    EXPECT_EQ(sales.txtName->text(), "Schulz");
+
+    // A shop without a router sees nothing about it.
+    screens().unloadAll();
+    exec("UPDATE Settings SET deZE = ''");
+    EXPECT_EQ(frmSales().lblCallMonitor->text(), QString());
+    EXPECT_FALSE(frmSales().tmrReconnect->isActive());
 }

@@ -10,6 +10,7 @@
 #include "app/screens.h"
 #include "app/session.h"
 #include "masterdata/frmcustomer.h"
+#include "platform/clock.h"
 #include "platform/printerchoice.h"
 #include "platform/ui/reportpreview.h"
 #include "support/fixture.h"
@@ -214,8 +215,9 @@ TEST_F(PaymentTest, DiscountOfTenPercentIsTakenOnce)
         payment.cmdCredit->click();
     });
     EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2250|251|44");
-    // The delivery customer owes what was paid for, the discount taken off.
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 2250);
+    // The delivery customer owes what was paid for, the discount taken off,
+    // on top of the 50,00 owed before.
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 2250);
     EXPECT_THAT(m_printed, IsSupersetOf({"Total 22,50", "Rabatt 10%", "Inkl. MwSt: 19% 2,51"}));
 }
 
@@ -269,7 +271,7 @@ TEST_F(PaymentTest, ADeliveryWithADriverOnTheTillRoll)
     });
     EXPECT_EQ(scalar("SELECT totalsales || '|' || custid || '|' || cashierid FROM Sales").toString(), "3570|1|ben");
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 3570);
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 3570);
     EXPECT_THAT(m_printed, IsSupersetOf({"Lieferung an:", "Gartenweg 3", "Tel: 0301111", "Fahrer: ben", "Rabatt %",
                                          "3 Wein 11,90 35,70"}));
     // The screens read what was stored.
@@ -332,4 +334,99 @@ TEST_F(PaymentTest, AccountPaymentLowersTheBalanceAndPrintsTheInvoice)
     EXPECT_FALSE(payment.cmdOK->isEnabled());
     EXPECT_EQ(payment.cmdCancel->text(), "Close");
     EXPECT_EQ(count("Sales"), 0);
+}
+
+TEST_F(PaymentTest, ASaleAfterMidnightCarriesTheNewDay)
+{
+    FixedClock &clock = FixedClock::install(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 56)));
+    FrmSales &sales = orderOf25();
+    EXPECT_EQ(sales.lbldata->text(), "06.12.2026");
+    clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0)));
+    pay(sales, [this](FrmPayment &payment) {
+        readNextPreview();
+        payment.cmdSales->click();
+    });
+    EXPECT_EQ(scalar("SELECT Date FROM Sales").toString(), "2026-12-07");
+    EXPECT_THAT(m_printed.join('\n').toStdString(), HasSubstr("07.12.2026"));
+    // The header turns over with the clock, the screen still open.
+    sales.Timer1_Timer();
+    EXPECT_EQ(sales.lbldata->text(), "07.12.2026");
+    EXPECT_EQ(sales.stsTime->text(), "00:00:00");
+}
+
+TEST_F(PaymentTest, TheTaxAfterADiscountIsTheTaxInWhatIsPaid)
+{
+    addProduct(4, "400", "Pizza", "19", 1450, 10);
+    FrmSales &sales = salesScreenFor("1");
+    sell(sales, "400", "1");
+    pay(sales, [this](FrmPayment &payment) {
+        payment.txtAdvance->setText("10");
+        payment.txtamount->setText("20");
+        payment.vOk->click();
+        readNextPreview();
+        payment.cmdSales->click();
+    });
+    // 13,05 × 19 ÷ 119 = 2,0836: stored and printed as 2,08.
+    EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "1305|208|0");
+    EXPECT_THAT(m_printed, IsSupersetOf({"Total 13,05", "Inkl. MwSt: 19% 2,08"}));
+}
+
+TEST_F(PaymentTest, NothingIsStoredThatWasNotPaidOrHasNoCustomerOrLines)
+{
+    FrmSales &sales = salesScreenFor("1");
+    // No lines: "Kasse" opens nothing.
+    sales.cmdPayment->click();
+    EXPECT_THAT(m_dialogs->messageTexts().join('\n').toStdString(), HasSubstr("Bestellung ist leer"));
+    EXPECT_FALSE(screens().isLoaded<FrmPayment>());
+
+    sell(sales, "100", "2"); // 5,00
+    m_dialogs->clearRecords();
+    pay(sales, [this](FrmPayment &payment) {
+        // Too little after a failed check, in cash: refused, nothing stored.
+        payment.vTaste[4]->click();
+        payment.vOk->click();
+        payment.cmdSales->click();
+        EXPECT_EQ(m_dialogs->messageTexts(), (QStringList{"Bezahlung Unzureichend...", "Bezahlung Unzureichend..."}));
+        // A delivery to a customer number nobody has.
+        payment.txtamount->setText("5");
+        payment.cboNo->setEditText("999");
+        payment.cmdCredit->click();
+        EXPECT_EQ(m_dialogs->messageTexts().last(), "Kunde nicht gefunden!");
+        EXPECT_EQ(count("Sales"), 0);
+        EXPECT_TRUE(payment.isVisible());
+        payment.cmdCancel->click();
+    });
+    EXPECT_EQ(count("Sales"), 0);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 10);
+
+    // The amount left as the dialog opened means paid exactly. Meanwhile
+    // another till stored the number the dialog shows: the sale takes the
+    // next and shows and prints it.
+    pay(sales, [this](FrmPayment &payment) {
+        EXPECT_EQ(payment.txtid->text(), "1");
+        exec("INSERT INTO Sales (salesid, totalsales) VALUES (1, 100)");
+        readNextPreview();
+        payment.cmdSales->click();
+        EXPECT_EQ(payment.txtid->text(), "2");
+    });
+    EXPECT_EQ(scalar("SELECT totalsales FROM Sales WHERE salesid = 2").toLongLong(), 500);
+    EXPECT_THAT(m_printed, IsSupersetOf({"Gegeben 5,00", "Rückgeld 0,00"}));
+    EXPECT_THAT(m_printed.join('\n').toStdString(), HasSubstr("Beleg-Nr 2"));
+}
+
+TEST_F(PaymentTest, AReceiptThatCannotBeFilledKeepsTheSaleAndTheProgram)
+{
+    // A record source without the line amount that the layout prints.
+    exec("DROP VIEW Receipt");
+    exec("CREATE VIEW Receipt AS SELECT d.salesid AS salesid, d.quantity AS Quantity FROM SalesDetails d");
+    FrmSales &sales = orderOf25();
+    pay(sales, [](FrmPayment &payment) { payment.cmdSales->click(); });
+    EXPECT_EQ(count("Sales"), 1);
+    EXPECT_EQ(count("SalesDetails"), 2);
+    ASSERT_EQ(m_dialogs->messages().size(), size_t(1));
+    EXPECT_THAT(m_dialogs->messages().front().text.toStdString(), HasSubstr("kann nicht angezeigt werden"));
+    EXPECT_FALSE(m_dialogs->programEnded());
+    EXPECT_FALSE(screens().isLoaded<FrmPayment>());
+    EXPECT_EQ(sales.order().count(), 0);
+    EXPECT_EQ(sales.mwst1->text(), "0");
 }

@@ -308,12 +308,22 @@ TEST_F(SalesScreenTest, ATypedArticleNumberMakesALineWithOkOrEnter)
     EXPECT_EQ(entryFields(sales), (QStringList{"2", "Gewürze", "Pfeffer", "1", "2,00", "2,00"}));
     EXPECT_EQ(sales.txtmwst->text(), "19");
 
-    // A quantity that is no number adds nothing and stays for correction.
-    sales.txtQty->setText("zwei");
+    // A quantity that is no number, not above 0, above 9999 or written with a
+    // thousands point adds nothing and stays for correction.
+    for (const QString quantity : {"zwei", "-2", "0", "0,00", "10000", "1.250", "1.5", "10000000000000"}) {
+        sales.txtQty->setText(quantity);
+        QTest::keyClick(sales.txtQty, Qt::Key_Return);
+        EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0) << quantity.toStdString();
+        EXPECT_TRUE(m_dialogs->messageTexts().last().contains("Menge „" + quantity + "“ ist ungültig"));
+        EXPECT_EQ(sales.txtQty->text(), quantity);
+    }
+    // An amount too large for the till is refused, never wrapped round.
+    sales.txtSalesPrice->setText("999.999.999.999.999,00");
+    sales.txtQty->setText("9999");
     QTest::keyClick(sales.txtQty, Qt::Key_Return);
     EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-    EXPECT_TRUE(m_dialogs->messageTexts().last().contains("„zwei“ ist keine Zahl"));
-    EXPECT_EQ(sales.txtQty->text(), "zwei");
+    EXPECT_TRUE(m_dialogs->messageTexts().last().contains("zu groß"));
+    sales.txtSalesPrice->setText("2,00");
 
     // A fractional quantity, shown as typed; then the entry fields start afresh.
     sales.txtQty->setText("1,5");

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "till/order.h"
@@ -22,6 +24,26 @@ TEST(Order, LineAmountIsQuantityTimesPriceInWholeCents)
     // Half a cent rounds away from zero, also for a returned item.
     EXPECT_EQ(Order::lineAmount(0.5, cents(1)), cents(1));
     EXPECT_EQ(Order::lineAmount(-0.5, cents(1)), cents(-1));
+}
+
+TEST(Order, QuantitiesArePositiveBoundedAndAmountsNeverWrap)
+{
+    EXPECT_EQ(Order::parseQuantity("9999"), 9999.0);
+    EXPECT_EQ(Order::parseQuantity(" 0,35 "), 0.35);
+    for (const char *refused : {"0", "-2", "10000", "9999,01", "1.250", "1.5", "", "x"})
+        EXPECT_EQ(Order::parseQuantity(QString::fromLatin1(refused)), std::nullopt) << refused;
+
+    const Money mostCents = Money::fromCents(std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(Order::lineAmount(2, mostCents), std::nullopt);
+    EXPECT_EQ(Order::lineAmount(9999, Money::fromCents(100000000000000000)), std::nullopt);
+
+    // A line whose amount would take the total out of range is not added.
+    Order order;
+    EXPECT_TRUE(order.add(line("1", std::numeric_limits<std::int64_t>::max() - 5, "19")));
+    EXPECT_FALSE(order.add(line("2", 6, "7")));
+    EXPECT_EQ(order.count(), 1);
+    EXPECT_TRUE(order.reducedRateTax().isZero());
+    EXPECT_TRUE(order.add(line("2", 5, "7")));
 }
 
 TEST(Order, TaxContainedByRate)

@@ -1,3 +1,5 @@
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "platform/locale.h"
@@ -8,17 +10,52 @@ Money euros(const char *text)
 {
     return *de::parseMoney(QString::fromLatin1(text));
 }
+
+Money cents(std::int64_t value)
+{
+    return Money::fromCents(value);
+}
+
+// An order of one amount, all of it at the given rate ("" untaxed).
+OrderSums orderOf(Money amount, const QString &rate)
+{
+    Order order;
+    order.add({"1", {}, {}, "1", {}, amount, rate});
+    return order.sums();
+}
+
+// Integer arithmetic of the test's own: a ÷ b rounded half up, a, b ≥ 0.
+std::int64_t roundedQuotient(std::int64_t a, std::int64_t b)
+{
+    return (2 * a + b) / (2 * b);
+}
+
+// The tax in a gross amount of cents at 19 or 7 percent.
+std::int64_t taxIn(std::int64_t gross, std::int64_t rate)
+{
+    return roundedQuotient(gross * rate, 100 + rate);
+}
+
+// A percentage in hundredths as the cashier types it: 1250 is "12,5".
+QString percentText(std::int64_t hundredths)
+{
+    return de::formatGeneral(static_cast<double>(hundredths) / 100.0);
+}
 } // namespace
 
 TEST(PaymentAmounts, DiscountIsTakenOffTheAmountHandedOverOnce)
 {
-    PaymentAmounts amounts(euros("25,00"), euros("1,90"), euros("0,70"));
+    Order order;
+    order.add({"1", {}, {}, "1", {}, euros("17,50"), "19"});
+    order.add({"2", {}, {}, "1", {}, euros("7,50"), "7"});
+    PaymentAmounts amounts(order.sums());
     EXPECT_EQ(amounts.discountText(), "0");
+    // No discount: the order's own tax sums, line by line.
+    EXPECT_EQ(amounts.fullRateTax(), order.fullRateTax());
+    ASSERT_TRUE(amounts.applyDiscount("0"));
+    EXPECT_EQ(amounts.reducedRateTax(), order.reducedRateTax());
     ASSERT_TRUE(amounts.applyDiscount("10"));
     EXPECT_EQ(amounts.amountDue(), euros("22,50"));
-    // The tax contained shrinks with the amount: 1,90 × 0,9 = 1,71; 0,70 × 0,9 = 0,63.
-    EXPECT_EQ(amounts.fullRateTax(), euros("1,71"));
-    EXPECT_EQ(amounts.reducedRateTax(), euros("0,63"));
     // Another percentage replaces the first.
     ASSERT_TRUE(amounts.applyDiscount("12,5"));
     EXPECT_EQ(amounts.amountDue(), euros("21,88")); // 21,875 rounded half up
@@ -26,18 +63,84 @@ TEST(PaymentAmounts, DiscountIsTakenOffTheAmountHandedOverOnce)
     EXPECT_EQ(amounts.handedOver(), euros("25,00"));
 
     // 19,99 less 10 % is 17,991: the customer pays whole cents.
-    PaymentAmounts odd(euros("19,99"), {}, {});
+    PaymentAmounts odd(orderOf(euros("19,99"), "19"));
     ASSERT_TRUE(odd.applyDiscount("10"));
     EXPECT_EQ(odd.amountDue(), euros("17,99"));
     ASSERT_TRUE(odd.applyDiscount("100"));
     EXPECT_EQ(odd.amountDue(), Money());
+    EXPECT_EQ(odd.fullRateTax(), Money());
     ASSERT_TRUE(odd.applyDiscount(""));
     EXPECT_EQ(odd.amountDue(), euros("19,99"));
 }
 
+TEST(PaymentAmounts, DiscountedTaxIsTheTaxInWhatTheCustomerPays)
+{
+    // Every single-rate order up to 50,00 at the shop's usual discounts.
+    for (const std::int64_t rate : {19, 7}) {
+        const QString rateText = QString::number(rate);
+        for (const std::int64_t discount : {300, 1000, 1250, 3300, 5000}) {
+            for (std::int64_t total = 1; total <= 5000; ++total) {
+                PaymentAmounts amounts(orderOf(cents(total), rateText));
+                ASSERT_TRUE(amounts.applyDiscount(percentText(discount)));
+                const std::int64_t due = roundedQuotient(total * (10000 - discount), 10000);
+                const Money tax = rate == 19 ? amounts.fullRateTax() : amounts.reducedRateTax();
+                const Money otherTax = rate == 19 ? amounts.reducedRateTax() : amounts.fullRateTax();
+                if (amounts.amountDue() != cents(due) || tax != cents(taxIn(due, rate)) || !otherTax.isZero()) {
+                    ADD_FAILURE() << total << " cents at " << rate << " % less " << discount / 100.0 << " %: due "
+                                  << amounts.amountDue().cents() << ", tax " << tax.cents() << "; wanted " << due
+                                  << ", " << taxIn(due, rate);
+                    return;
+                }
+            }
+        }
+    }
+
+    // Mixed orders: the amount due is shared out in proportion to each
+    // rate's amount, each share less than a cent from its exact proportion,
+    // and without untaxed lines the two shares make the amount due exactly.
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> lineCount(1, 6);
+    std::uniform_int_distribution<std::int64_t> amount(1, 8000);
+    std::uniform_int_distribution<int> rateOf(0, 4);
+    std::uniform_int_distribution<std::int64_t> discountOf(1, 10000);
+    for (int run = 0; run < 4000; ++run) {
+        Order order;
+        std::int64_t gross19 = 0, gross7 = 0, untaxed = 0;
+        for (int line = lineCount(random); line > 0; --line) {
+            const std::int64_t lineCents = amount(random);
+            const int kind = rateOf(random);
+            const QString rate = kind < 2 ? "19" : kind < 4 ? "7" : "";
+            (kind < 2 ? gross19 : kind < 4 ? gross7 : untaxed) += lineCents;
+            order.add({"1", {}, {}, "1", {}, cents(lineCents), rate});
+        }
+        const std::int64_t discount = discountOf(random);
+        PaymentAmounts amounts(order.sums());
+        ASSERT_TRUE(amounts.applyDiscount(percentText(discount)));
+        const std::int64_t total = gross19 + gross7 + untaxed;
+        const std::int64_t due = roundedQuotient(total * (10000 - discount), 10000);
+        ASSERT_EQ(amounts.amountDue(), cents(due));
+        // The shares a rate may have: its exact proportion rounded down or up.
+        const auto shares = [&](std::int64_t gross) {
+            return std::vector<std::int64_t>{due * gross / total, (due * gross + total - 1) / total};
+        };
+        bool found = false;
+        for (const std::int64_t share19 : shares(gross19))
+            for (const std::int64_t share7 : shares(gross7))
+                found |= taxIn(share19, 19) == amounts.fullRateTax().cents() &&
+                         taxIn(share7, 7) == amounts.reducedRateTax().cents() &&
+                         (untaxed > 0 ? share19 + share7 <= due : share19 + share7 == due);
+        if (!found) {
+            ADD_FAILURE() << "run " << run << ": " << gross19 << " at 19 %, " << gross7 << " at 7 %, " << untaxed
+                          << " untaxed, less " << discount / 100.0 << " %: tax " << amounts.fullRateTax().cents()
+                          << " and " << amounts.reducedRateTax().cents();
+            return;
+        }
+    }
+}
+
 TEST(PaymentAmounts, DiscountThatIsNoPercentageIsRefusedAndChangesNothing)
 {
-    PaymentAmounts amounts(euros("25,00"), {}, {});
+    PaymentAmounts amounts(orderOf(euros("25,00"), "19"));
     ASSERT_TRUE(amounts.applyDiscount("10"));
     for (const char *refused : {"abc", "-5", "100,01", "10%", "12.5"}) {
         EXPECT_FALSE(amounts.applyDiscount(QString::fromLatin1(refused))) << refused;

@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "data/datacontrol.h"
+#include "masterdata/keys.h"
+#include "platform/ui/dialogs.h"
 
 void NumberedEditor::addRecordButtons()
 {
@@ -32,7 +34,12 @@ void NumberedEditor::cmdNew_Click()
     control()->addNew();
     setEditing(true);
     nameBox()->setFocus();
-    control()->setValue(key().column, proposeKey(key()));
+    // Without a proposal the box stays empty for a key typed by hand.
+    QString error;
+    if (const auto proposed = proposeKey(key(), &error))
+        control()->setValue(key().column, *proposed);
+    else
+        dialogs().msgBox(error, mb::vbExclamation);
 }
 
 void NumberedEditor::cmdEdit_Click()

@@ -43,3 +43,17 @@ bool Report::writePdf(const QString &path, QString *error) const
         *error = QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(path);
     return false;
 }
+
+bool showReportSafely(const std::function<void()> &fillAndShow)
+{
+    try {
+        fillAndShow();
+        return true;
+    } catch (const report::Error &error) {
+        dialogs().msgBox(QStringLiteral("Der Beleg bzw. Bericht kann nicht angezeigt werden, seine Vorlage passt "
+                                        "nicht zu den Daten (%1). Gespeicherte Daten bleiben unverändert.")
+                             .arg(QString::fromStdString(error.what())),
+                         mb::vbExclamation);
+        return false;
+    }
+}

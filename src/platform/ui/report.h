@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QPointer>
 #include <QString>
 
@@ -35,3 +37,9 @@ public:
 private:
     QPointer<ReportPreview> m_preview;
 };
+
+// Runs what fills and shows a report. A fault in a layout (report::Error, such
+// as a field naming a column its record source lacks) must not end the
+// program right after a sale was stored: the user gets a German message, what
+// was stored stays stored, and false is returned.
+bool showReportSafely(const std::function<void()> &fillAndShow);

@@ -15,16 +15,20 @@ ShopHeader currentShopHeader()
 
 void showReceipt(const QString &printerChoice, const ReceiptContent &content, DataControl &lines)
 {
-    Report receipt(receiptLayoutFor(printerChoice));
-    fillReceipt(receipt, content);
-    receipt.setDataSource(lines);
-    receipt.show(true);
+    showReportSafely([&] {
+        Report receipt(receiptLayoutFor(printerChoice));
+        fillReceipt(receipt, content);
+        receipt.setDataSource(lines);
+        receipt.show(true);
+    });
 }
 
 void showInvoice(const InvoiceContent &content, DataControl &source)
 {
-    Report invoice(invoiceLayout());
-    fillInvoice(invoice, content);
-    invoice.setDataSource(source);
-    invoice.show(true);
+    showReportSafely([&] {
+        Report invoice(invoiceLayout());
+        fillInvoice(invoice, content);
+        invoice.setDataSource(source);
+        invoice.show(true);
+    });
 }
