@@ -70,6 +70,9 @@ struct UpgradeStep
 const UpgradeStep UpgradeSteps[] = {
     // 1: the schema version is recorded; the views are re-created.
     {{}},
+    // 2: entiredelivery gives a delivery number used again on another day a
+    // row of its own.
+    {{}},
 };
 
 // The read-only record sources as this program reads them.

@@ -19,13 +19,6 @@ BookingResult failed(Database &database)
 }
 } // namespace
 
-qint64 proposedNumber(Database *database)
-{
-    if (!database)
-        return 1;
-    return database->nextKey(QStringLiteral("Deliveries"), QStringLiteral("deliveryno"));
-}
-
 QStringList numbersInUse(Database *database)
 {
     QStringList numbers;

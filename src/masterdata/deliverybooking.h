@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "masterdata/keys.h"
 #include "platform/money.h"
 
 class Database;
@@ -14,12 +15,12 @@ class Database;
 // new stock and prices, as the delivery screen stores them.
 namespace deliveries {
 
-// The number proposed for the next delivery: one more than the highest in
-// use, so that it never names a delivery already booked. Reads one index
-// entry, however many deliveries there are.
-// Without a database every function here finds nothing and stores nothing.
-qint64 proposedNumber(Database *database);
+// The key of the delivery numbers: the number proposed for the next delivery
+// is one more than the highest in use (proposeKey), so that it never names a
+// delivery already booked.
+inline const KeyColumn NumberKey{QStringLiteral("Deliveries"), QStringLiteral("deliveryno")};
 
+// Without a database every function here finds nothing and stores nothing.
 // Every delivery number in use, each once, in the order it was first booked.
 QStringList numbersInUse(Database *database);
 

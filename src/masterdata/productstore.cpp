@@ -39,7 +39,10 @@ bool writeSupplier(Recordset &products, const QString &typed, QString *why)
     if (typed.trimmed().isEmpty())
         return products.setValue(SupplierIdColumn, QVariant());
     const auto id = parseKey(typed);
-    if (!id || !keyInUse({QStringLiteral("Supplier"), SupplierIdColumn}, *id)) {
+    const auto exists = id ? keyInUse({QStringLiteral("Supplier"), SupplierIdColumn}, *id, why) : false;
+    if (!exists)
+        return false; // the suppliers could not be read: *why says so
+    if (!*exists) {
         *why = QStringLiteral("„%1“ ist nicht die Nummer eines Lieferanten.").arg(typed);
         return false;
     }
