@@ -39,7 +39,7 @@ const QString SalesHeads = "R.Nr. Datum Fahrer Gesamt MwSt 19 % MwSt 7 %";
 
 } // namespace
 
-TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
+TEST_F(SelectDateTest, OpensOnTodayAndRefusesAReversedOrUnreadablePeriod)
 {
     FrmSelectDate &dialog = frmSelectDate();
     EXPECT_EQ(dialog.dtFrom->date(), QDate::currentDate());
@@ -47,6 +47,13 @@ TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
 
     EXPECT_TRUE(print("Sales", QDate(2026, 3, 31), QDate(2026, 3, 1)).isEmpty());
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Das Datum „Von“ liegt nach dem Datum „Bis“."});
+
+    // Sales that cannot be read are reported, not printed as no sales.
+    m_dialogs->clearRecords();
+    exec("DROP VIEW EntireSales");
+    EXPECT_TRUE(print("Sales", QDate(2026, 3, 1), QDate(2026, 3, 31)).isEmpty());
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Der Bericht konnte nicht erstellt werden: "));
 }
 
 TEST_F(SelectDateTest, SalesReportCountsTheFirstAndLastDayOfThePeriod)
