@@ -11,7 +11,7 @@
 #include "app/screens.h"
 #include "app/session.h"
 #include "app/ui/appearance.h"
-#include "app/ui/menubutton.h"
+#include "platform/ui/wrappingbutton.h"
 #include "data/database.h"
 #include "masterdata/frmbrands.h"
 #include "masterdata/frmcategory.h"
@@ -67,7 +67,7 @@ FrmMainMenu::FrmMainMenu()
     placeTwips(imagelogo, 3480, 6720, 2400, 1200);
 
     auto button = [this](const char *name, const QString &caption, int left, int top, QWidget *parent = nullptr) {
-        auto *created = new MenuButton(caption, parent ? parent : this);
+        auto *created = new WrappingButton(caption, parent ? parent : this);
         created->setObjectName(QString::fromLatin1(name));
         placeTwips(created, left, top, ButtonWidth, ButtonHeight);
         return created;

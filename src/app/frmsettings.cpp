@@ -199,7 +199,7 @@ void FrmSettings::Tabellen_dell_Click()
         dialogs().msgBox(failed, mb::vbOKOnly);
         return;
     }
-    const QString typed = dialogs().inputBox(QStringLiteral("Bitte Passwort eingeben..."));
+    const QString typed = dialogs().passwordBox(QStringLiteral("Bitte Passwort eingeben..."));
     if (!accounts::passwordMatches(users.recordset(), typed)) {
         dialogs().msgBox(QStringLiteral("Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich..."),
                          mb::vbCritical);

@@ -190,7 +190,7 @@ bool FrmUserAccount::confirmationMatches()
 
 bool FrmUserAccount::confirmPassword(const QString &refusal)
 {
-    const QString typed = dialogs().inputBox(PasswordPrompt);
+    const QString typed = dialogs().passwordBox(PasswordPrompt);
     if (accounts::passwordMatches(ADOUser.recordset(), typed))
         return true;
     dialogs().msgBox(refusal, mb::vbCritical);

@@ -6,11 +6,13 @@
 #include "app/screens.h"
 #include "data/database.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/toolkittranslation.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
+    installGermanToolkitTexts(app);
 
     // The database and its reset template live in the working directory.
     std::unique_ptr<Database> database = startUp();

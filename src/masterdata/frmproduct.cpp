@@ -21,6 +21,7 @@
 #include "masterdata/keys.h"
 #include "platform/locale.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/namecolumns.h"
 
 namespace {
 const QString ProductsInOrder = QStringLiteral("Select * from Products Order by ProductID");
@@ -184,6 +185,8 @@ void FrmProduct::buildList()
     LvProduct->setHeaderHidden(true);
     LvProduct->setRootIsDecorated(false);
     LvProduct->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Id, description, category.
+    fitNameColumns(LvProduct, {1, 2});
 }
 
 void FrmProduct::Form_Load()

@@ -14,6 +14,7 @@
 #include "masterdata/frmproductdelivery.h"
 #include "platform/locale.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/namecolumns.h"
 
 namespace {
 // The list's columns: the line's text and its eight sub-items.
@@ -84,8 +85,7 @@ FrmProductUpdate::FrmProductUpdate()
         head->setTextAlignment(column, Columns[column].alignment | Qt::AlignVCenter);
     }
     LvProduct->setHeaderItem(head);
-    LvProduct->header()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
-    LvProduct->header()->setStretchLastSection(false);
+    fitNameColumns(LvProduct, {ColCategory, ColDescription});
 
     txtSearch = makeTextBox("txtSearch", frame);
     btnSearch = makeButton("btnSearch", QStringLiteral("Suchen"), frame);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "data/ui/boundbox.h"
+#include "platform/ui/namecolumns.h"
 #include "platform/tcpclient.h"
 #include "till/ui/pagedbuttongrid.h"
 
@@ -61,9 +63,7 @@ FrmSales::FrmSales()
     LvProduct->setRootIsDecorated(false);
     LvProduct->setUniformRowHeights(true);
     LvProduct->setAlternatingRowColors(true);
-    LvProduct->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    LvProduct->header()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
-    LvProduct->header()->setStretchLastSection(false);
+    fitNameColumns(LvProduct, {ColCategory, ColDescription});
     connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, [this] { LvProduct_DblClick(); });
 
     txttotal = makeTextBox("txttotal");
@@ -142,17 +142,24 @@ QWidget *FrmSales::buildHeader()
     large.setBold(true);
     txtcName->setFont(large);
     stsTime->setFont(large);
+    // A long cashier name takes a second line rather than pushing the clock
+    // and the screen's edge beyond the display.
+    txtCashier->setWordWrap(true);
+
+    // Date above cashier, so that a long cashier's name has the width of a
+    // line to itself; beyond that it wraps.
+    auto *dateAndCashier = new QGridLayout;
+    dateAndCashier->addWidget(Label10, 0, 0);
+    dateAndCashier->addWidget(lbldata, 0, 1);
+    dateAndCashier->addWidget(Label6, 1, 0);
+    dateAndCashier->addWidget(txtCashier, 1, 1);
+    dateAndCashier->setColumnStretch(1, 1);
 
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtcName);
     layout->addSpacing(32);
-    layout->addWidget(Label10);
-    layout->addWidget(lbldata);
-    layout->addSpacing(24);
-    layout->addWidget(Label6);
-    layout->addWidget(txtCashier);
-    layout->addStretch();
+    layout->addLayout(dateAndCashier, 1);
     layout->addWidget(lblCallMonitor);
     layout->addSpacing(24);
     layout->addWidget(stsTime);
@@ -295,14 +302,16 @@ void FrmSales::applyTouchStyle()
     total.setBold(true);
     txttotal->setFont(total);
     txttotal->setMinimumHeight(56);
+    // Bold names of up to three lines fit the height of a category button.
     QFont categoryFont = base;
+    categoryFont.setPointSize(12);
     categoryFont.setBold(true);
     for (QPushButton *button : caButton)
         button->setFont(categoryFont);
-    // Seven product buttons share a row: a smaller type keeps the
-    // description whole.
+    // Seven product buttons share a row: a smaller type keeps the number and
+    // a description of up to three lines whole.
     QFont productFont = base;
-    productFont.setPointSize(11);
+    productFont.setPointSize(10);
     for (QPushButton *button : proSellect)
         button->setFont(productFont);
 }

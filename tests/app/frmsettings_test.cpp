@@ -107,6 +107,7 @@ TEST_F(FrmSettingsTest, DataResetNeedsTheFirstAccountsPasswordAndATemplateThenAs
         frmSettings().Tabellen_dell->click();
     }
     EXPECT_EQ(m_dialogs->prompts(), QStringList(3, "Bitte Passwort eingeben..."));
+    EXPECT_EQ(m_dialogs->passwordPrompts(), m_dialogs->prompts());
     EXPECT_EQ(m_dialogs->messageTexts(),
               QStringList(3, "Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich..."));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);

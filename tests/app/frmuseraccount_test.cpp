@@ -47,6 +47,8 @@ TEST_F(FrmUserAccountTest, EditingAndDeletingNeedTheAccountsPasswordWhichStaysUn
     m_dialogs->answerInput("kasse7");
     editor.cmdEdit->click();
     EXPECT_EQ(m_dialogs->prompts(), QStringList{Prompt});
+    // The password is typed unseen, star by star.
+    EXPECT_EQ(m_dialogs->passwordPrompts(), QStringList{Prompt});
     EXPECT_EQ(m_dialogs->messageTexts(),
               QStringList{"Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich......"});
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);

@@ -41,6 +41,10 @@ public:
     // Asks for one line of text (not masked); cancelling gives the empty text.
     virtual QString inputBox(const QString &prompt, const QString &title = {}) = 0;
 
+    // Asks for a password: one star is shown for every character typed;
+    // cancelling gives the empty text.
+    virtual QString passwordBox(const QString &prompt, const QString &title = {}) = 0;
+
     // Asks for a folder; cancelling gives the empty text.
     virtual QString chooseFolder(const QString &title) = 0;
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/screens.h"
+#include "platform/ui/wrappingbutton.h"
 
 Form::Form(QWidget *parent) : QDialog(parent) {}
 
@@ -26,11 +27,29 @@ void Form::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    static const char *const Watched = "showsStartOfText";
+    for (QLineEdit *box : findChildren<QLineEdit *>()) {
+        // What the user types stays where the cursor is (it marks the box
+        // modified); a text the program puts in is shown from its start.
+        const auto showStart = [box] {
+            if (!box->hasFocus() && !box->isModified())
+                box->setCursorPosition(0);
+        };
+        if (!box->property(Watched).toBool()) {
+            box->setProperty(Watched, true);
+            connect(box, &QLineEdit::textChanged, box, showStart);
+        }
+        showStart();
+    }
+}
+
 QPushButton *Form::makeButton(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent ? parent : this);
+    auto *button = new WrappingButton(caption, parent ? parent : this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -31,6 +31,9 @@ protected:
     // Escape does not close a screen: the shop's screens close with their
     // own buttons or the close box.
     void keyPressEvent(QKeyEvent *event) override;
+    // Text boxes too narrow for their text show its start: a name, not its
+    // last letters.
+    void showEvent(QShowEvent *event) override;
 
     // Creates a child control with its objectName set.
     QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent = nullptr);

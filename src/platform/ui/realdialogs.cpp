@@ -19,29 +19,46 @@ std::unique_ptr<Dialogs> &installed()
 QMessageBox::Icon iconOf(int buttons)
 {
     switch (buttons & 0x70) {
-    case mb::vbCritical: return QMessageBox::Critical;
-    case mb::vbQuestion: return QMessageBox::Question;
-    case mb::vbExclamation: return QMessageBox::Warning;
-    case mb::vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case mb::vbCritical:
+        return QMessageBox::Critical;
+    case mb::vbQuestion:
+        return QMessageBox::Question;
+    case mb::vbExclamation:
+        return QMessageBox::Warning;
+    case mb::vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 } // namespace
 
-Dialogs &dialogs() { return *installed(); }
-void setDialogs(std::unique_ptr<Dialogs> replacement) { installed() = std::move(replacement); }
+Dialogs &dialogs()
+{
+    return *installed();
+}
+void setDialogs(std::unique_ptr<Dialogs> replacement)
+{
+    installed() = std::move(replacement);
+}
 
 int RealDialogs::msgBox(const QString &text, int buttons, const QString &title)
 {
     QMessageBox box(iconOf(buttons), title.isEmpty() ? AppTitle : title, text);
-    struct Choice { QMessageBox::StandardButton button; const char *caption; int answer; };
+    struct Choice
+    {
+        QMessageBox::StandardButton button;
+        const char *caption;
+        int answer;
+    };
     std::vector<Choice> choices;
     switch (buttons & 0x7) {
     case mb::vbOKCancel:
         choices = {{QMessageBox::Ok, "OK", mb::vbOK}, {QMessageBox::Cancel, "Abbrechen", mb::vbCancel}};
         break;
     case mb::vbYesNoCancel:
-        choices = {{QMessageBox::Yes, "Ja", mb::vbYes}, {QMessageBox::No, "Nein", mb::vbNo},
+        choices = {{QMessageBox::Yes, "Ja", mb::vbYes},
+                   {QMessageBox::No, "Nein", mb::vbNo},
                    {QMessageBox::Cancel, "Abbrechen", mb::vbCancel}};
         break;
     case mb::vbYesNo:
@@ -59,12 +76,28 @@ int RealDialogs::msgBox(const QString &text, int buttons, const QString &title)
     return (buttons & 0x7) == mb::vbOKOnly ? mb::vbOK : mb::vbCancel;
 }
 
+namespace {
+QString askText(const QString &prompt, const QString &title, QLineEdit::EchoMode echo)
+{
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? AppTitle : title);
+    box.setLabelText(prompt);
+    box.setTextEchoMode(echo);
+    // A star for every character, as in the login, whatever the style's own
+    // mask character is.
+    box.setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42 }"));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+} // namespace
+
 QString RealDialogs::inputBox(const QString &prompt, const QString &title)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? AppTitle : title,
-                                               prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? text : QString();
+    return askText(prompt, title, QLineEdit::Normal);
+}
+
+QString RealDialogs::passwordBox(const QString &prompt, const QString &title)
+{
+    return askText(prompt, title, QLineEdit::Password);
 }
 
 QString RealDialogs::chooseFolder(const QString &title)

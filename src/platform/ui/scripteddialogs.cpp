@@ -23,6 +23,7 @@ void ScriptedDialogs::clearRecords()
 {
     m_messages.clear();
     m_prompts.clear();
+    m_passwordPrompts.clear();
     m_shownWindows.clear();
     m_ended = false;
 }
@@ -36,10 +37,13 @@ int ScriptedDialogs::msgBox(const QString &text, int buttons, const QString &tit
         return answer;
     }
     switch (buttons & 0x7) {
-    case mb::vbYesNo: return mb::vbNo;
+    case mb::vbYesNo:
+        return mb::vbNo;
     case mb::vbYesNoCancel:
-    case mb::vbOKCancel: return mb::vbCancel;
-    default: return mb::vbOK;
+    case mb::vbOKCancel:
+        return mb::vbCancel;
+    default:
+        return mb::vbOK;
     }
 }
 
@@ -51,6 +55,12 @@ QString ScriptedDialogs::inputBox(const QString &prompt, const QString &)
     const QString answer = m_inputAnswers.front();
     m_inputAnswers.pop_front();
     return answer;
+}
+
+QString ScriptedDialogs::passwordBox(const QString &prompt, const QString &title)
+{
+    m_passwordPrompts << prompt;
+    return inputBox(prompt, title);
 }
 
 QString ScriptedDialogs::chooseFolder(const QString &title)

@@ -39,6 +39,8 @@ public:
     const std::vector<Message> &messages() const { return m_messages; }
     QStringList messageTexts() const;
     const QStringList &prompts() const { return m_prompts; }
+    // The prompts that asked for a password, a subset of prompts().
+    const QStringList &passwordPrompts() const { return m_passwordPrompts; }
     // objectName of every window shown, modal or not, in order.
     const QStringList &shownWindows() const { return m_shownWindows; }
     bool programEnded() const { return m_ended; }
@@ -46,6 +48,8 @@ public:
 
     int msgBox(const QString &text, int buttons, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title) override;
+    // Answered from the same queue as inputBox.
+    QString passwordBox(const QString &prompt, const QString &title) override;
     QString chooseFolder(const QString &title) override;
     int showModal(QDialog *window) override;
     void showModeless(QWidget *window) override;
@@ -58,6 +62,7 @@ private:
     std::deque<std::function<int(QDialog *)>> m_modalHandlers;
     std::vector<Message> m_messages;
     QStringList m_prompts;
+    QStringList m_passwordPrompts;
     QStringList m_shownWindows;
     bool m_ended = false;
 };

@@ -10,6 +10,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "platform/ui/wrappingbutton.h"
+
 namespace {
 QString indexedName(const char *name, int index)
 {
@@ -39,11 +41,12 @@ PagedButtonGrid::PagedButtonGrid(const Names &names, int pages, int rows, int co
         grid->setSpacing(6);
         for (int i = 0; i < rows * columns; ++i) {
             const int index = p * rows * columns + i;
-            auto *button = new QPushButton(frame);
+            auto *button = new WrappingButton(QString(), frame);
             button->setObjectName(indexedName(names.button, index));
-            button->setAutoDefault(false);
             button->setFocusPolicy(Qt::NoFocus);
-            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            // All columns equally wide, whatever the captions: a long name
+            // wraps inside its button instead of widening its column.
+            button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
             button->setMinimumSize(96, 64);
             // Hidden buttons keep their cell, so that a half-filled page keeps
             // its buttons where the cashier's hand expects them.

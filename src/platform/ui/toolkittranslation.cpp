@@ -1,0 +1,15 @@
+#include "platform/ui/toolkittranslation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+bool installGermanToolkitTexts(QCoreApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}

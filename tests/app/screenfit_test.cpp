@@ -1,0 +1,248 @@
+// Every screen of the program, filled with the longest names of a real shop,
+// shows each caption, label and list entry whole: on one line or wrapped
+// inside its control, and a list entry too long for its column shows whole
+// as its tool tip. Text boxes too narrow for their text show its start.
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QToolTip>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "allscreenheaders.h"
+#include "app/accounts.h"
+#include "app/screens.h"
+#include "app/session.h"
+#include "apptest.h"
+#include "platform/ui/wrappingbutton.h"
+
+namespace {
+struct Screen
+{
+    const char *className;
+    std::function<Form &()> open;
+};
+
+#define SCREEN(T) Screen{#T, []() -> Form & { return screens().get<T>(); }},
+const Screen AllScreens[] = {
+#include "allscreens.inc"
+};
+#undef SCREEN
+
+const QString LongCategory = QStringLiteral("Überbackene Nudelgerichte (groß)");
+const QString LongProduct = QStringLiteral("Pizza Quattro Formaggi mit Gorgonzola");
+const QString LongCustomer = QStringLiteral("Jürgen Schäfer-Müllenhoff Söhne GbR");
+const QString LongCashier = QStringLiteral("Maximilian Jürgen Schäfer-Lüdenscheid");
+const QString LongSupplier = QStringLiteral("Großhandel Lüneburger Heide Süßwaren");
+const QString LongArticleNumber = QStringLiteral("4006381333931");
+
+// A caption as shown: "&&" is one ampersand, a single "&" marks a shortcut.
+QString shown(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    caption.replace(u'\x01', u'&');
+    return caption.remove(u'\r');
+}
+
+QString describe(const QWidget *control, const QString &text, const QSize &needed, const QRect &area)
+{
+    return QStringLiteral("%1 \"%2\" needs %3×%4 px, has %5×%6")
+        .arg(control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                             : control->objectName(),
+             text)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
+bool within(const QSize &needed, const QRect &area)
+{
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+// A plain button shows its caption on its lines as given; a wrapping button
+// may break it between words.
+void checkButton(QAbstractButton *button, QStringList &faults)
+{
+    const QString text = shown(button->text());
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics = button->fontMetrics();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QRect area;
+    int flags = Qt::AlignCenter;
+    if (auto *wrapping = qobject_cast<WrappingButton *>(button)) {
+        area = wrapping->captionRect();
+        flags |= Qt::TextWordWrap;
+    } else if (qobject_cast<QCheckBox *>(button)) {
+        area = button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
+    } else if (qobject_cast<QRadioButton *>(button)) {
+        area = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+    } else {
+        area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    const QSize needed = metrics.boundingRect(area, flags, text).size();
+    if (!within(needed, area))
+        faults << describe(button, text, needed, area);
+}
+
+void checkLabel(QLabel *label, QStringList &faults)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
+        return;
+    const QRect area =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QSize needed = label->fontMetrics().boundingRect(area, flags, shown(text)).size();
+    if (!within(needed, area))
+        faults << describe(label, text, needed, area);
+}
+
+// What the list shows as tool tip when the pointer rests on a cell.
+QString toolTipOver(QTreeView *list, const QRect &cell)
+{
+    QHelpEvent help(QEvent::ToolTip, cell.center(), list->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(list->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+void checkList(QTreeView *list, QStringList &faults)
+{
+    QAbstractItemModel *model = list->model();
+    QHeaderView *header = list->header();
+    // The margin a list keeps on either side of a cell's text.
+    const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (list->isColumnHidden(column))
+            continue;
+        const QString head = model->headerData(column, Qt::Horizontal).toString();
+        if (!header->isHidden() && !head.isEmpty() &&
+            header->fontMetrics().horizontalAdvance(head) + margin > header->sectionSize(column))
+            faults << QStringLiteral("%1 column head \"%2\" is cut").arg(list->objectName(), head);
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, column);
+            const QString text = index.data().toString();
+            const QVariant font = index.data(Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : list->font());
+            const QRect cell = list->visualRect(index);
+            if (text.isEmpty() || metrics.horizontalAdvance(text) + margin <= cell.width())
+                continue;
+            if (toolTipOver(list, cell) != text)
+                faults << QStringLiteral("%1 line %2 column %3: \"%4\" is cut and has no tool tip")
+                              .arg(list->objectName())
+                              .arg(row)
+                              .arg(column)
+                              .arg(text);
+        }
+    }
+}
+
+void checkTextBox(QLineEdit *box, QStringList &faults)
+{
+    if (box->echoMode() != QLineEdit::Normal || box->hasFocus() || box->text().isEmpty())
+        return;
+    const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width() - 8;
+    if (!fits && box->cursorPosition() != 0)
+        faults << QStringLiteral("%1 shows the end of \"%2\", not its start").arg(box->objectName(), box->text());
+}
+
+QStringList faultsOf(QWidget *screen)
+{
+    QStringList faults;
+    for (QWidget *control : screen->findChildren<QWidget *>()) {
+        if (!control->isVisible())
+            continue;
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            checkButton(button, faults);
+        else if (auto *label = qobject_cast<QLabel *>(control))
+            checkLabel(label, faults);
+        else if (auto *list = qobject_cast<QTreeView *>(control))
+            checkList(list, faults);
+        else if (auto *box = qobject_cast<QLineEdit *>(control))
+            checkTextBox(box, faults);
+    }
+    return faults;
+}
+
+class ScreenFit : public AppTest
+{
+protected:
+    // A shop with 21 categories, products, a customer, a supplier and a
+    // cashier whose names are as long as a real shop's longest.
+    void fillShop()
+    {
+        exec("UPDATE Settings SET cName = 'Pizzeria Bella Napoli Schäfer & Söhne',"
+             " cAddress = 'Königsberger Straße 123a, Hinterhaus', cPlace = '53902 Bad Münstereifel-Schönau'");
+        const QStringList categories{LongCategory, "Pizza",  "Pasta",       "Salate",     "Suppen",   "Getränke",
+                                     "Desserts",   "Eis",    "Flammkuchen", "Aufläufe",   "Burger",   "Snacks",
+                                     "Weine",      "Biere",  "Spirituosen", "Vorspeisen", "Beilagen", "Saucen",
+                                     "Kuchen",     "Kaffee", "Mittagstisch"};
+        for (int i = 0; i < categories.size(); ++i)
+            exec("INSERT INTO Category (CategoryID, Category) VALUES (?1, ?2)", {i + 1, categories[i]});
+        const QStringList products{LongProduct, "Flammkuchen Elsässer Art mit Speck", "Schwarzwälder Kirschtorte",
+                                   "Pizza Margherita", "Spaghetti Aglio e Olio"};
+        for (int i = 0; i < products.size(); ++i)
+            exec("INSERT INTO Products (ProductID, ArtNr, Description, SupplierID, Category, Brands, Size, Quantity,"
+                 " Mwst, OrderPrice, SalesPrice) VALUES (?1, ?2, ?3, 1, ?4, ?5, '32 cm', 120, '7', 780, 1250)",
+                 {i + 1, i == 0 ? LongArticleNumber : QString::number(1000 + i), products[i], LongCategory,
+                  "Königsbacher Brauerei Überlingen"});
+        exec("INSERT INTO Customer (CustomerID, Customername, Address, Place, ContactNumber)"
+             " VALUES (1, ?1, 'Königsberger Straße 123a, Hinterhaus', '53902 Bad Münstereifel', '0049 2253 1234567')",
+             {LongCustomer});
+        exec("INSERT INTO Supplier (SupplierID, SupplierName, Address, sPlace) VALUES (1, ?1, 'Am Großmarkt 7',"
+             " '21335 Lüneburg')",
+             {LongSupplier});
+        exec("INSERT INTO Brands (ID, Brand) VALUES (1, 'Königsbacher Brauerei Überlingen')");
+        addUser("juergen", "Kasse7", LongCashier);
+        session().CashierName = accounts::cashierName(LongCashier);
+    }
+
+    // What a screen shows once a cashier has used it, where that differs from
+    // what it shows when opened.
+    void use(const QString &className, Form &screen)
+    {
+        if (className == "FrmSales") {
+            auto &sales = static_cast<FrmSales &>(screen);
+            sales.caButton[0]->click();
+            sales.txtid->setText(LongArticleNumber);
+            sales.ArtSelok->click();
+        } else if (className == "FrmProductDelivery") {
+            // Handed a product by the stock list, as the staff open it.
+            FrmProductUpdate &stock = screens().get<FrmProductUpdate>();
+            stock.LvProduct->setCurrentItem(stock.LvProduct->topLevelItem(0));
+            m_dialogs->onModal([](QDialog *) { return 0; });
+            stock.btnSelect->click();
+        }
+    }
+};
+} // namespace
+
+TEST_F(ScreenFit, EveryScreenShowsLongNamesWhole)
+{
+    for (const QString &name : {LongCategory, LongProduct, LongCustomer, LongCashier, LongSupplier})
+        ASSERT_GE(name.size(), 30) << name.toStdString();
+    fillShop();
+    ASSERT_GE(std::size(AllScreens), 19u);
+    for (const Screen &entry : AllScreens) {
+        Form &screen = entry.open();
+        use(QString::fromLatin1(entry.className), screen);
+        screen.show();
+        processEvents();
+        const QStringList faults = faultsOf(&screen);
+        EXPECT_TRUE(faults.isEmpty()) << entry.className << ":\n  " << faults.join("\n  ").toStdString();
+        screen.hide();
+    }
+}
