@@ -1,12 +1,10 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -93,31 +91,6 @@ public:
     // On failure returns false and keeps a German message for lastError().
     bool execute(const QString &sql, const std::vector<QVariant> &params = {});
     std::optional<Rows> select(const QString &sql, const std::vector<QVariant> &params = {});
-    // A row as the database hands it over while a query runs: its fields are
-    // read before the next row comes, and nothing is kept.
-    class RowView
-    {
-    public:
-        explicit RowView(sqlite3_stmt *statement) : m_statement(statement) {}
-        bool isInteger(int column) const;
-        bool isReal(int column) const;
-        bool isText(int column) const;
-        qint64 integer(int column) const;
-        double real(int column) const;
-        // A text as stored, in UTF-8.
-        QByteArrayView utf8(int column) const;
-        // The field as select() gives it.
-        QVariant value(int column) const;
-
-    private:
-        sqlite3_stmt *m_statement;
-    };
-    // Runs a query and hands each row to `visit` as it is read, so that a
-    // table of millions of rows is read in bounded memory; `visit` returns
-    // false to stop. False with a German message when the query fails.
-    bool forEachRow(const QString &sql, const std::vector<QVariant> &params,
-                    const std::function<bool(const RowView &)> &visit);
-
     // The first column of the first row, or an invalid QVariant.
     QVariant scalar(const QString &sql, const std::vector<QVariant> &params = {});
     qint64 lastInsertRowId() const;

@@ -85,7 +85,10 @@ struct UpgradeStep
 const UpgradeStep UpgradeSteps[] = {
     // 1: the schema version is recorded; the views are re-created.
     {{}},
-    // 2: what a shop of 10^5 products and 10^6 sales needs: the till looks
+    // 2: entiredelivery gives a delivery number used again on another day a
+    // row of its own.
+    {{}},
+    // 3: what a shop of 10^5 products and 10^6 sales needs: the till looks
     // products up by article number and category at every key and click, and
     // the stock list reads delivered and sold per product from running
     // totals, kept in the same transaction as every line, instead of summing
@@ -118,9 +121,11 @@ const char *const Views[] = {
     // One row per sale.
     "CREATE VIEW EntireSales AS SELECT salesid AS ID, Date, totalsales AS Total, cashierid AS CashierID,"
     " mwst1 AS Mwst1, mwst2 AS Mwst2 FROM Sales",
-    // One row per delivery number; a delivery may bring several products.
-    "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date,"
-    " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno",
+    // One row per delivery: a number and the day it came, with everything it
+    // brought. A number used again on another day is another delivery, summed
+    // on its own day, so that each period adds up what arrived in it.
+    "CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, Date,"
+    " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno, Date",
     // The stock list: every product with what was delivered and what was sold.
     "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
     " p.Description AS Description, p.Size AS Size, coalesce(t.delivered, 0) AS Qtyorder,"

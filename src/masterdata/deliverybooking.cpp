@@ -19,13 +19,6 @@ BookingResult failed(Database &database)
 }
 } // namespace
 
-qint64 proposedNumber(Database *database)
-{
-    if (!database)
-        return 1;
-    return database->scalar(QStringLiteral("SELECT count(*) FROM Deliveries")).toLongLong() + 1;
-}
-
 QStringList numbersInUse(Database *database)
 {
     QStringList numbers;
@@ -61,6 +54,10 @@ BookingResult book(Database *database, const Delivery &delivery)
     const auto quantity = de::parseNumber(delivery.quantity);
     if (!quantity)
         return refused(QStringLiteral("Die Anzahl „%1“ ist keine gültige Zahl.").arg(delivery.quantity));
+    // A delivery brings goods: 0 or less would book a delivery of nothing, or
+    // lower the stock.
+    if (*quantity <= 0)
+        return refused(QStringLiteral("Die Anzahl muss größer als 0 sein."));
     const auto orderPrice = de::parseMoney(delivery.orderPrice);
     if (!orderPrice)
         return refused(QStringLiteral("Der EK Preis „%1“ ist kein gültiger Betrag.").arg(delivery.orderPrice));

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "masterdata/keys.h"
 #include "platform/money.h"
 
 class Database;
@@ -14,12 +15,12 @@ class Database;
 // new stock and prices, as the delivery screen stores them.
 namespace deliveries {
 
-// The number proposed for the next delivery: the rows stored so far plus one.
-// One delivery may bring several products under one number, so this counts
-// rows, not numbers. Counting reads no row of the table.
-// Without a database every function here finds nothing and stores nothing.
-qint64 proposedNumber(Database *database);
+// The key of the delivery numbers: the number proposed for the next delivery
+// is one more than the highest in use (proposeKey), so that it never names a
+// delivery already booked.
+inline const KeyColumn NumberKey{QStringLiteral("Deliveries"), QStringLiteral("deliveryno")};
 
+// Without a database every function here finds nothing and stores nothing.
 // Every delivery number in use, each once, in the order it was first booked.
 QStringList numbersInUse(Database *database);
 
@@ -53,7 +54,7 @@ struct BookingResult
 };
 
 // Stores the delivery's row and raises the product's stock by the quantity
-// and sets its prices, all together or, when anything is wrong, not at all.
+// (more than 0) and sets its prices, all together or, when anything is wrong, not at all.
 BookingResult book(Database *database, const Delivery &delivery);
 
 } // namespace deliveries

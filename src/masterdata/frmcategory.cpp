@@ -3,6 +3,9 @@
 #include <QPushButton>
 
 #include "app/screens.h"
+#include "data/database.h"
+#include "masterdata/categorynames.h"
+#include "platform/ui/dialogs.h"
 
 FrmCategory::FrmCategory()
     : TypedIdEditor(QStringLiteral("frmCategory"), QStringLiteral("Category"), QStringLiteral("Warengruppen Verwalten"),
@@ -18,6 +21,18 @@ FrmCategory::FrmCategory()
     cmdcClose = addButton("cmdcClose", QStringLiteral("Ende"));
     connect(cmdcFind, &QPushButton::clicked, this, &FrmCategory::cmdcFind_Click);
     connect(cmdcClose, &QPushButton::clicked, this, &FrmCategory::cmdcClose_Click);
+}
+
+void FrmCategory::Form_Load()
+{
+    // Before any row can be stored: a renamed category keeps its products.
+    Database *database = Database::current();
+    if (database && !categories::carryRenamesToProducts(*database))
+        dialogs().msgBox(QStringLiteral("Beim Umbenennen einer Kategorie können ihre Artikel nicht mitgenommen werden: "
+                                        "%1\nBitte keine Kategorie umbenennen.")
+                             .arg(database->lastError()),
+                         mb::vbExclamation);
+    TypedIdEditor::Form_Load();
 }
 
 void FrmCategory::cmdcFind_Click()

@@ -11,6 +11,7 @@ class FrmCategory : public TypedIdEditor
 
 public:
     FrmCategory();
+    void Form_Load() override;
 
     // The system's category recordset, read by the till and the product editor.
     DataControl ADOCategory{QStringLiteral("Category")};

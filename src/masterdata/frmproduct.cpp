@@ -146,9 +146,10 @@ void FrmProduct::buildFrame()
     txtQuantity = makeTextBox("txtQuantity", fraProduct);
     txtQuantity->setText(QStringLiteral("0"));
     MwSt = makeComboBox("MwSt", fraProduct);
-    MwSt->addItems({QStringLiteral("8"), QStringLiteral("5.2"), QStringLiteral("2.5"), QStringLiteral("1"),
-                    QStringLiteral("0.60")});
-    MwSt->setEditText(QStringLiteral("8"));
+    // The rates the till computes tax for; another may be typed, and storing
+    // it is asked first.
+    MwSt->addItems({QStringLiteral("19"), QStringLiteral("7")});
+    MwSt->setEditText(QStringLiteral("19"));
     txtOrderPrice = makeTextBox("txtOrderPrice", fraProduct);
     txtOrderPrice->setText(QStringLiteral("0,00"));
     txtamount = makeTextBox("txtamount", fraProduct);
@@ -310,11 +311,13 @@ void FrmProduct::cmdSave_Click()
         return;
     }
     if (dialogs().msgBox(QStringLiteral("Do Wollen Sie wirklich speichern?"), mb::vbYesNoCancel | mb::vbQuestion,
-                         QStringLiteral("Confirm Save")) != mb::vbYes)
+                         QStringLiteral("Confirm Save")) != mb::vbYes ||
+        !rateAccepted())
         return;
-    if (!storeNewProduct(ADOProduct.recordset(), txtid->text(), typedProduct(), nullptr)) {
+    QString error;
+    if (!storeNewProduct(ADOProduct.recordset(), txtid->text(), typedProduct(), &error)) {
         // Nothing was stored; the screen stays in editing with what was typed.
-        dialogs().msgBox(QStringLiteral("Bitte felder Kontrollieren"));
+        dialogs().msgBox(QStringLiteral("Bitte felder Kontrollieren\n") + error);
         return;
     }
     m_shownProductId = parseKey(txtid->text());
@@ -326,6 +329,8 @@ void FrmProduct::cmdSave_Click()
 
 void FrmProduct::cmdUpdate_Click()
 {
+    if (m_shownProductId && !rateAccepted())
+        return;
     QString error = QStringLiteral("Es wird kein Artikel angezeigt. Es wurde nichts gespeichert.");
     ADOProduct.refresh();
     const bool stored =
@@ -338,6 +343,17 @@ void FrmProduct::cmdUpdate_Click()
     }
     dialogs().msgBox(txtDescription->text() + QStringLiteral(" erfolgreich aktualisiert..."), mb::vbInformation);
     enable({cmdEdit, cmdNew, cmdFind}, true);
+}
+
+bool FrmProduct::rateAccepted()
+{
+    const QString rate = MwSt->currentText();
+    if (tillTaxesRate(rate))
+        return true;
+    return dialogs().msgBox(QStringLiteral("Für den Steuersatz „%1“ berechnet die Kasse keine Steuer: der Artikel wird "
+                                           "ohne Mehrwertsteuer verkauft. Trotzdem speichern?")
+                                .arg(rate),
+                            mb::vbYesNo | mb::vbQuestion) == mb::vbYes;
 }
 
 void FrmProduct::cmdClose_Click()

@@ -85,6 +85,9 @@ private:
     // keep what they show.
     void ShowCurrentProduct();
     ProductFields typedProduct() const;
+    // A rate the till computes no tax for is stored only when the user says
+    // so; nothing is stored otherwise.
+    bool rateAccepted();
     void showProduct(const ProductFields &product);
 
     // Nothing on the screen offers these yet.

@@ -84,7 +84,12 @@ void FrmProductDelivery::Form_Load()
     for (const QString &number : deliveries::numbersInUse(Database::current()))
         cboNumber->setEditText(number);
     ADODeliveries->addNew();
-    cboNumber->setEditText(QString::number(deliveries::proposedNumber(Database::current())));
+    // Without a proposal the box stays empty for a number typed by hand.
+    QString error;
+    if (const auto proposed = proposeKey(deliveries::NumberKey, &error))
+        cboNumber->setEditText(QString::number(*proposed));
+    else
+        dialogs().msgBox(error, mb::vbExclamation);
 }
 
 void FrmProductDelivery::cboNumber_Change(const QString &text)

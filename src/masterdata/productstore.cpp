@@ -1,36 +1,67 @@
 #include "masterdata/productstore.h"
 
-#include <utility>
-
 #include "data/database.h"
 #include "data/recordset.h"
 #include "masterdata/keys.h"
+#include "till/order.h"
 
 namespace {
 const QString ProductIdColumn = QStringLiteral("ProductID");
+const QString SupplierIdColumn = QStringLiteral("SupplierID");
+
+struct ProductColumn
+{
+    QString column;
+    QString ProductFields::*field;
+    // The label of the editor's box, so that a refusal says where to look.
+    QString box;
+};
 
 // The columns the editor writes, in the order it writes them.
-const std::pair<QString, QString ProductFields::*> Columns[] = {
-    {QStringLiteral("ArtNr"), &ProductFields::ArtNr},
-    {QStringLiteral("Description"), &ProductFields::Description},
-    {QStringLiteral("SupplierID"), &ProductFields::SupplierID},
-    {QStringLiteral("Category"), &ProductFields::Category},
-    {QStringLiteral("Brands"), &ProductFields::Brands},
-    {QStringLiteral("Size"), &ProductFields::Size},
-    {QStringLiteral("Quantity"), &ProductFields::Quantity},
-    {QStringLiteral("Mwst"), &ProductFields::Mwst},
-    {QStringLiteral("OrderPrice"), &ProductFields::OrderPrice},
-    {QStringLiteral("SalesPrice"), &ProductFields::SalesPrice},
+const ProductColumn Columns[] = {
+    {QStringLiteral("ArtNr"), &ProductFields::ArtNr, QStringLiteral("Artikelnr.")},
+    {QStringLiteral("Description"), &ProductFields::Description, QStringLiteral("Beschreibung")},
+    {SupplierIdColumn, &ProductFields::SupplierID, QStringLiteral("Lieferant")},
+    {QStringLiteral("Category"), &ProductFields::Category, QStringLiteral("Kategory")},
+    {QStringLiteral("Brands"), &ProductFields::Brands, QStringLiteral("Marke")},
+    {QStringLiteral("Size"), &ProductFields::Size, QStringLiteral("Größe")},
+    {QStringLiteral("Quantity"), &ProductFields::Quantity, QStringLiteral("Anzahl")},
+    {QStringLiteral("Mwst"), &ProductFields::Mwst, QStringLiteral("MwSt")},
+    {QStringLiteral("OrderPrice"), &ProductFields::OrderPrice, QStringLiteral("EK Preis")},
+    {QStringLiteral("SalesPrice"), &ProductFields::SalesPrice, QStringLiteral("VK Preis")},
 };
+
+// A product names its supplier by number. A name typed into the box would be
+// kept as text that neither the supplier list nor the tax-audit export can
+// read, so only the number of an existing supplier, or none, is taken.
+bool writeSupplier(Recordset &products, const QString &typed, QString *why)
+{
+    if (typed.trimmed().isEmpty())
+        return products.setValue(SupplierIdColumn, QVariant());
+    const auto id = parseKey(typed);
+    const auto exists = id ? keyInUse({QStringLiteral("Supplier"), SupplierIdColumn}, *id, why) : false;
+    if (!exists)
+        return false; // the suppliers could not be read: *why says so
+    if (!*exists) {
+        *why = QStringLiteral("„%1“ ist nicht die Nummer eines Lieferanten.").arg(typed);
+        return false;
+    }
+    return products.setValue(SupplierIdColumn, *id);
+}
 
 // Writes the fields into the current row, stores it under its checked key,
 // and drops the change when anything is refused.
 bool writeAndStore(Recordset &products, const ProductFields &fields, QString *error)
 {
-    for (const auto &[column, field] : Columns) {
-        if (!products.setText(column, fields.*field)) {
+    for (const ProductColumn &column : Columns) {
+        QString why;
+        const QString &typed = fields.*column.field;
+        const bool written = column.column == SupplierIdColumn ? writeSupplier(products, typed, &why)
+                                                               : products.setText(column.column, typed);
+        if (!written) {
             if (error)
-                *error = products.lastError() + QStringLiteral(" Es wurde nichts gespeichert.");
+                *error = QStringLiteral("%1: %2 Es wurde nichts gespeichert.")
+                             .arg(column.box, why.isEmpty() ? products.lastError() : why);
             products.cancelUpdate();
             return false;
         }
@@ -46,8 +77,8 @@ bool writeAndStore(Recordset &products, const ProductFields &fields, QString *er
 ProductFields currentProduct(const Recordset &products)
 {
     ProductFields fields;
-    for (const auto &[column, field] : Columns)
-        fields.*field = products.text(column);
+    for (const ProductColumn &column : Columns)
+        fields.*column.field = products.text(column.column);
     return fields;
 }
 
@@ -71,6 +102,11 @@ bool updateProduct(Recordset &products, qint64 productId, const ProductFields &f
         return false;
     }
     return writeAndStore(products, fields, error);
+}
+
+bool tillTaxesRate(const QString &rate)
+{
+    return rate == QLatin1String(Order::FullRate) || rate == QLatin1String(Order::ReducedRate);
 }
 
 bool productWasSold(qint64 productId)

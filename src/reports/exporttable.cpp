@@ -1,9 +1,11 @@
 #include "reports/exporttable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <QDir>
+#include <QLocale>
 #include <QSaveFile>
 
 #include "data/database.h"
@@ -80,36 +82,75 @@ QString moneyText(qint64 cents)
     return text;
 }
 
-bool isNumber(const QVariant &value)
+// A stored date ("yyyy-MM-dd" text) as the file writes it, "dd.MM.yyyy", and
+// the date itself for the period the export covers; nothing for anything
+// else. Written by hand: a million sales' dates through a format pattern
+// would cost more than the rest of their rows.
+std::optional<QString> dateField(const QVariant &value, QDate *date)
 {
-    // Numbers as the database stores them need no reading; text in a number
-    // column is checked.
-    if (value.typeId() == QMetaType::LongLong)
-        return true;
-    if (value.typeId() == QMetaType::Double && qIsFinite(value.toDouble()))
-        return true;
-    bool ok = false;
-    value.toString().toDouble(&ok);
-    return ok;
+    *date = QDate::fromString(value.toString(), Qt::ISODate);
+    if (value.typeId() != QMetaType::QString || !date->isValid())
+        return std::nullopt;
+    if (date->year() < 1000 || date->year() > 9999)
+        return date->toString(QStringLiteral("dd.MM.yyyy"));
+    const QChar digits[] = {QChar(u'0' + date->day() / 10),   QChar(u'0' + date->day() % 10),   QChar(u'.'),
+                            QChar(u'0' + date->month() / 10), QChar(u'0' + date->month() % 10), QChar(u'.')};
+    return QString(digits, 6) + QString::number(date->year());
 }
 
-// "yyyy-MM-dd" as stored; anything else is no date.
-QDate storedDate(const QVariant &value)
+// Whole numbers come from the database as integers; text or a fraction in an
+// integer column is a value the column's type does not describe.
+bool isWholeNumber(const QVariant &value)
 {
-    return QDate::fromString(value.toString(), Qt::ISODate);
+    return value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int;
 }
 
-// "dd.MM.yyyy", written by hand: a million sales' dates through a format
-// pattern would cost more than the rest of their rows.
-QString dateField(const QDate &date)
+// A quantity fits when writing it with the file's decimals changes nothing.
+std::optional<QString> quantityText(const QVariant &value)
 {
-    if (!date.isValid())
-        return {};
-    if (date.year() < 1000 || date.year() > 9999)
-        return date.toString(QStringLiteral("dd.MM.yyyy"));
-    const QChar text[] = {QChar(u'0' + date.day() / 10),   QChar(u'0' + date.day() % 10),   QChar(u'.'),
-                          QChar(u'0' + date.month() / 10), QChar(u'0' + date.month() % 10), QChar(u'.')};
-    return QString(text, 6) + QString::number(date.year());
+    if (isWholeNumber(value))
+        return QString::number(value.toLongLong()) + u',' + QString(QuantityDecimals, u'0');
+    if (value.typeId() != QMetaType::Double)
+        return std::nullopt;
+    const double scaled = value.toDouble() * std::pow(10.0, QuantityDecimals);
+    if (!std::isfinite(scaled) || std::abs(scaled - std::round(scaled)) > 1e-6)
+        return std::nullopt;
+    return decimalComma(QString::number(value.toDouble(), 'f', QuantityDecimals));
+}
+
+QString expectedKind(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::WholeNumber:
+        return QStringLiteral("keine ganze Zahl");
+    case ColumnKind::Money:
+        return QStringLiteral("kein Betrag in ganzen Cent");
+    case ColumnKind::Quantity:
+        return QStringLiteral("keine Menge mit höchstens %1 Nachkommastellen").arg(QuantityDecimals);
+    case ColumnKind::Date:
+        return QStringLiteral("kein Datum");
+    case ColumnKind::Text:
+        break;
+    }
+    return QStringLiteral("kein Text");
+}
+
+// A refused value as the shop would type it, never in exponent notation.
+QString shownValue(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Double)
+        return decimalComma(QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest));
+    return value.toString();
+}
+
+// The row by its key, so that the shop can find it; a table without a key by
+// the database's own row number. row[0] is that number, the columns follow.
+QString rowName(const TableFile &table, const std::vector<QVariant> &row)
+{
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].primaryKey)
+            return QStringLiteral("Datensatz mit %1 %2").arg(table.columns[i].name, row[i + 1].toString());
+    return QStringLiteral("Datensatz Nr. %1").arg(row[0].toLongLong());
 }
 
 } // namespace
@@ -138,81 +179,26 @@ std::optional<TableFile> describeTable(Database &database, const QString &table,
     return file;
 }
 
-QString csvField(ColumnKind kind, const QVariant &value)
+std::optional<QString> csvField(ColumnKind kind, const QVariant &value)
 {
     if (!value.isValid() || value.isNull())
-        return {};
+        return QString();
     switch (kind) {
     case ColumnKind::Text:
         return quotedText(value.toString());
-    case ColumnKind::Date:
-        return dateField(storedDate(value));
-    case ColumnKind::WholeNumber:
-        return isNumber(value) ? QString::number(value.toLongLong()) : QString();
-    case ColumnKind::Money:
-        return isNumber(value) ? moneyText(value.toLongLong()) : QString();
-    case ColumnKind::Quantity:
-        return isNumber(value) ? decimalComma(QString::number(value.toDouble(), 'f', QuantityDecimals)) : QString();
-    }
-    return {};
-}
-
-namespace {
-// One field of a row into the file's bytes. Values stored as the column's
-// kind has them are written straight from the database's bytes; anything
-// else goes through csvField, as every value once did.
-void appendField(QByteArray &out, TableFile &table, int index, const Database::RowView &row)
-{
-    const ColumnKind kind = table.columns[static_cast<std::size_t>(index)].kind;
-    switch (kind) {
-    case ColumnKind::Text:
-        if (row.isText(index)) {
-            const QByteArrayView text = row.utf8(index);
-            out += '"';
-            if (text.contains('"'))
-                out += text.toByteArray().replace('"', "\"\"");
-            else
-                out += text;
-            out += '"';
-            return;
-        }
-        break;
-    case ColumnKind::WholeNumber:
-        if (row.isInteger(index)) {
-            out += QByteArray::number(row.integer(index));
-            return;
-        }
-        break;
-    case ColumnKind::Money:
-        if (row.isInteger(index)) {
-            out += moneyText(row.integer(index)).toLatin1();
-            return;
-        }
-        break;
-    case ColumnKind::Quantity:
-        if (row.isInteger(index) || (row.isReal(index) && qIsFinite(row.real(index)))) {
-            const double quantity = row.isInteger(index) ? static_cast<double>(row.integer(index)) : row.real(index);
-            out += QByteArray::number(quantity, 'f', QuantityDecimals).replace('.', ',');
-            return;
-        }
-        break;
     case ColumnKind::Date: {
-        const QVariant value = row.value(index);
-        if (value.isNull())
-            return;
-        // The date is read once, for the field and for the period.
-        const QDate date = storedDate(value);
-        out += dateField(date).toLatin1();
-        if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
-            table.firstDate = date;
-        if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
-            table.lastDate = date;
-        return;
+        QDate date;
+        return dateField(value, &date);
     }
+    case ColumnKind::WholeNumber:
+        return isWholeNumber(value) ? std::optional(QString::number(value.toLongLong())) : std::nullopt;
+    case ColumnKind::Money:
+        return isWholeNumber(value) ? std::optional(moneyText(value.toLongLong())) : std::nullopt;
+    case ColumnKind::Quantity:
+        return quantityText(value);
     }
-    out += csvField(kind, row.value(index)).toUtf8();
+    return std::nullopt;
 }
-} // namespace
 
 bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error)
 {
@@ -227,40 +213,56 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
         return fail(QStringLiteral("Die Datei „%1“ konnte nicht angelegt werden.").arg(path));
 
     QStringList names;
-    QStringList selected;
+    QStringList selected{QStringLiteral("rowid")};
     for (const Column &column : table.columns) {
         names << column.name;
         selected << quoteName(column.name);
     }
-    file.write((names.join(u';') + QStringLiteral("\r\n")).toUtf8());
+    const QString crlf = QStringLiteral("\r\n");
+    file.write((names.join(u';') + crlf).toUtf8());
 
-    // The rows are read one by one as they are written, the file in slices:
-    // a table of millions of rows costs no more memory than a few thousand.
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT %3")
+                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table))
+                            .arg(SliceRows);
     table.records = 0;
-    QByteArray chunk;
-    bool written = true;
-    const bool read = database.forEachRow(sql, {}, [&](const Database::RowView &row) {
-        for (int i = 0; i < static_cast<int>(table.columns.size()); ++i) {
-            if (i > 0)
-                chunk += ';';
-            appendField(chunk, table, i, row);
+    qint64 lastRowId = std::numeric_limits<qint64>::min();
+    for (;;) {
+        const auto slice = database.select(sql, {lastRowId});
+        if (!slice)
+            return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
+                            .arg(table.table, database.lastError()));
+        QByteArray chunk;
+        for (const auto &row : slice->values) {
+            lastRowId = row[0].toLongLong();
+            QStringList fields;
+            for (size_t i = 0; i < table.columns.size(); ++i) {
+                const Column &column = table.columns[i];
+                const QVariant &value = row[i + 1];
+                // A date is read once, for the field and for the period.
+                QDate date;
+                const std::optional<QString> field = column.kind == ColumnKind::Date && !value.isNull()
+                                                         ? dateField(value, &date)
+                                                         : csvField(column.kind, value);
+                if (!field)
+                    return fail(QStringLiteral("Tabelle „%1“, %2, Spalte „%3“: „%4“ ist %5.")
+                                    .arg(table.table, rowName(table, row), column.name, shownValue(value),
+                                         expectedKind(column.kind)));
+                fields << *field;
+                if (column.kind == ColumnKind::Date) {
+                    if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
+                        table.firstDate = date;
+                    if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
+                        table.lastDate = date;
+                }
+            }
+            chunk += (fields.join(u';') + crlf).toUtf8();
         }
-        chunk += "\r\n";
-        if (++table.records % SliceRows == 0) {
-            written = file.write(chunk) == chunk.size();
-            chunk.clear();
-        }
-        return written;
-    });
-    if (written && !chunk.isEmpty())
-        written = file.write(chunk) == chunk.size();
-    if (!written)
-        return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
-    if (!read)
-        return fail(
-            QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2").arg(table.table, database.lastError()));
+        table.records += static_cast<qint64>(slice->values.size());
+        if (file.write(chunk) != chunk.size())
+            return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
+        if (static_cast<int>(slice->values.size()) < SliceRows)
+            break;
+    }
     if (!file.commit())
         return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
     return true;

@@ -42,11 +42,16 @@ struct TableFile
 // the export: they are of no use to an auditor and must not leave the till.
 std::optional<TableFile> describeTable(Database &database, const QString &table, QString *error);
 
-// One field as it stands in the file; nothing for a missing value.
-QString csvField(ColumnKind kind, const QVariant &value);
+// One field as it stands in the file, empty for a missing value. Nothing for
+// a value that does not fit the column's kind (text in a number column, a
+// fraction in a column of cents, more decimals than a quantity is written
+// with): an auditor must never find a field empty or changed that holds a
+// value in the till.
+std::optional<QString> csvField(ColumnKind kind, const QVariant &value);
 
 // Writes folder/<table>.csv completely or not at all; counts the records and
-// notes the date range in *table. False with a German message on failure.
+// notes the date range in *table. False with a German message on failure; a
+// value that does not fit its column is named by table, row and column.
 bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error);
 
 } // namespace gdpdu

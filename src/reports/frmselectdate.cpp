@@ -20,7 +20,12 @@ void showPeriodReport(Report &report, DataControl &source, const QString &sql, c
                       const QString &countWord, bool withTax)
 {
     source.setRecordSource(sql, DataControl::CommandType::Text);
-    source.refresh();
+    // A period that cannot be read must not print as a period without sales.
+    if (!source.refresh()) {
+        dialogs().msgBox(QStringLiteral("Der Bericht konnte nicht erstellt werden: %1").arg(source->lastError()),
+                         mb::vbExclamation);
+        return;
+    }
     showReportSafely([&] {
         report.setDataSource(source);
         reports::setShopHeader(report, QStringLiteral("Section4"), QStringLiteral("Label1"), QStringLiteral("Label2"),

@@ -17,7 +17,7 @@ struct ExportResult
     bool ok = false;
     // Empty on success, else a German message for the user.
     QString error;
-    // The files written, in the order they were written.
+    // The files written, in the order they were written; none on failure.
     QStringList files;
 };
 
@@ -26,8 +26,10 @@ struct ExportResult
 using ProgressHandler = std::function<void(int done, int steps, const QString &what)>;
 
 // Opens its own connection to the database file, writes the files into the
-// folder and closes the connection again. The supplier's comment is filled
-// with the period the data covers.
+// folder and closes the connection again. The files are written aside first
+// and put into the folder only when all are complete: a failed export leaves
+// the folder as it was, and an auditor is never handed part of a set. The
+// supplier's comment is filled with the period the data covers.
 ExportResult exportDatabase(const QString &databasePath, const QString &folder, DataSupplier supplier,
                             const ProgressHandler &progress = {});
 

@@ -123,3 +123,37 @@ TEST_F(CategoryEditor, BrandsWithoutANameAreNotDeleted)
     click(form, "cmdDelete");
     EXPECT_EQ(count("Brands"), 1);
 }
+TEST_F(CategoryEditor, ARenamedCategoryTakesItsProductsAlong)
+{
+    exec("INSERT INTO Category VALUES (1, 'Pizza'), (2, 'Pasta'), (3, 'Salat')");
+    exec("INSERT INTO Products (ProductID, Description, Category) VALUES (1, 'Margherita', 'Pizza'),"
+         " (2, 'Salami', 'Pizza'), (3, 'Penne', 'Pasta'), (4, 'Pizzabrot', 'pizza')");
+    auto productsOf = [&](const QString &category) {
+        return scalar("SELECT group_concat(ProductID) FROM Products WHERE Category = ?1", {category}).toString();
+    };
+    FrmCategory &form = shown(frmCategory());
+    type(form, "txtCategory", "Pizzen");
+    click(form, "cmdSave");
+    EXPECT_TRUE(m_dialogs->messages().empty());
+    EXPECT_EQ(productsOf("Pizzen"), "1,2");
+    EXPECT_EQ(productsOf("pizza"), "4") << "another text is another category";
+
+    // Moving on to another row stores the name as well, and carries too.
+    click(form, "cmdEdit");
+    click(form, "cmdFirst");
+    click(form, "cmdNext");
+    type(form, "txtCategory", "Nudeln");
+    click(form, "cmdNext");
+    EXPECT_EQ(productsOf("Nudeln"), "3");
+    EXPECT_EQ(productsOf("Pasta"), "");
+
+    // When the products cannot follow, the name is not changed either.
+    exec("CREATE TRIGGER full BEFORE UPDATE ON Products BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    click(form, "cmdFirst");
+    type(form, "txtCategory", "Flammkuchen");
+    click(form, "cmdSave");
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("disk full"));
+    EXPECT_EQ(category(1), "Pizzen");
+    EXPECT_EQ(productsOf("Pizzen"), "1,2");
+}

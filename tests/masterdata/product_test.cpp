@@ -18,6 +18,7 @@ protected:
              " OrderPrice, SalesPrice) VALUES (2, 'B2', 'Brot', 2, 'Backwaren', NULL, NULL, 5, '7', 100, 249),"
              " (1, 'A1', 'Apfel', 1, 'Obst', 'Bio', '1 kg', 10, '7', 150, 299),"
              " (3, 'C''3', 'Cola', 2, 'Getränke', 'Coca', '0,5 l', 24, '19', 50, 119)");
+        exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (1, 'Metro'), (2, 'Selgros')");
     }
 
     static QComboBox *box(QWidget &form, const char *name) { return control<QComboBox>(form, name); }
@@ -83,7 +84,7 @@ TEST_F(ProductEditor, AnEmptyTableShowsTheDesignValuesAndProposesOne)
 {
     exec("DELETE FROM Products");
     FrmProduct &form = shown(frmProduct());
-    EXPECT_EQ(text(form, "txtQuantity") + '|' + text(form, "txtOrderPrice") + '|' + combo(form, "MwSt"), "0|0,00|8");
+    EXPECT_EQ(text(form, "txtQuantity") + '|' + text(form, "txtOrderPrice") + '|' + combo(form, "MwSt"), "0|0,00|19");
     click(form, "browNext");
     click(form, "browBack");
     click(form, "cmdNew");
@@ -119,7 +120,9 @@ TEST_F(ProductEditor, SavingANewProductAsksAndStoresTheBoxesAsTyped)
     // Yes, but a quantity that is no number: nothing stored, still editing.
     save(form, mb::vbYes);
     EXPECT_EQ(m_dialogs->messageTexts(),
-              QStringList({"Do Wollen Sie wirklich speichern?", "Bitte felder Kontrollieren"}));
+              QStringList({"Do Wollen Sie wirklich speichern?",
+                           "Bitte felder Kontrollieren\nAnzahl: „zehn“ ist keine gültige Menge. Es wurde nichts "
+                           "gespeichert."}));
     EXPECT_EQ(m_dialogs->messages()[1].title, AppTitle);
     EXPECT_EQ(count("Products"), 3);
     EXPECT_EQ(state(form), "001001");
@@ -156,7 +159,7 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
     // A refused change is reported and keeps what was typed.
     type(form, "txtOrderPrice", "viel");
     click(form, "cmdUpdate");
-    expectMessage("„viel“ ist kein gültiger Betrag. Es wurde nichts gespeichert.");
+    expectMessage("EK Preis: „viel“ ist kein gültiger Betrag. Es wurde nichts gespeichert.");
     EXPECT_EQ(scalar("SELECT OrderPrice FROM Products WHERE ProductID = 1").toLongLong(), 150);
     EXPECT_EQ(text(form, "txtOrderPrice"), "viel");
 
@@ -166,6 +169,57 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
     click(form, "cmdUpdate");
     expectMessage("Den Artikel 1 gibt es nicht mehr. Es wurde nichts gespeichert.");
     EXPECT_EQ(count("Products"), 2);
+}
+
+TEST_F(ProductEditor, OnlyTheTillsRatesAndExistingSuppliersAreStoredUnasked)
+{
+    FrmProduct &form = shown(frmProduct());
+    QComboBox *rates = box(form, "MwSt");
+    EXPECT_EQ(QStringList({rates->itemText(0), rates->itemText(1)}), QStringList({"19", "7"}));
+    EXPECT_EQ(rates->count(), 2);
+
+    click(form, "cmdNew");
+    type(form, "txtArtNr", "E5");
+    type(form, "txtDescription", "Espresso");
+    rates->setEditText("8");
+    const QString noTax = "Für den Steuersatz „8“ berechnet die Kasse keine Steuer: der Artikel wird ohne "
+                          "Mehrwertsteuer verkauft. Trotzdem speichern?";
+    // Answered No: nothing is stored and the screen stays in editing.
+    m_dialogs->answerMessage(mb::vbYes);
+    save(form, mb::vbNo);
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList({"Do Wollen Sie wirklich speichern?", noTax}));
+    EXPECT_EQ(m_dialogs->messages()[1].buttons, mb::vbYesNo | mb::vbQuestion);
+    EXPECT_EQ(count("Products"), 3);
+    EXPECT_EQ(state(form), "001001");
+
+    // A supplier's name, or a number no supplier has, is refused by its box.
+    for (const QString supplier : {"Metro", "9"}) {
+        box(form, "cboSupplier")->setEditText(supplier);
+        m_dialogs->answerMessage(mb::vbYes);
+        save(form, mb::vbYes);
+        EXPECT_EQ(m_dialogs->messageTexts().last(), "Bitte felder Kontrollieren\nLieferant: „" + supplier +
+                                                        "“ ist nicht die Nummer eines Lieferanten. Es wurde nichts "
+                                                        "gespeichert.");
+        EXPECT_EQ(count("Products"), 3);
+    }
+    box(form, "cboSupplier")->setEditText("1");
+    m_dialogs->answerMessage(mb::vbYes);
+    save(form, mb::vbYes);
+    EXPECT_EQ(m_dialogs->messageTexts().size(), 2);
+    EXPECT_EQ(scalar("SELECT SupplierID || typeof(SupplierID) || Mwst FROM Products WHERE ProductID = 4").toString(),
+              "1integer8");
+
+    // A stored product keeps its rate; changing the product asks again.
+    click(form, "cmdEdit");
+    type(form, "txtamount", "1,80");
+    m_dialogs->clearRecords();
+    m_dialogs->answerMessage(mb::vbNo);
+    click(form, "cmdUpdate");
+    expectMessage(noTax);
+    m_dialogs->answerMessage(mb::vbYes);
+    click(form, "cmdUpdate");
+    EXPECT_EQ(m_dialogs->messageTexts().last(), "Espresso erfolgreich aktualisiert...");
+    EXPECT_EQ(scalar("SELECT Mwst || ' ' || SalesPrice FROM Products WHERE ProductID = 4").toString(), "8 180");
 }
 
 TEST_F(ProductEditor, AListClickLeavesTheRecordsetFilteredToThatProduct)
@@ -198,7 +252,6 @@ TEST_F(ProductEditor, AListClickLeavesTheRecordsetFilteredToThatProduct)
 
 TEST_F(ProductEditor, TheSupplierNameFollowsTheSupplierRecordset)
 {
-    exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (1, 'Metro'), (2, 'Selgros')");
     FrmProduct &form = shown(frmProduct());
     // Product 1 has supplier 1; the supplier recordset stands on its first row.
     EXPECT_EQ(combo(form, "cboSupplier") + '|' + text(form, "txtSupplier"), "1|Metro");

@@ -11,6 +11,7 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
+        exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (3, 'Metro')");
         ASSERT_TRUE(products.refresh());
     }
 
@@ -48,7 +49,7 @@ TEST_F(ProductStore, ARefusedProductLeavesNothingBehind)
     ProductFields bad = milk();
     bad.Quantity = "zwölf";
     EXPECT_FALSE(store("1", bad));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error, "Anzahl: „zwölf“ ist keine gültige Menge. Es wurde nichts gespeichert.");
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(products->recordCount(), 0);
 

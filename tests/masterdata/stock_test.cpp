@@ -202,17 +202,6 @@ TEST_F(Stock, BookingRaisesTheStockSetsThePricesAndRewritesTheLine)
     EXPECT_EQ(stockLine("2"), QStringList({"0", "3", "0", "0,45", "1,90"})) << "other lines stay";
 }
 
-TEST_F(Stock, QuantityZeroOnlySetsThePrices)
-{
-    choose("2", [](FrmProductDelivery &booking) {
-        booking.txtsales->setText("2,20");
-        booking.btnUpdate->click();
-    });
-    EXPECT_EQ(product(2), "3 45 220");
-    EXPECT_EQ(deliveries(), "1 2 0 45 " + Today);
-    EXPECT_EQ(stockLine("2"), QStringList({"0", "3", "0", "0,45", "2,20"}));
-}
-
 TEST_F(Stock, EndeStoresNothingAndTheSameNumberIsProposedAgain)
 {
     exec("INSERT INTO Deliveries VALUES (1, 2, 2, 45, '2026-01-05')");
@@ -235,22 +224,24 @@ TEST_F(Stock, EndeStoresNothingAndTheSameNumberIsProposedAgain)
 
 TEST_F(Stock, NumberBoxListsTheNumbersInUseAndEveryNumberTyped)
 {
-    for (int number : {1, 2, 3, 3, 4, 5, 5})
+    for (int number : {1, 5, 3, 4})
         exec("INSERT INTO Deliveries VALUES (?1, 1, 1, 300, '2026-01-05')", {number});
     FrmProductDelivery &booking = frmProductDelivery();
-    EXPECT_EQ(booking.cboNumber->currentText(), "8") << "rows plus one, not numbers plus one";
-    EXPECT_EQ(numberList(booking), QStringList({"1", "2", "3", "4", "5", "8"}));
+    // Four rows, but 5 is in use: the next free number is 6.
+    EXPECT_EQ(booking.cboNumber->currentText(), "6");
+    EXPECT_EQ(numberList(booking), QStringList({"1", "5", "3", "4", "6"}));
 
     booking.cboNumber->lineEdit()->clear();
     QTest::keyClicks(booking.cboNumber->lineEdit(), "67");
-    EXPECT_EQ(numberList(booking), QStringList({"1", "2", "3", "4", "5", "8", "6", "67"}));
+    EXPECT_EQ(numberList(booking), QStringList({"1", "5", "3", "4", "6", "67"}));
 
-    // A booking under a number in use adds a row to that delivery.
+    // A booking under a number in use adds a row to that delivery and uses
+    // no new number.
     fill(booking, {"3", "2", "1", "0,45", "1,90"});
     booking.btnUpdate->click();
-    EXPECT_EQ(scalar("SELECT count(*) FROM Deliveries WHERE deliveryno = 3").toInt(), 3);
+    EXPECT_EQ(scalar("SELECT count(*) FROM Deliveries WHERE deliveryno = 3").toInt(), 2);
     processEvents();
-    EXPECT_EQ(frmProductDelivery().cboNumber->currentText(), "9");
+    EXPECT_EQ(frmProductDelivery().cboNumber->currentText(), "6");
 }
 
 TEST_F(Stock, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
@@ -265,6 +256,8 @@ TEST_F(Stock, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
         {{"2", "", "0", "", ""}, "Bitte eine Produkt-ID angeben."},
         {{"2", "1", "fünf", "3,00", "6,50"}, "Die Anzahl „fünf“ ist keine gültige Zahl."},
         {{"2", "1", "", "3,00", "6,50"}, "Die Anzahl „“ ist keine gültige Zahl."},
+        {{"2", "1", "0", "3,00", "6,50"}, "Die Anzahl muss größer als 0 sein."},
+        {{"2", "1", "-5", "3,00", "6,50"}, "Die Anzahl muss größer als 0 sein."},
         {{"2", "1", "5", "3.5", "6,50"}, "Der EK Preis „3.5“ ist kein gültiger Betrag."},
         {{"2", "1", "5", "3,00", ""}, "Der VK Preis „“ ist kein gültiger Betrag."},
     };

@@ -213,27 +213,76 @@ TEST_F(GdpduTest, TheScreenAsksForAFolderAndSaysWhatItWrote)
     EXPECT_TRUE(QFile::exists(inFolder("index.xml")));
 }
 
-TEST_F(GdpduTest, AFileThatCannotBeWrittenStopsTheExportBeforeTheDescription)
+TEST_F(GdpduTest, AFailedExportLeavesTheFolderAsItWas)
 {
-    // A folder stands where Sales.csv should go.
-    QDir(m_folder).mkpath("Sales.csv");
-    const gdpdu::ExportResult result = exportNow();
+    // What the folder holds: every entry, hidden ones included, with its content.
+    auto folderContent = [&] {
+        QStringList content;
+        for (const QString &name : QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            content << name + ": " + readText(inFolder(name));
+        return content;
+    };
+    ASSERT_TRUE(exportNow().ok);
+    const QStringList earlier = folderContent();
+    ASSERT_EQ(earlier.size(), m_db->tableNames().size() + 2);
+    const QString aborted = QStringLiteral("\nDer Export wurde abgebrochen; der Ordner ist unverändert.");
+
+    // A value the column's type does not describe is named, and nothing of
+    // the new export is put into the folder.
+    exec("INSERT INTO Sales (salesid, Date, totalsales) VALUES (3, '2026-04-01', 999)");
+    exec("UPDATE Products SET SupplierID = 'Metro' WHERE ProductID = 2");
+    gdpdu::ExportResult result = exportNow();
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, QStringLiteral("Die Datei „%1“ konnte nicht angelegt werden.").arg(inFolder("Sales.csv")));
-    EXPECT_EQ(result.files.back(), inFolder("Settings.csv"));
-    // No description of an incomplete export.
-    EXPECT_FALSE(QFile::exists(inFolder("index.xml")));
+    EXPECT_EQ(result.error,
+              "Tabelle „Products“, Datensatz mit ProductID 2, Spalte „SupplierID“: „Metro“ ist keine ganze Zahl." +
+                  aborted);
+    EXPECT_TRUE(result.files.isEmpty());
+    EXPECT_EQ(folderContent(), earlier);
+
+    // A table without a key names the row by its number; a quantity is
+    // never rounded into the file.
+    exec("UPDATE Products SET SupplierID = NULL");
+    exec("INSERT INTO Deliveries VALUES (2, 1, 0.0005, 100, '2026-01-06')");
+    EXPECT_EQ(exportNow().error,
+              "Tabelle „Deliveries“, Datensatz Nr. 2, Spalte „quantity“: „0,0005“ ist keine Menge mit höchstens 3 "
+              "Nachkommastellen." +
+                  aborted);
+    EXPECT_EQ(folderContent(), earlier);
+
+    // A file that cannot be put into the folder: the files moved there
+    // before it are taken out again and the earlier ones put back.
+    exec("DELETE FROM Deliveries WHERE deliveryno = 2");
+    QFile::remove(inFolder("Sales.csv"));
+    QDir(m_folder).mkpath("Sales.csv/Eigenes");
+    const QStringList withFolder = folderContent();
+    result = exportNow();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "Die Datei „" + inFolder("Sales.csv") + "“ konnte nicht angelegt werden." + aborted);
+    EXPECT_EQ(folderContent(), withFolder);
+    EXPECT_TRUE(QDir(inFolder("Sales.csv")).exists("Eigenes"));
+
+    // Once the way is clear the new export replaces the earlier one whole.
+    QDir(inFolder("Sales.csv")).removeRecursively();
+    ASSERT_TRUE(exportNow().ok);
+    EXPECT_EQ(readCsv(inFolder("Sales.csv")).size(), 4u);
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), earlier.size());
 }
 
 // What the files above show no case of.
-TEST(GdpduFields, EachKindIsWrittenAsTheDescriptionSays)
+TEST(GdpduFields, EachKindIsWrittenAsTheDescriptionSaysOrNotAtAll)
 {
     using gdpdu::ColumnKind;
     using gdpdu::csvField;
     EXPECT_EQ(csvField(ColumnKind::Quantity, qint64(-3)), "-3,000");
-    EXPECT_EQ(csvField(ColumnKind::Date, QString("06.12.2026")), "");
-    EXPECT_EQ(csvField(ColumnKind::Money, QString("abc")), "");
+    EXPECT_EQ(csvField(ColumnKind::Quantity, 0.35), "0,350");
     // An empty text is quoted; a missing one is not there at all.
     EXPECT_EQ(csvField(ColumnKind::Text, QString()), "\"\"");
     EXPECT_EQ(csvField(ColumnKind::Text, QVariant()), "");
+    EXPECT_EQ(csvField(ColumnKind::Money, QVariant()), "");
+    // Values that the file could only show empty or changed.
+    EXPECT_EQ(csvField(ColumnKind::Date, QString("06.12.2026")), std::nullopt);
+    EXPECT_EQ(csvField(ColumnKind::Money, QString("abc")), std::nullopt);
+    EXPECT_EQ(csvField(ColumnKind::Money, 12.5), std::nullopt);
+    EXPECT_EQ(csvField(ColumnKind::WholeNumber, QString("12")), std::nullopt);
+    EXPECT_EQ(csvField(ColumnKind::Quantity, QString("viel")), std::nullopt);
 }

@@ -39,7 +39,7 @@ const QString SalesHeads = "R.Nr. Datum Fahrer Gesamt MwSt 19 % MwSt 7 %";
 
 } // namespace
 
-TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
+TEST_F(SelectDateTest, OpensOnTodayAndRefusesAReversedOrUnreadablePeriod)
 {
     FrmSelectDate &dialog = frmSelectDate();
     EXPECT_EQ(dialog.dtFrom->date(), QDate::currentDate());
@@ -47,6 +47,13 @@ TEST_F(SelectDateTest, OpensOnTodayAndAReversedPeriodIsRefused)
 
     EXPECT_TRUE(print("Sales", QDate(2026, 3, 31), QDate(2026, 3, 1)).isEmpty());
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Das Datum „Von“ liegt nach dem Datum „Bis“."});
+
+    // Sales that cannot be read are reported, not printed as no sales.
+    m_dialogs->clearRecords();
+    exec("DROP VIEW EntireSales");
+    EXPECT_TRUE(print("Sales", QDate(2026, 3, 1), QDate(2026, 3, 31)).isEmpty());
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Der Bericht konnte nicht erstellt werden: "));
 }
 
 TEST_F(SelectDateTest, SalesReportCountsTheFirstAndLastDayOfThePeriod)
@@ -81,6 +88,43 @@ TEST_F(SelectDateTest, OrderReportSumsTheDeliveriesOfThePeriod)
         print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)),
         (ShopHeader + QStringList{"Bestellungen 01.03.2026 - 31.03.2026", "Lief.-Nr. Datum Betrag",
                                   "2 01.03.2026 25,00", "3 31.03.2026 2.469,00", "Summe 2 Lieferungen 2.494,00"}));
+}
+
+TEST_F(SelectDateTest, ANumberUsedAgainCountsOnTheDayOfEachDelivery)
+{
+    // Number 1 in January (4 × 25,00) and again in March (2 × 80,00 and
+    // 1 × 40,00), number 2 in March (5 × 10,00).
+    addDelivery(1, 7, 4, 2500, "2026-01-10");
+    addDelivery(1, 7, 2, 8000, "2026-03-05");
+    addDelivery(1, 8, 1, 4000, "2026-03-05");
+    addDelivery(2, 8, 5, 1000, "2026-03-20");
+    const qint64 january = 4 * 2500;
+    const qint64 marchFirst = 2 * 8000 + 1 * 4000;
+    const qint64 marchSecond = 5 * 1000;
+    auto euros = [](qint64 cents) { return QString("%1,%2").arg(cents / 100).arg(cents % 100, 2, 10, QChar('0')); };
+
+    // A file written before deliveries were dated each on its own day is
+    // brought up to date when it is opened.
+    exec("DROP VIEW entiredelivery");
+    exec("CREATE VIEW entiredelivery AS SELECT deliveryno AS ID, min(Date) AS Date, sum(CAST(round(round(quantity"
+         " * 1000000) * orderprice / 1000000.0) AS INTEGER)) AS Total FROM Deliveries GROUP BY deliveryno");
+    exec("PRAGMA user_version = 1");
+    const QString path = m_db->path();
+    Database::setCurrent(nullptr);
+    m_db.reset();
+    QString error;
+    m_db = Database::open(path, &error);
+    ASSERT_TRUE(m_db) << error.toStdString();
+    Database::setCurrent(m_db.get());
+
+    EXPECT_EQ(print("Purchase", QDate(2026, 1, 1), QDate(2026, 1, 31)).mid(5),
+              QStringList({"1 10.01.2026 " + euros(january), "Summe 1 Lieferungen " + euros(january)}));
+    EXPECT_EQ(print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)).mid(5),
+              QStringList({"1 05.03.2026 " + euros(marchFirst), "2 20.03.2026 " + euros(marchSecond),
+                           "Summe 2 Lieferungen " + euros(marchFirst + marchSecond)}));
+    // Both periods together print what each printed.
+    EXPECT_EQ(print("Purchase", QDate(2026, 1, 1), QDate(2026, 3, 31)).last(),
+              "Summe 3 Lieferungen " + euros(january + marchFirst + marchSecond));
 }
 
 TEST_F(SelectDateTest, AnyOtherReportTypePrintsNothing)
