@@ -72,14 +72,15 @@ struct UpgradeStep
 // a product counts for none, as it matches no product in a sum either.
 #define ADD_TO_TOTAL(product, quantity, total, row, sign)                                                              \
     "INSERT OR IGNORE INTO ProductTotals (productid) SELECT " row "." product " WHERE " row "." product                \
-    " IS NOT NULL; UPDATE ProductTotals SET " total " = " total " " sign " coalesce(" row "." quantity ", 0)"         \
+    " IS NOT NULL; UPDATE ProductTotals SET " total " = " total " " sign " coalesce(" row "." quantity ", 0)"          \
     " WHERE productid = " row "." product ";"
 #define KEEP_TOTAL(table, product, quantity, total)                                                                    \
-    "CREATE TRIGGER " table "AddsTo" total " AFTER INSERT ON " table " BEGIN "                                         \
+    "CREATE TRIGGER IF NOT EXISTS " table "AddsTo" total " AFTER INSERT ON " table " BEGIN "                           \
         ADD_TO_TOTAL(product, quantity, total, "NEW", "+") " END",                                                     \
-    "CREATE TRIGGER " table "TakesFrom" total " AFTER DELETE ON " table " BEGIN "                                     \
+    "CREATE TRIGGER IF NOT EXISTS " table "TakesFrom" total " AFTER DELETE ON " table " BEGIN "                        \
         ADD_TO_TOTAL(product, quantity, total, "OLD", "-") " END",                                                     \
-    "CREATE TRIGGER " table "Changes" total " AFTER UPDATE OF " product ", " quantity " ON " table " BEGIN "           \
+    "CREATE TRIGGER IF NOT EXISTS " table "Changes" total                                                              \
+        " AFTER UPDATE OF " product ", " quantity " ON " table " BEGIN "                                               \
         ADD_TO_TOTAL(product, quantity, total, "OLD", "-") " " ADD_TO_TOTAL(product, quantity, total, "NEW", "+") " END"
 
 const UpgradeStep UpgradeSteps[] = {
@@ -92,15 +93,15 @@ const UpgradeStep UpgradeSteps[] = {
     // products up by article number and category at every key and click, and
     // the stock list reads delivered and sold per product from running
     // totals, kept in the same transaction as every line, instead of summing
-    // the whole history each time it opens.
+    // the whole history each time it opens. Run again, it changes nothing.
     {{
-        "CREATE INDEX ProductsArtNr ON Products (ArtNr)",
-        "CREATE INDEX ProductsCategory ON Products (Category)",
-        "CREATE TABLE ProductTotals (productid INTEGER NOT NULL UNIQUE, delivered NUMERIC NOT NULL DEFAULT 0,"
+        "CREATE INDEX IF NOT EXISTS ProductsArtNr ON Products (ArtNr)",
+        "CREATE INDEX IF NOT EXISTS ProductsCategory ON Products (Category)",
+        "CREATE TABLE IF NOT EXISTS ProductTotals (productid INTEGER NOT NULL UNIQUE, delivered NUMERIC NOT NULL DEFAULT 0,"
         " sold NUMERIC NOT NULL DEFAULT 0)",
         KEEP_TOTAL("Deliveries", "prodno", "quantity", "delivered"),
         KEEP_TOTAL("SalesDetails", "productid", "quantity", "sold"),
-        "INSERT INTO ProductTotals (productid, delivered, sold)"
+        "INSERT OR REPLACE INTO ProductTotals (productid, delivered, sold)"
         " SELECT productid, sum(delivered), sum(sold) FROM ("
         "  SELECT prodno AS productid, coalesce(quantity, 0) AS delivered, 0 AS sold FROM Deliveries"
         "  WHERE prodno IS NOT NULL"
