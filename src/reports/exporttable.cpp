@@ -231,10 +231,11 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
         if (!slice)
             return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
                             .arg(table.table, database.lastError()));
-        QByteArray chunk;
+        // The slice is put together as text and turned into bytes once.
+        QString chunk;
         for (const auto &row : slice->values) {
             lastRowId = row[0].toLongLong();
-            QStringList fields;
+            bool firstField = true;
             for (size_t i = 0; i < table.columns.size(); ++i) {
                 const Column &column = table.columns[i];
                 const QVariant &value = row[i + 1];
@@ -247,7 +248,10 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
                     return fail(QStringLiteral("Tabelle „%1“, %2, Spalte „%3“: „%4“ ist %5.")
                                     .arg(table.table, rowName(table, row), column.name, shownValue(value),
                                          expectedKind(column.kind)));
-                fields << *field;
+                if (!firstField)
+                    chunk += u';';
+                firstField = false;
+                chunk += *field;
                 if (column.kind == ColumnKind::Date) {
                     if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
                         table.firstDate = date;
@@ -255,10 +259,11 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
                         table.lastDate = date;
                 }
             }
-            chunk += (fields.join(u';') + crlf).toUtf8();
+            chunk += crlf;
         }
         table.records += static_cast<qint64>(slice->values.size());
-        if (file.write(chunk) != chunk.size())
+        const QByteArray bytes = chunk.toUtf8();
+        if (file.write(bytes) != bytes.size())
             return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
         if (static_cast<int>(slice->values.size()) < SliceRows)
             break;
