@@ -18,10 +18,13 @@ bool onlyGrows(const QString &table)
     return tables.contains(table, Qt::CaseInsensitive);
 }
 
-bool isQuantityColumn(const QString &column)
+// The table or record source an SQL text reads from: the first name after
+// FROM. The program's SQL sources each read one table or view.
+QString sourceNamed(const QString &sql)
 {
-    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0 ||
-           column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
+    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+\"?(\\w+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return from.match(sql).captured(1);
 }
 
 QString plainText(const QVariant &value)
@@ -107,11 +110,10 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
     m_columns = hasRowId ? empty->columns.mid(1) : empty->columns;
     m_declaredTypes = hasRowId ? empty->declaredTypes.mid(1) : empty->declaredTypes;
     m_readWhenMoved = !m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql;
-    m_kinds.clear();
+    const QString sourceName = sourceIsSql ? sourceNamed(source) : source;
+    m_types.clear();
     for (const QString &column : std::as_const(m_columns))
-        m_kinds.push_back(schema::isMoneyColumn(column)  ? Kind::Money
-                          : schema::isDateColumn(column) ? Kind::Date
-                                                         : Kind::Plain);
+        m_types.push_back(schema::columnType(sourceName, column).value_or(schema::ColumnType::Text));
     m_open = true;
     emit currentChanged();
     return true;
@@ -126,7 +128,7 @@ void Recordset::close()
     m_readWhenMoved = false;
     m_narrowed = false;
     m_declaredTypes.clear();
-    m_kinds.clear();
+    m_types.clear();
     m_baseTable.clear();
     m_selectSql.clear();
     m_columns.clear();
@@ -538,9 +540,9 @@ QString Recordset::shopText(int column, const QVariant &stored) const
 {
     if (!stored.isValid() || stored.isNull())
         return {};
-    if (m_kinds[column] == Kind::Money)
+    if (m_types[column] == schema::ColumnType::Money)
         return de::formatNumber(Money::fromCents(stored.toLongLong()));
-    if (m_kinds[column] == Kind::Date)
+    if (m_types[column] == schema::ColumnType::Date)
         return de::shortDate(QDate::fromString(stored.toString(), Qt::ISODate));
     if (stored.typeId() == QMetaType::Double)
         return de::formatGeneral(stored.toDouble());
@@ -580,19 +582,21 @@ bool Recordset::setText(const QString &column, const QString &typed)
 {
     if (typed.trimmed().isEmpty())
         return setValue(column, QVariant());
-    if (schema::isMoneyColumn(column)) {
+    const int index = columnIndex(column);
+    const schema::ColumnType type = index < 0 ? schema::ColumnType::Text : m_types[index];
+    if (type == schema::ColumnType::Money) {
         const auto amount = de::parseMoney(typed);
         if (!amount)
             return fail(QStringLiteral("„%1“ ist kein gültiger Betrag.").arg(typed));
         return setMoney(column, *amount);
     }
-    if (isQuantityColumn(column)) {
+    if (type == schema::ColumnType::Quantity) {
         const auto number = de::parseNumber(typed);
         if (!number)
             return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
         return setValue(column, schema::storedQuantity(*number));
     }
-    if (schema::isDateColumn(column)) {
+    if (type == schema::ColumnType::Date) {
         const QDate date = QDate::fromString(typed.trimmed(), QStringLiteral("dd.MM.yyyy"));
         if (!date.isValid())
             return fail(QStringLiteral("„%1“ ist kein gültiges Datum.").arg(typed));

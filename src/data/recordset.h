@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "data/schema.h"
 #include "platform/money.h"
 
 class Database;
@@ -178,9 +179,9 @@ private:
     bool m_narrowed = false;
     QStringList m_columns;
     QStringList m_declaredTypes;
-    // How each column reads as text, worked out once per open.
-    enum class Kind { Plain, Money, Date };
-    std::vector<Kind> m_kinds;
+    // What each column holds, as the schema lists it for the source read
+    // (Text for a column it does not list); worked out once per open.
+    std::vector<schema::ColumnType> m_types;
     std::vector<Row> m_rows;
     std::vector<int> m_visible;
     int m_position = -1;

@@ -24,15 +24,22 @@ bool isLeftOut(const QString &table, const QString &column)
            column.compare(QStringLiteral("Password"), Qt::CaseInsensitive) == 0;
 }
 
-ColumnKind kindOf(const QString &column, const QString &declaredType)
+// A column the schema does not list is written as the text it reads as:
+// nothing is lost, and nothing is claimed about it.
+ColumnKind kindOf(const QString &table, const QString &column)
 {
-    const QString type = declaredType.toUpper();
-    if (schema::isDateColumn(column))
-        return ColumnKind::Date;
-    if (type == QLatin1String("INTEGER"))
-        return schema::isMoneyColumn(column) ? ColumnKind::Money : ColumnKind::WholeNumber;
-    if (type == QLatin1String("NUMERIC"))
+    switch (schema::columnType(table, column).value_or(schema::ColumnType::Text)) {
+    case schema::ColumnType::Key:
+        return ColumnKind::WholeNumber;
+    case schema::ColumnType::Money:
+        return ColumnKind::Money;
+    case schema::ColumnType::Quantity:
         return ColumnKind::Quantity;
+    case schema::ColumnType::Date:
+        return ColumnKind::Date;
+    case schema::ColumnType::Text:
+        break;
+    }
     return ColumnKind::Text;
 }
 
@@ -164,14 +171,13 @@ std::optional<TableFile> describeTable(Database &database, const QString &table,
         return std::nullopt;
     }
     const int nameAt = static_cast<int>(info->columns.indexOf(QStringLiteral("name")));
-    const int typeAt = static_cast<int>(info->columns.indexOf(QStringLiteral("type")));
     const QStringList keys = keyColumns(database, table);
 
     TableFile file{table, table + QStringLiteral(".csv"), {}, 0, {}, {}};
     for (const auto &row : info->values) {
         const QString name = row[nameAt].toString();
         if (!isLeftOut(table, name))
-            file.columns.push_back({name, kindOf(name, row[typeAt].toString()), keys.contains(name)});
+            file.columns.push_back({name, kindOf(table, name), keys.contains(name)});
     }
     // The description lists the keys before the other columns; the file
     // follows it.
