@@ -10,6 +10,7 @@
 
 #include "data/database.h"
 #include "data/schema.h"
+#include "platform/locale.h"
 
 namespace gdpdu {
 
@@ -74,18 +75,6 @@ QString decimalComma(const QString &number)
 {
     QString text = number;
     text.replace(u'.', u',');
-    return text;
-}
-
-QString moneyText(qint64 cents)
-{
-    const qint64 magnitude = cents < 0 ? -cents : cents;
-    const int hundredths = static_cast<int>(magnitude % 100);
-    QString text = cents < 0 ? QStringLiteral("-") : QString();
-    text += QString::number(magnitude / 100);
-    text += u',';
-    text += QChar(u'0' + hundredths / 10);
-    text += QChar(u'0' + hundredths % 10);
     return text;
 }
 
@@ -199,7 +188,8 @@ std::optional<QString> csvField(ColumnKind kind, const QVariant &value)
     case ColumnKind::WholeNumber:
         return isWholeNumber(value) ? std::optional(QString::number(value.toLongLong())) : std::nullopt;
     case ColumnKind::Money:
-        return isWholeNumber(value) ? std::optional(moneyText(value.toLongLong())) : std::nullopt;
+        return isWholeNumber(value) ? std::optional(de::formatFixed2(Money::fromCents(value.toLongLong())))
+                                    : std::nullopt;
     case ColumnKind::Quantity:
         return quantityText(value);
     }
