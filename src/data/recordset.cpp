@@ -61,10 +61,11 @@ QString withoutTrailingSemicolon(const QString &sql)
 
 Recordset::Recordset(QObject *parent) : QObject(parent) {}
 
-bool Recordset::open(Database *database, const QString &source, bool sourceIsSql)
+bool Recordset::open(Database *database, const QString &source, bool sourceIsSql, const std::vector<QVariant> &params)
 {
     close();
     m_database = database;
+    m_params = params;
     if (!m_database)
         return fail(QStringLiteral("Keine Datenbank geöffnet."));
 
@@ -100,7 +101,7 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
 
     // Learn the columns without reading a row: a source that cannot be read
     // fails here, at open.
-    const auto empty = m_database->select(QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(m_selectSql));
+    const auto empty = m_database->select(QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(m_selectSql), m_params);
     if (!empty) {
         const QString error = m_database->lastError();
         close();
@@ -131,6 +132,7 @@ void Recordset::close()
     m_types.clear();
     m_baseTable.clear();
     m_selectSql.clear();
+    m_params.clear();
     m_columns.clear();
     m_rows.clear();
     m_visible.clear();
@@ -159,7 +161,7 @@ bool Recordset::load(bool firstRowOnly)
     m_narrowed = canNarrow(m_filter);
     firstRowOnly = firstRowOnly && m_filter.empty();
     QString sql = m_selectSql;
-    std::vector<QVariant> params;
+    std::vector<QVariant> params = m_params;
     if (m_narrowed) {
         QStringList conditions;
         for (const Criterion &criterion : m_filter) {
@@ -408,9 +410,12 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
     const int column = columnIndex(criterion.column);
     // The rows that match come in the order of the full read: the same value
     // of the column, then the source's order.
-    const auto found = m_database->select(
-        QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?1").arg(m_selectSql, quoteName(m_columns[column])),
-        {criterion.value});
+    std::vector<QVariant> params = m_params;
+    params.push_back(criterion.value);
+    const auto found = m_database->select(QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?%3")
+                                              .arg(m_selectSql, quoteName(m_columns[column]))
+                                              .arg(params.size()),
+                                          params);
     if (!found)
         return false;
     for (auto &values : found->values) {
@@ -508,8 +513,8 @@ std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
     QStringList names;
     for (int index : indexes)
         names << quoteName(m_columns[index]);
-    const auto rows =
-        m_database->select(QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql));
+    const auto rows = m_database->select(
+        QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql), m_params);
     if (!rows)
         return lines;
     lines.reserve(rows->values.size());

@@ -24,6 +24,13 @@ struct Criterion
 };
 using Criteria = std::vector<Criterion>; // all must hold
 
+// An SQL text and the values bound to its ?1, ?2, ... in order.
+struct BoundSql
+{
+    QString sql;
+    std::vector<QVariant> params;
+};
+
 // The rows of one record source as read at its last open, with a current row
 // and a filter: the shop's screens move through it, read and write the
 // current row's columns, add and delete rows.
@@ -50,9 +57,11 @@ class Recordset : public QObject
 public:
     explicit Recordset(QObject *parent = nullptr);
 
-    // Reads the source anew: a table or view name, or an SQL SELECT text.
-    // Drops the filter and any unsaved new row; the first row becomes current.
-    bool open(Database *database, const QString &source, bool sourceIsSql);
+    // Reads the source anew: a table or view name, or an SQL SELECT text with
+    // its values bound in order (?1, ?2, ...), so that no id or date is ever
+    // written into the text. Drops the filter and any unsaved new row; the
+    // first row becomes current.
+    bool open(Database *database, const QString &source, bool sourceIsSql, const std::vector<QVariant> &params = {});
     void close();
     bool isOpen() const { return m_open; }
 
@@ -166,6 +175,9 @@ private:
 
     Database *m_database = nullptr;
     QString m_selectSql;
+    // The values bound to the source's text; a condition added to it numbers
+    // its own after these.
+    std::vector<QVariant> m_params;
     QString m_baseTable;
     bool m_open = false;
     bool m_loaded = false;

@@ -217,13 +217,12 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
     const QString crlf = QStringLiteral("\r\n");
     file.write((names.join(u';') + crlf).toUtf8());
 
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT %3")
-                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table))
-                            .arg(SliceRows);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT ?2")
+                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table));
     table.records = 0;
     qint64 lastRowId = std::numeric_limits<qint64>::min();
     for (;;) {
-        const auto slice = database.select(sql, {lastRowId});
+        const auto slice = database.select(sql, {lastRowId, SliceRows});
         if (!slice)
             return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
                             .arg(table.table, database.lastError()));
