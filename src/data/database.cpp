@@ -2,6 +2,8 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <limits>
+
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -421,10 +423,20 @@ qint64 Database::lastInsertRowId() const
 std::optional<qint64> Database::nextKey(const QString &table, const QString &keyColumn)
 {
     const auto rows = select(QStringLiteral("SELECT max(%1) FROM %2").arg(quoteName(keyColumn), quoteName(table)));
-    if (!rows || rows->values.empty())
+    if (!rows || rows->values.empty() || rows->values.front().empty())
         return std::nullopt;
     const QVariant highest = rows->values.front().front();
-    return highest.isNull() ? 1 : highest.toLongLong() + 1;
+    if (highest.isNull())
+        return 1;
+    // A key that is not a whole number, or the largest there is, has no next
+    // one: giving 1 or a wrapped number would hand out a key already in use.
+    if (highest.typeId() != QMetaType::LongLong || highest.toLongLong() == std::numeric_limits<qint64>::max()) {
+        m_busy = false;
+        m_lastError = QStringLiteral("Die nächste Nummer für „%1“ kann nicht bestimmt werden: die höchste ist „%2“.")
+                          .arg(keyColumn, highest.toString());
+        return std::nullopt;
+    }
+    return highest.toLongLong() + 1;
 }
 
 QStringList Database::tableNames()
