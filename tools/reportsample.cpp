@@ -20,7 +20,7 @@
 #include "data/database.h"
 #include "data/datacontrol.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/report.h"
+#include "data/ui/report.h"
 #include "platform/ui/reportpreview.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/accounts.h"
+#include "masterdata/accounts.h"
 #include "app/frmmainmenu.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
-#include "app/session.h"
-#include "app/ui/appearance.h"
+#include "masterdata/frmuseraccount.h"
+#include "shell/screens.h"
+#include "shell/session.h"
+#include "platform/ui/appearance.h"
 #include "platform/ui/dialogs.h"
 
 namespace {

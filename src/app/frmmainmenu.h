@@ -2,7 +2,7 @@
 
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
-#include "platform/ui/report.h"
+#include "data/ui/report.h"
 
 class QFrame;
 class QLabel;

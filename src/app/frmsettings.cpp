@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/accounts.h"
+#include "masterdata/accounts.h"
 #include "app/frmmainmenu.h"
-#include "app/frmuseraccount.h"
+#include "masterdata/frmuseraccount.h"
 #include "app/handover.h"
-#include "app/screens.h"
-#include "app/ui/appearance.h"
+#include "shell/screens.h"
+#include "platform/ui/appearance.h"
 #include "data/ui/boundbox.h"
 #include "data/ui/datanavigator.h"
 #include "platform/printerchoice.h"

@@ -8,7 +8,7 @@
 
 #include "app/frmlogin.h"
 #include "app/handover.h"
-#include "app/screens.h"
+#include "shell/screens.h"
 #include "data/database.h"
 #include "platform/ui/dialogs.h"
 

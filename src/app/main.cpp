@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/frmstart.h"
-#include "app/screens.h"
+#include "shell/screens.h"
 #include "data/database.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/toolkittranslation.h"

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "shell/screens.h"
 #include "data/database.h"
 #include "masterdata/categorynames.h"
 #include "platform/ui/dialogs.h"

@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
+#include "shell/screens.h"
 #include "masterdata/frmbrands.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmsupplier.h"

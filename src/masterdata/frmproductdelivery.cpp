@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
+#include "shell/screens.h"
 #include "data/database.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproduct.h"

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
+#include "shell/screens.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproductdelivery.h"
 #include "platform/locale.h"

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/frmsettings.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "shell/screens.h"
+#include "shell/session.h"
+#include "data/shopsettings.h"
 #include "platform/ui/dialogs.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
@@ -29,7 +29,7 @@ void showPeriodReport(Report &report, DataControl &source, const QString &sql, c
     showReportSafely([&] {
         report.setDataSource(source);
         reports::setShopHeader(report, QStringLiteral("Section4"), QStringLiteral("Label1"), QStringLiteral("Label2"),
-                               QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
+                               QStringLiteral("Label3"), shopsettings::current());
         report.setText(QStringLiteral("Section4"), QStringLiteral("lblPeriod"), reports::periodText(from, to));
         reports::printSums(report, reports::sumOf(source.recordset()), countWord, withTax);
         report.show();

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "masterdata/frmuseraccount.h"
+#include "shell/screens.h"
+#include "shell/session.h"
 #include "data/database.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"

@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/frmsettings.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "shell/screens.h"
+#include "shell/session.h"
 #include "data/schema.h"
+#include "data/shopsettings.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
@@ -82,7 +82,7 @@ void FrmSales::Form_Load()
     m_categoryNames = names;
 
     txtCashier->setText(session().CashierName);
-    txtcName->setText(frmSettings().ADOSettings->text(QStringLiteral("cName")));
+    txtcName->setText(shopsettings::current().name);
 
     Timer1_Timer();
     Timer1->start();

@@ -2,7 +2,7 @@
 
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
-#include "platform/reportdocument.h"
+#include "data/reportdocument.h"
 
 namespace {
 const QString Header = QStringLiteral("Section4");

@@ -1,4 +1,4 @@
-#include "app/accounts.h"
+#include "masterdata/accounts.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "app/frmuseraccount.h"
+#include "masterdata/frmuseraccount.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/accounts.h"
-#include "app/screens.h"
-#include "app/ui/appearance.h"
+#include "masterdata/accounts.h"
+#include "shell/screens.h"
+#include "platform/ui/appearance.h"
 #include "data/database.h"
 #include "data/passwords.h"
 #include "data/ui/boundbox.h"

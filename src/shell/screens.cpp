@@ -1,4 +1,4 @@
-#include "app/screens.h"
+#include "shell/screens.h"
 
 #include <QCoreApplication>
 #include <QEvent>
