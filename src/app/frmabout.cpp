@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/screens.h"
+#include "platform/screens.h"
 
 namespace {
 QFrame *makeLine(const char *name, QWidget *parent)

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "masterdata/accounts.h"
 #include "app/frmmainmenu.h"
+#include "masterdata/accounts.h"
 #include "masterdata/frmuseraccount.h"
-#include "shell/screens.h"
-#include "shell/session.h"
+#include "platform/screens.h"
 #include "platform/ui/appearance.h"
 #include "platform/ui/dialogs.h"
+#include "shell/session.h"
 
 namespace {
 // The title of the login's own refusals.

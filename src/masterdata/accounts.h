@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QVariant>
 
@@ -33,5 +35,42 @@ bool userIdTaken(Database &database, const QString &userId, const QString &ownUs
 
 // The number of stored accounts.
 qint64 accountCount(Database &database);
+
+// Whether deleting one more account would leave nobody who can log in (also
+// when the accounts cannot be counted). The German message says why.
+bool isLastAccount(Database &database);
+QString lastAccountMessage();
+
+// What the account editor holds besides the row: the two password boxes and
+// the id the account was stored under when editing began.
+struct AccountEdit
+{
+    QString password;
+    QString confirmation;
+    // Whether the password box was typed in: while editing, an untouched box
+    // keeps the stored password.
+    bool passwordTyped = false;
+    // Empty for a new account.
+    QString storedUserId;
+};
+
+// Why an account was not stored, with the German message the user is shown.
+struct AccountRefusal
+{
+    enum class Reason { ConfirmationDiffers, NoUserId, UserIdTaken, PasswordNotHashed, NotStored };
+    Reason reason;
+    QString message;
+};
+
+// The password and its confirmation must be the same text.
+bool confirmationMatches(const AccountEdit &edit);
+QString confirmationMessage();
+
+// Stores the account in the current row of users (the shared user list): the
+// confirmation must match, the user id must not be empty nor another
+// account's, and a new account or a typed password gets the password's hash.
+// A row left as it was with no password typed stores nothing and passes.
+// Nothing on success; the refusal otherwise, with the row kept as edited.
+std::optional<AccountRefusal> storeAccount(Database *database, Recordset &users, const AccountEdit &edit);
 
 } // namespace accounts

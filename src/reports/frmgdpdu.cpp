@@ -9,9 +9,9 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "shell/screens.h"
 #include "data/database.h"
 #include "data/shopsettings.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/gdpduexport.h"
 

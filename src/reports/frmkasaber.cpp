@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "masterdata/frmuseraccount.h"
-#include "shell/screens.h"
-#include "platform/locale.h"
 #include "data/shopsettings.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/locale.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"

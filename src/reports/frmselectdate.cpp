@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/screens.h"
-#include "shell/session.h"
 #include "data/shopsettings.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
 #include "reports/ui/periodpicker.h"
+#include "shell/session.h"
 
 namespace {
 

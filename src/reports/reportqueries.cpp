@@ -1,9 +1,9 @@
 #include "reports/reportqueries.h"
 
 #include "data/recordset.h"
+#include "data/reportdocument.h"
 #include "data/shopsettings.h"
 #include "platform/locale.h"
-#include "data/reportdocument.h"
 
 namespace reports {
 

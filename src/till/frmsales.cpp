@@ -9,8 +9,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "shell/screens.h"
-#include "shell/session.h"
 #include "data/schema.h"
 #include "data/shopsettings.h"
 #include "masterdata/frmcategory.h"
@@ -18,7 +16,9 @@
 #include "masterdata/frmproduct.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
+#include "shell/session.h"
 #include "till/frmcustomersearch.h"
 #include "till/frmpayment.h"
 #include "till/productlookup.h"

@@ -2,7 +2,7 @@
 #include "app/frmlogin.h"
 #include "app/frmmainmenu.h"
 #include "masterdata/frmuseraccount.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 
 class FrmLogInTest : public AppTest

@@ -8,7 +8,7 @@
 #include "app/frmmainmenu.h"
 #include "app/frmsettings.h"
 #include "masterdata/frmuseraccount.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "platform/printerchoice.h"
 
 class FrmSettingsTest : public AppTest

@@ -3,7 +3,7 @@
 #include "apptest.h"
 #include "masterdata/accounts.h"
 #include "masterdata/frmuseraccount.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "data/ui/datanavigator.h"
 
 namespace {

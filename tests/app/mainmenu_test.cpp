@@ -12,7 +12,7 @@
 #include "app/frmabout.h"
 #include "app/frmmainmenu.h"
 #include "app/frmsettings.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 #include "masterdata/frmproductupdate.h"
 #include "reports/frmselectdate.h"

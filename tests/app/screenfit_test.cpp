@@ -18,7 +18,7 @@
 
 #include "allscreenheaders.h"
 #include "masterdata/accounts.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 #include "apptest.h"
 #include "platform/ui/wrappingbutton.h"

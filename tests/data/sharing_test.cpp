@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
 #include "support/fixture.h"

@@ -20,7 +20,7 @@
 
 #include "app/frmlogin.h"
 #include "app/frmmainmenu.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 #include "data/database.h"
 #include "till/frmpayment.h"

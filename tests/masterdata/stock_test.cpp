@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmproductdelivery.h"

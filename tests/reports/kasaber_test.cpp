@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 
 #include "masterdata/frmuseraccount.h"
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "reports/frmkasaber.h"
 #include "reports/reporttest.h"
 

@@ -3,7 +3,7 @@
 #include <QDateEdit>
 #include <QPushButton>
 
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 #include "reports/frmselectdate.h"
 #include "reports/reporttest.h"

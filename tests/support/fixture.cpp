@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QSettings>
 
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 #include "platform/clock.h"
 

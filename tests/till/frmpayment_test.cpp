@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "shell/screens.h"
+#include "platform/screens.h"
 #include "shell/session.h"
 #include "masterdata/frmcustomer.h"
 #include "platform/clock.h"
