@@ -1,6 +1,9 @@
 #include "platform/locale.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 namespace de {
 
@@ -51,11 +54,13 @@ std::optional<Money> parseMoney(const QString &text)
 QString formatUnits(qint64 units, const DigitPattern &pattern)
 {
     // Written from the last digit backwards into a buffer large enough for
-    // every 64-bit number with its points, comma and sign; the magnitude is
-    // taken unsigned, so that the most negative number has one too.
-    constexpr int Size = 80;
-    char16_t text[Size];
-    int at = Size;
+    // the digits of any 64-bit number or the pattern's zeros, with points,
+    // comma and sign; the magnitude is taken unsigned, so that the most
+    // negative number has one too.
+    const int wholeRoom = std::max(20, pattern.minIntegerDigits);
+    const int size = std::max(pattern.decimals, 0) + 1 + wholeRoom + wholeRoom / 3 + 1;
+    QVarLengthArray<char16_t, 64> text(size);
+    int at = size;
     quint64 magnitude = units < 0 ? 0 - static_cast<quint64>(units) : static_cast<quint64>(units);
     int decimals = pattern.decimals;
     bool dropping = true;
@@ -81,7 +86,7 @@ QString formatUnits(qint64 units, const DigitPattern &pattern)
     }
     if (units < 0)
         text[--at] = u'-';
-    return QString(reinterpret_cast<const QChar *>(text + at), Size - at);
+    return QString(reinterpret_cast<const QChar *>(text.constData() + at), size - at);
 }
 
 QString formatNumber(Money amount)
