@@ -148,8 +148,7 @@ private:
 
 } // namespace
 
-LaidOutPages::LaidOutPages(Design design, Records records)
-    : m_design(std::move(design)), m_records(std::move(records))
+LaidOutPages::LaidOutPages(Design design, Records records) : m_design(std::move(design)), m_records(std::move(records))
 {
     m_pageStarts = Paginator(m_design, m_records).measure();
 }

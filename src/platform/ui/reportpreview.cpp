@@ -48,8 +48,8 @@ private:
 };
 } // namespace
 
-ReportPreview::ReportPreview(const QString &name, const QString &title, report::Paper paper,
-                             report::LaidOutPages pages, QWidget *parent)
+ReportPreview::ReportPreview(const QString &name, const QString &title, report::Paper paper, report::LaidOutPages pages,
+                             QWidget *parent)
     : QDialog(parent), m_pages(std::move(pages)), m_paper(paper)
 {
     setObjectName(name);
