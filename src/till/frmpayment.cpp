@@ -51,17 +51,12 @@ void FrmPayment::fillCustomerLists()
 {
     Recordset &customers = frmCustomer().ADOCustomer.recordset();
     customers.clearFilter();
-    // Only the two columns are read, not every customer's whole row.
-    QStringList names;
-    QStringList ids;
-    for (const QStringList &customer :
-         customers.rowTexts({QStringLiteral("Customername"), QStringLiteral("CustomerID")})) {
-        names << customer[0];
-        ids << customer[1];
-    }
+    const QStringList names = customers.texts(QStringLiteral("Customername"));
+    const QStringList ids = customers.texts(QStringLiteral("CustomerID"));
     // The customers' recordset is left after its last row, as by reading it
     // row by row, but without the customer editor's boxes showing each row.
-    customers.moveAfterLast();
+    customers.moveLast();
+    customers.moveNext();
     // Filled quietly: choosing an entry filters the customers' recordset,
     // which must not happen while it is being read.
     const QSignalBlocker quiet(cboCustomer);
