@@ -12,7 +12,7 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "data/database.h"
 #include "reports/exporttable.h"
 #include "reports/frmgdpdu.h"

@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QSettings>
 
-#include "app/screens.h"
-#include "app/session.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 #include "platform/clock.h"
 
 void DatabaseTest::SetUp()
