@@ -179,8 +179,12 @@ void FrmMainMenu::btnProUpdate_Click()
 
 void FrmMainMenu::btnProReport_Click()
 {
+    // Loading the stock list reads the stock of now; a list loaded earlier
+    // reads it again.
+    const bool loadedEarlier = screens().isLoaded<FrmProductUpdate>();
     DataControl &stock = frmProductUpdate().ADOProductInventory;
-    stock.refresh();
+    if (loadedEarlier)
+        stock.refresh();
     stock->clearFilter();
     showReportSafely([&] {
         m_productInventory.setDataSource(stock);

@@ -63,11 +63,14 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
 
     // The write-ahead log with a full sync on every commit: a stored sale
     // survives a power loss, and readers never wait for a writer. The mode
-    // stays set in the file; the sync is set per connection.
+    // stays set in the file; the sync is set per connection. A page cache of
+    // 16 MB holds a large shop's product table: the till's look-ups then
+    // decrypt a page once per run, not at every click.
     if (database->scalar(QStringLiteral("PRAGMA journal_mode = WAL"))
                 .toString()
                 .compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
-        !database->execute(QStringLiteral("PRAGMA synchronous = FULL"))) {
+        !database->execute(QStringLiteral("PRAGMA synchronous = FULL")) ||
+        !database->execute(QStringLiteral("PRAGMA cache_size = -16384"))) {
         if (database->lastWasBusy())
             return inUse();
         return refuse(

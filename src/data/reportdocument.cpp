@@ -2,39 +2,6 @@
 
 #include "data/datacontrol.h"
 
-namespace {
-
-// Puts the recordset back on the row that was current before the report read
-// it: the screens that share the data control rely on their current row.
-class KeepPosition
-{
-public:
-    explicit KeepPosition(Recordset &recordset)
-        : m_recordset(recordset), m_position(recordset.position()), m_wasBof(recordset.bof() && !recordset.eof())
-    {
-    }
-    ~KeepPosition()
-    {
-        if (m_position >= 0) {
-            m_recordset.moveFirst();
-            for (int i = 0; i < m_position; ++i)
-                m_recordset.moveNext();
-        } else if (m_wasBof) {
-            m_recordset.moveFirst();
-            m_recordset.movePrevious();
-        }
-    }
-    KeepPosition(const KeepPosition &) = delete;
-    KeepPosition &operator=(const KeepPosition &) = delete;
-
-private:
-    Recordset &m_recordset;
-    int m_position;
-    bool m_wasBof;
-};
-
-} // namespace
-
 ReportDocument::ReportDocument(const report::Layout &layout) : m_design(report::compile(layout)) {}
 
 report::Control &ReportDocument::find(const QString &band, const QString &control)
@@ -96,31 +63,34 @@ void ReportDocument::setDataSource(DataControl &source)
     m_source = &source;
 }
 
-std::vector<report::Record> ReportDocument::records() const
+report::Records ReportDocument::records() const
 {
-    std::vector<report::Record> records;
+    report::Records records;
     if (!m_source || !m_source->recordset().isOpen())
         return records;
     Recordset &recordset = m_source->recordset();
-    const QStringList columns = recordset.columns();
-    // The keys are shared by every record rather than made anew for each.
-    QStringList keys;
-    for (const QString &column : columns)
-        keys << column.toLower();
-    KeepPosition keep(recordset);
-    for (recordset.moveFirst(); !recordset.eof(); recordset.moveNext()) {
-        report::Record record;
-        record.reserve(columns.size());
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            record.insert(keys[c], recordset.text(columns[c]));
-        records.push_back(std::move(record));
-    }
+    // Only the columns the fields show are read; the current row stays where
+    // it is. A row being edited is stored first, as moving through the rows
+    // to print them would.
+    for (const report::Band &band : m_design.bands)
+        for (const report::Control &control : band.controls)
+            if (control.kind == report::Kind::Field && recordset.hasColumn(control.field) &&
+                !records.columns.contains(control.field.toLower()))
+                records.columns << control.field.toLower();
+    if (recordset.isDirty())
+        recordset.update();
+    records.rows = recordset.rowTexts(records.columns);
     return records;
+}
+
+report::LaidOutPages ReportDocument::layOut() const
+{
+    return report::LaidOutPages(m_design, records());
 }
 
 std::vector<report::Page> ReportDocument::pages() const
 {
-    return report::paginate(m_design, records());
+    return layOut().all();
 }
 
 std::vector<QStringList> ReportDocument::printedPages() const

@@ -76,11 +76,13 @@ public:
 
     // The detail band repeats once per row of this data control's recordset,
     // with the filter it has when the report is shown or printed. The
-    // recordset's current row is where it was afterwards. Raises report::Error
+    // recordset's current row stays where it was. Raises report::Error
     // when a field names a column that the open recordset lacks.
     void setDataSource(DataControl &source);
 
-    // The report as it prints now, page by page.
+    // The report as it prints now: where its pages break, each page laid
+    // out when asked for; or all pages at once.
+    report::LaidOutPages layOut() const;
     std::vector<report::Page> pages() const;
     // What it prints, as text lines in print order; per page or all pages.
     std::vector<QStringList> printedPages() const;
@@ -89,7 +91,7 @@ public:
 private:
     report::Control &find(const QString &band, const QString &control);
     const report::Control &find(const QString &band, const QString &control) const;
-    std::vector<report::Record> records() const;
+    report::Records records() const;
 
     report::Design m_design;
     QPointer<DataControl> m_source;

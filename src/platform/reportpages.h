@@ -34,9 +34,13 @@ struct Page
     std::vector<PrintedItem> items;
 };
 
-// The values of one record of the data source by column, as the recordset
-// shows them; the keys are the column names in lower case.
-using Record = QHash<QString, QString>;
+// The rows of the data source, as the recordset shows them: per row the
+// texts of `columns` (lower case names), in that order.
+struct Records
+{
+    QStringList columns;
+    std::vector<QStringList> rows;
+};
 
 // Lays the bands out on pages: the report header once at the top of the first
 // page, the page header at the top and the page footer at the foot of every
@@ -44,7 +48,26 @@ using Record = QHash<QString, QString>;
 // last record. A band that does not fit on the rest of a page starts the next
 // one. On a till roll (no page height) everything goes on one page as long as
 // its content. Hidden controls and empty texts do not print.
-std::vector<Page> paginate(const Design &design, const std::vector<Record> &records);
+//
+// Where the pages break is worked out at once, which costs little; a page's
+// texts are put together only when the page is asked for, so that a report
+// of thousands of pages opens at once and holds only its records.
+class LaidOutPages
+{
+public:
+    LaidOutPages(Design design, Records records);
+
+    int count() const { return static_cast<int>(m_pageStarts.size()); }
+    Page page(int index) const;
+    std::vector<Page> all() const;
+
+private:
+    Design m_design;
+    Records m_records;
+    // Per page, the step it starts with: step i < rows is row i's detail
+    // band, step rows the report footer.
+    std::vector<std::size_t> m_pageStarts;
+};
 
 // What a page prints, as text lines in reading order: texts whose boxes start
 // at about the same height form one line, left to right, joined by a blank.

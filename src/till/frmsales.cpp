@@ -114,8 +114,11 @@ void FrmSales::caButton_Click(int index)
 {
     DataControl &productControl = frmProduct().ADOProduct;
     productControl.refresh();
-    const auto found =
-        lookUpProducts(productControl.recordset(), {QStringLiteral("Category"), m_categoryNames.at(index)});
+    Recordset &products = productControl.recordset();
+    // A category may hold a thousand products; only those that get a button
+    // are read as text.
+    const auto found = lookUpProducts(products, {QStringLiteral("Category"), m_categoryNames.at(index)},
+                                      static_cast<std::size_t>(productPages->buttons().size()));
     QStringList captions;
     m_productButtonIds.clear();
     for (const ProductEntry &product : found) {
@@ -126,7 +129,7 @@ void FrmSales::caButton_Click(int index)
     // kept from the category before, "Weiter" and "Zurück" would count from
     // a page the cashier does not see, and the pages they name would not be
     // shown.
-    productPages->setCaptions(captions, static_cast<int>(found.size()) >= ProductsOfferingNextPage);
+    productPages->setCaptions(captions, products.recordCount() >= ProductsOfferingNextPage);
 }
 
 void FrmSales::proSellect_Click(int index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include <QString>
@@ -22,6 +23,8 @@ struct ProductEntry
 };
 
 // Filters the shop's shared product recordset and reads every row that
-// matches, in the recordset's order. The filter stays set: the product
-// editor and the delivery booking find the recordset as the till left it.
-std::vector<ProductEntry> lookUpProducts(Recordset &products, const Criterion &criterion);
+// matches, or the first atMost of them, in the recordset's order. The filter
+// stays set and the recordset stands after its last row: the product editor
+// and the delivery booking find the recordset as the till left it.
+std::vector<ProductEntry> lookUpProducts(Recordset &products, const Criterion &criterion,
+                                         std::size_t atMost = SIZE_MAX);

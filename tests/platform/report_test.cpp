@@ -198,6 +198,12 @@ TEST_F(ReportTest, ALongReportRepeatsItsPageHeaderOnEveryPage)
     ASSERT_EQ(details.size(), 80);
     EXPECT_EQ(details.first(), QStringLiteral("1 Artikel 1 1,00 €"));
     EXPECT_EQ(details.last(), QStringLiteral("1 Artikel 80 80,00 €"));
+
+    // A page laid out on its own, as the preview shows it, is that same page.
+    const report::LaidOutPages laidOut = report.layOut();
+    ASSERT_EQ(laidOut.count(), static_cast<int>(printed.size()));
+    for (int p = laidOut.count() - 1; p >= 0; --p)
+        EXPECT_EQ(report::textLines(laidOut.page(p)), printed[static_cast<std::size_t>(p)]) << "page " << p + 1;
 }
 
 TEST_F(ReportTest, ATillRollIsOnePageAsLongAsItsContent)

@@ -209,6 +209,9 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
         for (int i = 0; i < sizes[c]; ++i, ++id)
             addProduct(id, QString::number(1000 + id), QString("Artikel %1").arg(id), category, "19", 100);
     }
+    addCategory(6, "Viele"); // ids 111 to 223
+    for (int i = 0; i < 113; ++i, ++id)
+        addProduct(id, QString::number(1000 + id), QString("Artikel %1").arg(id), "Viele", "19", 100);
     FrmSales &sales = frmSales();
 
     for (std::size_t c = 0; c < sizes.size(); ++c) {
@@ -243,6 +246,15 @@ TEST_F(SalesScreenTest, ProductPagesHoldTwentyEightButtonsEach)
     Recordset &productRows = frmProduct().ADOProduct.recordset();
     EXPECT_TRUE(productRows.isFiltered());
     EXPECT_EQ(productRows.recordCount(), 26);
+
+    // More products than buttons: every button shows one, in order, and the
+    // recordset stands after the category's last product all the same.
+    sales.caButton[5]->click();
+    EXPECT_EQ(shownButtons(sales.proSellect), 112);
+    EXPECT_EQ(sales.proSellect[111]->text(), "222\nArtikel 222");
+    EXPECT_EQ(productRows.recordCount(), 113);
+    EXPECT_TRUE(productRows.eof());
+    expectProductPage(sales, 0, true);
 }
 
 TEST_F(SalesScreenTest, ProductButtonsAddLinesAndKeepTheRunningTotal)

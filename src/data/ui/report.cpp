@@ -10,11 +10,11 @@
 void Report::show(bool modal)
 {
     if (modal) {
-        ReportPreview preview(name(), title(), pageSetup().paper, pages());
+        ReportPreview preview(name(), title(), pageSetup().paper, layOut());
         dialogs().showModal(&preview);
         return;
     }
-    auto *preview = new ReportPreview(name(), title(), pageSetup().paper, pages());
+    auto *preview = new ReportPreview(name(), title(), pageSetup().paper, layOut());
     if (m_preview)
         m_preview->close();
     preview->setAttribute(Qt::WA_DeleteOnClose);
@@ -24,12 +24,12 @@ void Report::show(bool modal)
 
 bool Report::writePdf(const QString &path, QString *error) const
 {
-    const std::vector<report::Page> laidOut = pages();
+    const report::LaidOutPages laidOut = layOut();
     QPdfWriter writer(path);
     writer.setTitle(title());
     writer.setCreator(QStringLiteral("Kasse"));
     writer.setResolution(1200);
-    writer.setPageLayout(report::pageLayout(pageSetup().paper, laidOut.front()));
+    writer.setPageLayout(report::pageLayout(pageSetup().paper, laidOut.page(0)));
     QPainter painter;
     if (!painter.begin(&writer)) {
         if (error)

@@ -101,12 +101,12 @@ void paintPage(QPainter &painter, const Page &page)
     }
 }
 
-void paintPages(QPainter &painter, QPagedPaintDevice &device, const std::vector<Page> &pages)
+void paintPages(QPainter &painter, QPagedPaintDevice &device, const LaidOutPages &pages)
 {
-    for (size_t i = 0; i < pages.size(); ++i) {
+    for (int i = 0; i < pages.count(); ++i) {
         if (i > 0)
             device.newPage();
-        paintPage(painter, pages[i]);
+        paintPage(painter, pages.page(i));
     }
 }
 

@@ -29,6 +29,6 @@ void paintPage(QPainter &painter, const Page &page);
 
 // Paints every page on a printer or PDF writer whose painter is active,
 // starting a new sheet for each page after the first.
-void paintPages(QPainter &painter, QPagedPaintDevice &device, const std::vector<Page> &pages);
+void paintPages(QPainter &painter, QPagedPaintDevice &device, const LaidOutPages &pages);
 
 } // namespace report

@@ -20,18 +20,14 @@ constexpr double TwipsPerInch = 1440.0;
 class PageView : public QWidget
 {
 public:
-    PageView(const ReportPreview &preview, const int &current, const double &zoom)
-        : m_preview(preview), m_current(current), m_zoom(zoom)
+    PageView(const ReportPreview &preview, const double &zoom) : m_preview(preview), m_zoom(zoom)
     {
         setAutoFillBackground(false);
     }
 
     void fit()
     {
-        const auto &pages = m_preview.pages();
-        if (pages.empty())
-            return;
-        const report::Page &page = pages[static_cast<std::size_t>(m_current)];
+        const report::Page &page = m_preview.shownPage();
         setFixedSize(qRound(page.width / TwipsPerInch * logicalDpiX() * m_zoom),
                      qRound(std::max(page.height, 1) / TwipsPerInch * logicalDpiY() * m_zoom));
         update();
@@ -42,22 +38,18 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        const auto &pages = m_preview.pages();
-        if (pages.empty())
-            return;
         painter.scale(m_zoom, m_zoom);
-        report::paintPage(painter, pages[static_cast<std::size_t>(m_current)]);
+        report::paintPage(painter, m_preview.shownPage());
     }
 
 private:
     const ReportPreview &m_preview;
-    const int &m_current;
     const double &m_zoom;
 };
 } // namespace
 
-ReportPreview::ReportPreview(const QString &name, const QString &title, report::Paper paper,
-                             std::vector<report::Page> pages, QWidget *parent)
+ReportPreview::ReportPreview(const QString &name, const QString &title, report::Paper paper, report::LaidOutPages pages,
+                             QWidget *parent)
     : QDialog(parent), m_pages(std::move(pages)), m_paper(paper)
 {
     setObjectName(name);
@@ -78,7 +70,7 @@ ReportPreview::ReportPreview(const QString &name, const QString &title, report::
         tools->addWidget(tool);
     tools->addStretch();
 
-    auto *view = new PageView(*this, m_current, m_zoom);
+    auto *view = new PageView(*this, m_zoom);
     m_page = view;
     m_scroll = new QScrollArea(this);
     m_scroll->setBackgroundRole(QPalette::Dark);
@@ -100,11 +92,12 @@ ReportPreview::ReportPreview(const QString &name, const QString &title, report::
 
 void ReportPreview::showPage(int index)
 {
-    const int last = std::max(static_cast<int>(m_pages.size()) - 1, 0);
+    const int last = std::max(m_pages.count() - 1, 0);
     m_current = std::clamp(index, 0, last);
+    m_shownPage = m_pages.page(m_current);
     m_previous->setEnabled(m_current > 0);
     m_next->setEnabled(m_current < last);
-    m_pageNumber->setText(QStringLiteral("Seite %1 von %2").arg(m_current + 1).arg(m_pages.size()));
+    m_pageNumber->setText(QStringLiteral("Seite %1 von %2").arg(m_current + 1).arg(m_pages.count()));
     static_cast<PageView *>(m_page)->fit();
 }
 
@@ -116,12 +109,10 @@ void ReportPreview::zoom(double factor)
 
 void ReportPreview::print()
 {
-    if (m_pages.empty())
-        return;
     QPrinter printer(QPrinter::HighResolution);
     // The pages carry their own margins; printing adds none.
     printer.setFullPage(true);
-    printer.setPageLayout(report::pageLayout(m_paper, m_pages.front()));
+    printer.setPageLayout(report::pageLayout(m_paper, m_pages.page(0)));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -14,21 +14,24 @@ class QScrollArea;
 // shown, from which the user prints. Its object name is the layout's name, its
 // title the layout's title.
 //
-// It shows one page at a time and paints a page only when it is shown, so
-// that a report of a thousand pages opens at once and costs no more memory
-// than its pages' texts (a preview that draws every page in advance holds a
+// It shows one page at a time and lays out and paints a page only when it is
+// shown, so that a report of a thousand pages opens at once and costs no more
+// memory than its records (a preview that draws every page in advance holds a
 // picture of each).
 class ReportPreview : public QDialog
 {
     Q_OBJECT
 
 public:
-    ReportPreview(const QString &name, const QString &title, report::Paper paper, std::vector<report::Page> pages,
+    ReportPreview(const QString &name, const QString &title, report::Paper paper, report::LaidOutPages pages,
                   QWidget *parent = nullptr);
 
-    const std::vector<report::Page> &pages() const { return m_pages; }
+    // Every page, laid out anew.
+    std::vector<report::Page> pages() const { return m_pages.all(); }
+    // The page on view.
+    const report::Page &shownPage() const { return m_shownPage; }
     // The number of pages the preview offers once it is on screen.
-    int shownPageCount() const { return m_shown ? static_cast<int>(m_pages.size()) : 0; }
+    int shownPageCount() const { return m_shown ? m_pages.count() : 0; }
     int currentPage() const { return m_current; }
 
     void showPage(int index);
@@ -40,7 +43,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    std::vector<report::Page> m_pages;
+    report::LaidOutPages m_pages;
+    report::Page m_shownPage;
     report::Paper m_paper;
     int m_current = 0;
     double m_zoom = 1.0;
