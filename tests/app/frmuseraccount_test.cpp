@@ -166,6 +166,7 @@ TEST_F(FrmUserAccountTest, ReloadingDropsTheLoginsFilterAndAnUnsavedNewAccount)
     EXPECT_EQ(editor.txtUser->text(), Admin);
 
     // The administrator's empty password: a cancelled prompt answers it.
+    m_dialogs->answerInput(QString());
     editor.cmdEdit->click();
     EXPECT_EQ(m_dialogs->prompts(), QStringList{Prompt});
     EXPECT_TRUE(m_dialogs->messages().empty());
