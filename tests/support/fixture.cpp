@@ -25,6 +25,10 @@ void DatabaseTest::TearDown()
 {
     screens().unloadAll();
     processEvents();
+    // An answer nobody took means the question the test is about never came.
+    if (m_dialogs) {
+        EXPECT_EQ(m_dialogs->answersLeft(), 0u) << "Answers or window handlers were queued that nothing asked for";
+    }
     DatabaseFixture::TearDown();
 }
 

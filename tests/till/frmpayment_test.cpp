@@ -255,6 +255,7 @@ TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
     EXPECT_FALSE(screens().isLoaded<FrmPayment>());
 
     // The next sale gets the next number.
+    sell(sales, "100", "1");
     pay(sales, [](FrmPayment &payment) { EXPECT_EQ(payment.txtid->text(), "2"); });
 }
 

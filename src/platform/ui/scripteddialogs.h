@@ -37,6 +37,11 @@ public:
     // a user; what it returns is the window's result. The window is shown
     // while the function runs.
     void onModal(std::function<int(QDialog *)> handler) { m_modalHandlers.push_back(std::move(handler)); }
+    // Answers and window handlers queued that nothing has taken yet.
+    size_t answersLeft() const
+    {
+        return m_messageAnswers.size() + m_inputAnswers.size() + m_folderAnswers.size() + m_modalHandlers.size();
+    }
     // Strict mode: called with the text of every question (a message box with
     // more than one button, an input or password box) that found no queued
     // answer, before it is answered as above.
