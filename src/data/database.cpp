@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include "data/schema.h"
 
@@ -98,7 +99,32 @@ bool bindAll(sqlite3_stmt *statement, const std::vector<QVariant> &params)
     return true;
 }
 
-QVariant columnValue(sqlite3_stmt *statement, int column)
+// The texts of one column that repeat from row to row (categories, brands,
+// sizes, tax rates) are held once and shared by the rows: a shop's many
+// thousand products then need a fraction of the memory. A column with many
+// different texts (names, descriptions) is not kept after the first few.
+class RepeatedTexts
+{
+public:
+    QString text(const char *utf8, int bytes)
+    {
+        if (m_texts.size() >= Limit || bytes > 32)
+            return QString::fromUtf8(utf8, bytes);
+        const QByteArray key = QByteArray::fromRawData(utf8, bytes);
+        const auto known = m_texts.constFind(key);
+        if (known != m_texts.constEnd())
+            return known.value();
+        const QString text = QString::fromUtf8(utf8, bytes);
+        m_texts.insert(QByteArray(utf8, bytes), text);
+        return text;
+    }
+
+private:
+    static constexpr qsizetype Limit = 256;
+    QHash<QByteArray, QString> m_texts;
+};
+
+QVariant columnValue(sqlite3_stmt *statement, int column, RepeatedTexts &texts)
 {
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
@@ -108,8 +134,8 @@ QVariant columnValue(sqlite3_stmt *statement, int column)
     case SQLITE_NULL:
         return QVariant();
     default:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-                                          sqlite3_column_bytes(statement, column)));
+        return QVariant(texts.text(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                                   sqlite3_column_bytes(statement, column)));
     }
 }
 
@@ -153,7 +179,41 @@ Database::~Database()
 {
     if (g_current == this)
         g_current = nullptr;
+    forgetStatements();
     sqlite3_close(m_handle);
+}
+
+sqlite3_stmt *Database::prepared(const QString &sql)
+{
+    // Storing a sale runs the same few statements line by line: preparing
+    // each once per run keeps the store close to what the bare database
+    // costs. The cache is bounded; generated texts (filters) come and go.
+    constexpr qsizetype MostStatements = 64;
+    if (sqlite3_stmt *known = m_statements.value(sql))
+        return known;
+    if (m_statements.size() >= MostStatements)
+        forgetStatements();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    m_statements.insert(sql, statement);
+    return statement;
+}
+
+void Database::forgetStatements()
+{
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
+}
+
+void Database::release(sqlite3_stmt *statement)
+{
+    // A statement kept for later holds no lock and no bound value.
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
 }
 
 Database *Database::current()
@@ -349,8 +409,8 @@ bool Database::fail(const QString &what)
 
 bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+    sqlite3_stmt *statement = prepared(sql);
+    if (!statement)
         return fail(QStringLiteral("Die Datenbank hat die Anweisung abgelehnt"));
     bool ok = bindAll(statement, params);
     int rc = SQLITE_DONE;
@@ -359,10 +419,10 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
     ok = ok && rc == SQLITE_DONE;
     if (!ok) {
         fail(QStringLiteral("Die Daten konnten nicht gespeichert werden"));
-        sqlite3_finalize(statement);
+        release(statement);
         return false;
     }
-    sqlite3_finalize(statement);
+    release(statement);
     m_lastError.clear();
     m_busy = false;
     return true;
@@ -370,34 +430,37 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 
 std::optional<Database::Rows> Database::select(const QString &sql, const std::vector<QVariant> &params)
 {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
+    sqlite3_stmt *statement = prepared(sql);
+    if (!statement) {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
         return std::nullopt;
     }
     if (!bindAll(statement, params)) {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
-        sqlite3_finalize(statement);
+        release(statement);
         return std::nullopt;
     }
     Rows rows;
     const int columnCount = sqlite3_column_count(statement);
-    for (int c = 0; c < columnCount; ++c)
+    for (int c = 0; c < columnCount; ++c) {
         rows.columns << QString::fromUtf8(sqlite3_column_name(statement, c));
+        rows.declaredTypes << QString::fromUtf8(sqlite3_column_decltype(statement, c));
+    }
+    std::vector<RepeatedTexts> repeated(static_cast<std::size_t>(columnCount));
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
         std::vector<QVariant> row;
         row.reserve(columnCount);
         for (int c = 0; c < columnCount; ++c)
-            row.push_back(columnValue(statement, c));
+            row.push_back(columnValue(statement, c, repeated[c]));
         rows.values.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
-        sqlite3_finalize(statement);
+        release(statement);
         return std::nullopt;
     }
-    sqlite3_finalize(statement);
+    release(statement);
     m_lastError.clear();
     m_busy = false;
     return rows;
@@ -428,8 +491,10 @@ std::optional<qint64> Database::nextKey(const QString &table, const QString &key
 QStringList Database::tableNames()
 {
     QStringList names;
-    if (const auto rows = select(QStringLiteral(
-            "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid")))
+    if (const auto rows =
+            select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"
+                                  " AND name <> ?1 ORDER BY rowid"),
+                   {QString::fromLatin1(schema::ProductTotalsTable)}))
         for (const auto &row : rows->values)
             names << row.front().toString();
     return names;

@@ -5,11 +5,13 @@
 #include <optional>
 #include <vector>
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The shop's one database file, protected by the database password.
 //
@@ -30,6 +32,9 @@ public:
     struct Rows
     {
         QStringList columns;
+        // Each column's declared type ("INTEGER", "TEXT"), empty for a
+        // column that is worked out rather than read from a table.
+        QStringList declaredTypes;
         std::vector<std::vector<QVariant>> values;
     };
 
@@ -99,7 +104,8 @@ public:
     // table. Nothing when the table cannot be read (see lastError()).
     std::optional<qint64> nextKey(const QString &table, const QString &keyColumn);
 
-    // The names of the base tables (not the record sources), in creation order.
+    // The names of the shop's tables (not the record sources, nor the totals
+    // kept for the stock list), in creation order.
     QStringList tableNames();
 
     // Writes that belong together: everything between begin and commit is
@@ -121,11 +127,16 @@ public:
 private:
     Database(sqlite3 *handle, QString path);
     bool fail(const QString &what);
+    // A statement prepared once and kept; nullptr when the text is refused.
+    sqlite3_stmt *prepared(const QString &sql);
+    void release(sqlite3_stmt *statement);
+    void forgetStatements();
 
     sqlite3 *m_handle = nullptr;
     QString m_path;
     QString m_lastError;
     bool m_busy = false;
+    QHash<QString, sqlite3_stmt *> m_statements;
 };
 
 // Double quotes a table or column name for SQL.

@@ -13,8 +13,14 @@ bool ready()
     return initialised;
 }
 
-unsigned long long opsLimit() { return g_fast ? crypto_pwhash_OPSLIMIT_MIN : crypto_pwhash_OPSLIMIT_INTERACTIVE; }
-size_t memLimit() { return g_fast ? crypto_pwhash_MEMLIMIT_MIN : crypto_pwhash_MEMLIMIT_INTERACTIVE; }
+unsigned long long opsLimit()
+{
+    return g_fast ? crypto_pwhash_OPSLIMIT_MIN : crypto_pwhash_OPSLIMIT_INTERACTIVE;
+}
+size_t memLimit()
+{
+    return g_fast ? crypto_pwhash_MEMLIMIT_MIN : crypto_pwhash_MEMLIMIT_INTERACTIVE;
+}
 } // namespace
 
 QString hash(const QString &password)
@@ -23,7 +29,8 @@ QString hash(const QString &password)
         return {};
     const QByteArray utf8 = password.toUtf8();
     char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(out, utf8.constData(), static_cast<unsigned long long>(utf8.size()), opsLimit(), memLimit()) != 0)
+    if (crypto_pwhash_str(out, utf8.constData(), static_cast<unsigned long long>(utf8.size()), opsLimit(),
+                          memLimit()) != 0)
         return {};
     return QString::fromLatin1(out);
 }
@@ -34,9 +41,13 @@ bool verify(const QString &storedHash, const QString &typed)
         return false;
     const QByteArray stored = storedHash.toLatin1();
     const QByteArray utf8 = typed.toUtf8();
-    return crypto_pwhash_str_verify(stored.constData(), utf8.constData(), static_cast<unsigned long long>(utf8.size())) == 0;
+    return crypto_pwhash_str_verify(stored.constData(), utf8.constData(),
+                                    static_cast<unsigned long long>(utf8.size())) == 0;
 }
 
-void useFastHashingForTests() { g_fast = true; }
+void useFastHashingForTests()
+{
+    g_fast = true;
+}
 
 } // namespace passwords

@@ -1,6 +1,7 @@
 #include "data/recordset.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QRegularExpression>
 
@@ -19,8 +20,8 @@ bool onlyGrows(const QString &table)
 
 bool isQuantityColumn(const QString &column)
 {
-    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0
-           || column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
+    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0 ||
+           column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
 }
 
 QString plainText(const QVariant &value)
@@ -33,6 +34,26 @@ QString plainText(const QVariant &value)
 }
 
 const QString RowIdColumn = QStringLiteral("__rowid");
+
+// Whether the database's own comparison of a column with a text finds every
+// row whose value reads as that text. It does for text columns (exact text,
+// letter case counts) and for whole-number columns (the text is read as the
+// number); a fractional number may read as a text that is not exactly its
+// value, so such columns are compared here.
+bool comparesExactlyInSql(const QString &declaredType)
+{
+    const QString type = declaredType.toUpper();
+    return type.contains(QLatin1String("INT")) || type.contains(QLatin1String("CHAR")) ||
+           type.contains(QLatin1String("CLOB")) || type.contains(QLatin1String("TEXT"));
+}
+
+QString withoutTrailingSemicolon(const QString &sql)
+{
+    QString trimmed = sql.trimmed();
+    while (trimmed.endsWith(u';'))
+        trimmed = trimmed.chopped(1).trimmed();
+    return trimmed;
+}
 } // namespace
 
 Recordset::Recordset(QObject *parent) : QObject(parent) {}
@@ -52,8 +73,8 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
         table = source;
     } else {
         static const QRegularExpression simpleSelect(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\w+)(.*)$"),
-                                                     QRegularExpression::CaseInsensitiveOption
-                                                         | QRegularExpression::DotMatchesEverythingOption);
+                                                     QRegularExpression::CaseInsensitiveOption |
+                                                         QRegularExpression::DotMatchesEverythingOption);
         const auto match = simpleSelect.match(source);
         if (match.hasMatch()) {
             table = match.captured(1);
@@ -61,8 +82,9 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
         }
     }
     if (!table.isEmpty()) {
-        const QString type = m_database->scalar(
-            QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?1 COLLATE NOCASE"), {table}).toString();
+        const QString type =
+            m_database->scalar(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?1 COLLATE NOCASE"), {table})
+                .toString();
         if (type == QLatin1String("table")) {
             m_baseTable = table;
             m_selectSql = QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(RowIdColumn, quoteName(table), rest);
@@ -71,29 +93,40 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
         }
     }
     if (m_selectSql.isEmpty())
-        m_selectSql = source;
+        m_selectSql = withoutTrailingSemicolon(source);
 
-    m_open = true;
-    if (!m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql) {
-        // Learn the columns without reading a row.
-        const auto empty = m_database->select(m_selectSql + QStringLiteral(" LIMIT 0"));
-        if (!empty) {
-            close();
-            return fail(m_database->lastError());
-        }
-        m_columns = empty->columns.mid(1);
-        emit currentChanged();
-        return true;
+    // Learn the columns without reading a row: a source that cannot be read
+    // fails here, at open.
+    const auto empty = m_database->select(QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(m_selectSql));
+    if (!empty) {
+        const QString error = m_database->lastError();
+        close();
+        return fail(error);
     }
-    const bool ok = load();
+    const bool hasRowId = !empty->columns.isEmpty() && empty->columns.front() == RowIdColumn;
+    m_columns = hasRowId ? empty->columns.mid(1) : empty->columns;
+    m_declaredTypes = hasRowId ? empty->declaredTypes.mid(1) : empty->declaredTypes;
+    m_readWhenMoved = !m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql;
+    m_kinds.clear();
+    for (const QString &column : std::as_const(m_columns))
+        m_kinds.push_back(schema::isMoneyColumn(column)  ? Kind::Money
+                          : schema::isDateColumn(column) ? Kind::Date
+                                                         : Kind::Plain);
+    m_open = true;
     emit currentChanged();
-    return ok;
+    return true;
 }
 
 void Recordset::close()
 {
     m_open = false;
     m_loaded = false;
+    m_firstRowLoaded = false;
+    m_foundRowOnly = false;
+    m_readWhenMoved = false;
+    m_narrowed = false;
+    m_declaredTypes.clear();
+    m_kinds.clear();
     m_baseTable.clear();
     m_selectSql.clear();
     m_columns.clear();
@@ -103,9 +136,41 @@ void Recordset::close()
     m_position = -1;
 }
 
-bool Recordset::load()
+bool Recordset::canNarrow(const Criteria &criteria) const
 {
-    const auto rows = m_database->select(m_selectSql);
+    if (criteria.empty())
+        return false;
+    for (const Criterion &criterion : criteria) {
+        const int column = columnIndex(criterion.column);
+        if (column < 0 || column >= m_declaredTypes.size() || !comparesExactlyInSql(m_declaredTypes[column]))
+            return false;
+    }
+    return true;
+}
+
+bool Recordset::load(bool firstRowOnly)
+{
+    // With a filter the database hands over the rows that match, through its
+    // indexes; rebuildVisible() still compares them as text here. Without
+    // one, a look at the current row of a fresh recordset needs its first
+    // row only.
+    m_narrowed = canNarrow(m_filter);
+    firstRowOnly = firstRowOnly && m_filter.empty();
+    QString sql = m_selectSql;
+    std::vector<QVariant> params;
+    if (m_narrowed) {
+        QStringList conditions;
+        for (const Criterion &criterion : m_filter) {
+            params.push_back(criterion.value);
+            conditions << QStringLiteral("%1 = ?%2")
+                              .arg(quoteName(m_columns[columnIndex(criterion.column)]))
+                              .arg(params.size());
+        }
+        sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(m_selectSql, conditions.join(QStringLiteral(" AND ")));
+    } else if (firstRowOnly) {
+        sql = QStringLiteral("SELECT * FROM (%1) LIMIT 1").arg(m_selectSql);
+    }
+    auto rows = m_database->select(sql, params);
     if (!rows) {
         const QString error = m_database->lastError();
         close();
@@ -119,43 +184,56 @@ bool Recordset::load()
             pending.push_back(std::move(row));
     m_rows.clear();
     m_rows.reserve(rows->values.size() + pending.size());
-    for (const auto &values : rows->values) {
+    for (auto &values : rows->values) {
         Row row;
+        // The row takes over the values as read: a shop's many thousand rows
+        // are not held twice while they are read.
         if (hasRowId) {
             row.rowid = values.front().toLongLong();
-            row.values.assign(values.begin() + 1, values.end());
-        } else {
-            row.values = values;
+            values.erase(values.begin());
         }
-        row.changed.assign(row.values.size(), false);
+        row.values = std::move(values);
         m_rows.push_back(std::move(row));
     }
     for (Row &row : pending)
         m_rows.push_back(std::move(row));
-    m_loaded = true;
+    m_loaded = !firstRowOnly;
+    m_firstRowLoaded = true;
+    m_foundRowOnly = false;
     rebuildVisible();
     m_position = m_visible.empty() ? -1 : 0;
     return true;
 }
 
-bool Recordset::ensureLoaded() const
+bool Recordset::ensureLoaded(bool firstRowOnly) const
 {
     if (!m_open)
         return false;
-    if (m_loaded)
+    if (m_loaded || (firstRowOnly && m_firstRowLoaded))
         return true;
     auto *self = const_cast<Recordset *>(this);
     // Reading the rows must not move the current row: a row being added stays
-    // current, so that what is set next goes into it and not into a stored one.
-    const Row *current = currentRow();
+    // current, so that what is set next goes into it and not into a stored
+    // one; the first row, read alone before, keeps its unsaved edits.
+    Row *current = self->rawCurrentRow();
     const bool currentIsNew = current && current->isNew;
     const qint64 currentRowId = current ? current->rowid : -1;
-    const bool ok = self->load();
+    // After the last row it stays after the last row.
+    const bool afterLast = !m_visible.empty() && m_position >= static_cast<int>(m_visible.size());
+    std::optional<Row> edited;
+    if (current && !currentIsNew && current->anyChanged())
+        edited = std::move(*current);
+    const bool ok = self->load(firstRowOnly);
+    if (ok && afterLast)
+        self->m_position = static_cast<int>(m_visible.size());
     if (ok && (currentIsNew || currentRowId >= 0)) {
         for (int i = 0; i < static_cast<int>(m_visible.size()); ++i) {
-            const Row &row = m_rows[m_visible[i]];
-            if (currentIsNew ? row.isNew : row.rowid == currentRowId)
+            Row &row = self->m_rows[m_visible[i]];
+            if (currentIsNew ? row.isNew : row.rowid == currentRowId) {
                 self->m_position = i;
+                if (edited)
+                    row = std::move(*edited);
+            }
         }
     }
     return ok;
@@ -169,11 +247,18 @@ int Recordset::columnIndex(const QString &column) const
     return -1;
 }
 
-Recordset::Row *Recordset::currentRow()
+Recordset::Row *Recordset::rawCurrentRow()
 {
     if (m_position < 0 || m_position >= static_cast<int>(m_visible.size()))
         return nullptr;
     return &m_rows[m_visible[m_position]];
+}
+
+Recordset::Row *Recordset::currentRow()
+{
+    if (!m_loaded && !m_readWhenMoved)
+        ensureLoaded(true);
+    return rawCurrentRow();
 }
 
 const Recordset::Row *Recordset::currentRow() const
@@ -181,19 +266,26 @@ const Recordset::Row *Recordset::currentRow() const
     return const_cast<Recordset *>(this)->currentRow();
 }
 
-bool Recordset::matches(const Row &row, const Criterion &criterion) const
+bool Recordset::matches(const Row &row, int column, const QString &value) const
 {
-    const int column = columnIndex(criterion.column);
-    return column >= 0 && plainText(row.values[column]) == criterion.value;
+    if (column < 0)
+        return false;
+    const QVariant &stored = row.values[column];
+    if (stored.typeId() == QMetaType::QString)
+        return *static_cast<const QString *>(stored.constData()) == value;
+    return plainText(stored) == value;
 }
 
 void Recordset::rebuildVisible()
 {
     m_visible.clear();
+    std::vector<int> columns;
+    for (const Criterion &criterion : m_filter)
+        columns.push_back(columnIndex(criterion.column));
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
         bool visible = true;
-        for (const Criterion &criterion : m_filter)
-            visible = visible && matches(m_rows[i], criterion);
+        for (std::size_t c = 0; visible && c < columns.size(); ++c)
+            visible = matches(m_rows[i], columns[c], m_filter[c].value);
         if (visible)
             m_visible.push_back(i);
     }
@@ -201,14 +293,14 @@ void Recordset::rebuildVisible()
 
 bool Recordset::bof() const
 {
-    if (!ensureLoaded())
+    if (!ensureLoaded(true))
         return true;
     return m_visible.empty() || m_position < 0;
 }
 
 bool Recordset::eof() const
 {
-    if (!ensureLoaded())
+    if (!ensureLoaded(true))
         return true;
     return m_visible.empty() || m_position >= static_cast<int>(m_visible.size());
 }
@@ -220,6 +312,8 @@ int Recordset::recordCount() const
 
 int Recordset::position() const
 {
+    if (!m_readWhenMoved)
+        ensureLoaded();
     return currentRow() ? m_position : -1;
 }
 
@@ -230,8 +324,8 @@ void Recordset::moved()
 
 bool Recordset::leaveCurrentRow()
 {
-    Row *row = currentRow();
-    if (!row || (!row->isNew && std::find(row->changed.begin(), row->changed.end(), true) == row->changed.end()))
+    Row *row = rawCurrentRow();
+    if (!row || (!row->isNew && !row->anyChanged()))
         return true;
     return update();
 }
@@ -274,7 +368,7 @@ bool Recordset::movePrevious()
 
 void Recordset::setFilter(const Criteria &criteria)
 {
-    if (!ensureLoaded())
+    if (!m_open)
         return;
     // Edits that cannot be stored are dropped rather than left behind on a
     // row that is no longer current, where a later move would store them
@@ -285,19 +379,68 @@ void Recordset::setFilter(const Criteria &criteria)
         m_lastError = reason;
     }
     m_filter = criteria;
-    rebuildVisible();
+    if (!m_loaded || m_narrowed) {
+        // Only some rows, or none, were read: read what the filter shows;
+        // without a filter, the first row for a start.
+        m_loaded = false;
+        m_firstRowLoaded = false;
+        m_foundRowOnly = false;
+        ensureLoaded(criteria.empty());
+    } else {
+        rebuildVisible();
+    }
     m_position = m_visible.empty() ? -1 : 0;
     moved();
 }
 
+bool Recordset::findBeforeReading(const Criterion &criterion)
+{
+    // Only on the first row of an unread recordset: anywhere else the search
+    // starts from a row whose place among the others is not known yet.
+    if (!m_open || m_loaded || m_foundRowOnly || m_readWhenMoved || m_baseTable.isEmpty() || !m_filter.empty() ||
+        !canNarrow({criterion}))
+        return false;
+    for (const Row &row : m_rows)
+        if (row.isNew || row.anyChanged())
+            return false;
+    const int column = columnIndex(criterion.column);
+    // The rows that match come in the order of the full read: the same value
+    // of the column, then the source's order.
+    const auto found = m_database->select(
+        QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?1").arg(m_selectSql, quoteName(m_columns[column])),
+        {criterion.value});
+    if (!found)
+        return false;
+    for (auto &values : found->values) {
+        Row row;
+        row.rowid = values.front().toLongLong();
+        row.values.assign(std::make_move_iterator(values.begin() + 1), std::make_move_iterator(values.end()));
+        if (!matches(row, column, criterion.value))
+            continue;
+        m_rows.clear();
+        m_rows.push_back(std::move(row));
+        m_visible = {0};
+        m_position = 0;
+        m_firstRowLoaded = true;
+        m_foundRowOnly = true;
+        moved();
+        return true;
+    }
+    // Without a match the search reads every row and stands after the last.
+    return false;
+}
+
 bool Recordset::find(const Criterion &criterion)
 {
+    if (findBeforeReading(criterion))
+        return true;
     if (!ensureLoaded() || !leaveCurrentRow())
         return false;
     int start = std::max(m_position, 0);
+    const int column = columnIndex(criterion.column);
     m_position = static_cast<int>(m_visible.size());
     for (int i = start; i < static_cast<int>(m_visible.size()); ++i) {
-        if (matches(m_rows[m_visible[i]], criterion)) {
+        if (matches(m_rows[m_visible[i]], column, criterion.value)) {
             m_position = i;
             break;
         }
@@ -317,12 +460,87 @@ QVariant Recordset::value(const QString &column) const
 
 QString Recordset::text(const QString &column) const
 {
-    const QVariant stored = value(column);
+    const Row *row = currentRow();
+    const int index = columnIndex(column);
+    if (!row || index < 0)
+        return {};
+    return shopText(index, row->values[index]);
+}
+
+QStringList Recordset::texts(const QString &column) const
+{
+    QStringList result;
+    const int index = columnIndex(column);
+    if (index < 0 || !ensureLoaded())
+        return result;
+    result.reserve(static_cast<qsizetype>(m_visible.size()));
+    for (int row : m_visible)
+        result << shopText(index, m_rows[row].values[index]);
+    return result;
+}
+
+std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
+{
+    std::vector<QStringList> lines;
+    std::vector<int> indexes;
+    for (const QString &column : columns)
+        indexes.push_back(columnIndex(column));
+    if (!m_open || std::find(indexes.begin(), indexes.end(), -1) != indexes.end())
+        return lines;
+    // Rows being added or edited are read as they stand here, with the rest.
+    const bool pending =
+        std::any_of(m_rows.begin(), m_rows.end(), [](const Row &row) { return row.isNew || row.anyChanged(); });
+    if (m_loaded || !m_filter.empty() || m_readWhenMoved || pending) {
+        if (!ensureLoaded())
+            return lines;
+        for (int row : m_visible) {
+            QStringList line;
+            for (int index : indexes)
+                line << shopText(index, m_rows[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(index)]);
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    // Not read yet: the database hands over only these columns, and the rows
+    // stay unread.
+    QStringList names;
+    for (int index : indexes)
+        names << quoteName(m_columns[index]);
+    const auto rows =
+        m_database->select(QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql));
+    if (!rows)
+        return lines;
+    lines.reserve(rows->values.size());
+    for (const auto &values : rows->values) {
+        QStringList line;
+        for (std::size_t c = 0; c < indexes.size(); ++c)
+            line << shopText(indexes[c], values[c]);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Recordset::moveAfterLast()
+{
+    if (!m_open || !leaveCurrentRow())
+        return false;
+    // Standing after the last row needs no more than knowing there is one.
+    if (!m_loaded && !m_readWhenMoved)
+        ensureLoaded(true);
+    m_position = static_cast<int>(m_visible.size());
+    if (m_visible.empty())
+        m_position = -1;
+    moved();
+    return true;
+}
+
+QString Recordset::shopText(int column, const QVariant &stored) const
+{
     if (!stored.isValid() || stored.isNull())
         return {};
-    if (schema::isMoneyColumn(column))
+    if (m_kinds[column] == Kind::Money)
         return de::formatNumber(Money::fromCents(stored.toLongLong()));
-    if (schema::isDateColumn(column))
+    if (m_kinds[column] == Kind::Date)
         return de::shortDate(QDate::fromString(stored.toString(), Qt::ISODate));
     if (stored.typeId() == QMetaType::Double)
         return de::formatGeneral(stored.toDouble());
@@ -353,7 +571,7 @@ bool Recordset::setValue(const QString &column, const QVariant &newValue)
     if (newValue.typeId() == QMetaType::QDate)
         stored = newValue.toDate().toString(Qt::ISODate);
     row->values[index] = stored;
-    row->changed[index] = true;
+    row->markChanged(index, static_cast<int>(m_columns.size()));
     emit currentChanged();
     return true;
 }
@@ -400,10 +618,11 @@ bool Recordset::addNew()
         // A table that is not read keeps no more than the row being added.
         m_rows.clear();
         m_visible.clear();
+        m_firstRowLoaded = false;
+        m_foundRowOnly = false;
     }
     Row row;
     row.values.assign(m_columns.size(), QVariant());
-    row.changed.assign(m_columns.size(), false);
     row.isNew = true;
     m_rows.push_back(std::move(row));
     // A new row is visible whatever the filter, as long as it is being added.
@@ -432,16 +651,15 @@ bool Recordset::storeNewRow(Row &row)
     QStringList placeholders;
     std::vector<QVariant> params;
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (!row.changed[i])
+        if (!row.isChanged(i))
             continue;
         names << quoteName(m_columns[i]);
         params.push_back(row.values[i]);
         placeholders << QStringLiteral("?%1").arg(params.size());
     }
-    const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(m_baseTable))
-                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(quoteName(m_baseTable), names.join(u','), placeholders.join(u','));
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(m_baseTable))
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(quoteName(m_baseTable), names.join(u','), placeholders.join(u','));
     if (!m_database->execute(sql, params))
         return fail(m_database->lastError());
     row.rowid = m_database->lastInsertRowId();
@@ -454,7 +672,7 @@ bool Recordset::storeChangedRow(Row &row)
     QStringList assignments;
     std::vector<QVariant> params;
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (!row.changed[i])
+        if (!row.isChanged(i))
             continue;
         params.push_back(row.values[i]);
         assignments << QStringLiteral("%1 = ?%2").arg(quoteName(m_columns[i])).arg(params.size());
@@ -477,20 +695,22 @@ bool Recordset::reread(Row &row)
         QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)), {row.rowid});
     if (stored && !stored->values.empty() && stored->columns.size() == m_columns.size())
         row.values = stored->values.front();
-    row.changed.assign(m_columns.size(), false);
+    row.changed.clear();
     return true;
 }
 
 bool Recordset::remove()
 {
+    // The row after the removed one becomes current: it must have been read.
+    if (!m_readWhenMoved)
+        ensureLoaded();
     Row *row = currentRow();
     if (!row)
         return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
     if (!isWritable())
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
-    if (!row->isNew
-        && !m_database->execute(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)),
-                                {row->rowid}))
+    if (!row->isNew && !m_database->execute(
+                           QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)), {row->rowid}))
         return fail(m_database->lastError());
     m_rows.erase(m_rows.begin() + m_visible[m_position]);
     const int position = m_position;
@@ -533,7 +753,7 @@ qint64 Recordset::rowId() const
 bool Recordset::isDirty() const
 {
     const Row *row = currentRow();
-    return row && (row->isNew || std::find(row->changed.begin(), row->changed.end(), true) != row->changed.end());
+    return row && (row->isNew || row->anyChanged());
 }
 
 bool Recordset::fail(const QString &message)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include <QDate>
@@ -32,9 +33,15 @@ using Criteria = std::vector<Criterion>; // all must hold
 // which stores them. addNew() starts a row that counts in recordCount() at
 // once and is stored by update().
 //
-// The tables that only grow (Sales, SalesDetails, Deliveries) are not read at
-// open: adding a row to them costs the same however many they hold, and they
-// are read only when someone moves through them.
+// Rows are read when they are first looked at, not at open: a refresh costs
+// nothing until someone reads, a look at the first row reads that row only,
+// a search on a fresh recordset reads the row it finds, and a filter set
+// before the first look reads only the rows it lets through (by the
+// database's indexes), the rest when the filter is removed. Rows once read
+// stay as read until the next open.
+// The tables that only grow (Sales, SalesDetails, Deliveries) are not read
+// even to show their first row: adding a row to them costs the same however
+// many they hold, and they are read only when someone moves through them.
 class Recordset : public QObject
 {
     Q_OBJECT
@@ -77,6 +84,15 @@ public:
     // As the shop reads it: money "1.234,50", quantities "1,5", dates
     // "06.12.2026", nothing for NULL.
     QString text(const QString &column) const;
+    // text() of one column in every visible row, in order, without moving:
+    // for filling a list without the current row passing every row.
+    QStringList texts(const QString &column) const;
+    // text() of these columns in every visible row, in order, without moving.
+    // A recordset not read yet stays unread: only these columns are read.
+    std::vector<QStringList> rowTexts(const QStringList &columns) const;
+    // Leaves the recordset after its last row, as reading it to the end does
+    // (an edited row is stored first), without reading the rows.
+    bool moveAfterLast();
     Money money(const QString &column) const;
     QDate date(const QString &column) const;
 
@@ -109,16 +125,36 @@ private:
     {
         qint64 rowid = -1;
         std::vector<QVariant> values;
+        // Which values were edited; empty while none is, which is most rows.
         std::vector<bool> changed;
+
+        bool isChanged(int column) const { return !changed.empty() && changed[column]; }
+        bool anyChanged() const { return std::find(changed.begin(), changed.end(), true) != changed.end(); }
+        void markChanged(int column, int columns)
+        {
+            if (changed.empty())
+                changed.assign(columns, false);
+            changed[column] = true;
+        }
         bool isNew = false;
     };
 
     int columnIndex(const QString &column) const;
-    bool ensureLoaded() const;
-    bool load();
+    // Reads the rows unless they are read; firstRowOnly is enough for a look
+    // at a fresh recordset's current row.
+    bool ensureLoaded(bool firstRowOnly = false) const;
+    bool load(bool firstRowOnly = false);
+    bool canNarrow(const Criteria &criteria) const;
+    bool findBeforeReading(const Criterion &criterion);
+    // The current row, reading the rows first when they are still unread;
+    // rawCurrentRow does not read (an unread recordset has no row but one
+    // being added).
     Row *currentRow();
     const Row *currentRow() const;
-    bool matches(const Row &row, const Criterion &criterion) const;
+    Row *rawCurrentRow();
+    bool matches(const Row &row, int column, const QString &value) const;
+    // text() of a value of the column at that index.
+    QString shopText(int column, const QVariant &stored) const;
     void rebuildVisible();
     bool leaveCurrentRow();
     bool storeNewRow(Row &row);
@@ -132,7 +168,19 @@ private:
     QString m_baseTable;
     bool m_open = false;
     bool m_loaded = false;
+    // Only the current row is read: the first, by a look at it, or the one
+    // a search found (m_foundRowOnly); the others are read when needed.
+    bool m_firstRowLoaded = false;
+    bool m_foundRowOnly = false;
+    // Rows are read only when someone moves through them (tables that only grow).
+    bool m_readWhenMoved = false;
+    // The rows read are only those the filter let through.
+    bool m_narrowed = false;
     QStringList m_columns;
+    QStringList m_declaredTypes;
+    // How each column reads as text, worked out once per open.
+    enum class Kind { Plain, Money, Date };
+    std::vector<Kind> m_kinds;
     std::vector<Row> m_rows;
     std::vector<int> m_visible;
     int m_position = -1;

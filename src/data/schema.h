@@ -33,6 +33,10 @@ std::optional<int> storedVersion(Database &database);
 // program.
 bool upgrade(Database &database);
 
+// The running totals of the stock list: bookkeeping kept by triggers, not
+// one of the shop's own tables.
+inline constexpr auto ProductTotalsTable = "ProductTotals";
+
 // Columns that hold money, in whole cents, in every table and record source.
 bool isMoneyColumn(const QString &column);
 

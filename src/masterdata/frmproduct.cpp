@@ -184,6 +184,9 @@ void FrmProduct::buildList()
     LvProduct->setColumnCount(3);
     LvProduct->setHeaderHidden(true);
     LvProduct->setRootIsDecorated(false);
+    // Every line has the same height: the list need not measure each of a
+    // shop's many thousand products.
+    LvProduct->setUniformRowHeights(true);
     LvProduct->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Id, description, category.
     fitNameColumns(LvProduct, {1, 2});
@@ -205,10 +208,16 @@ void FrmProduct::DisplayProduct()
     ADOProduct.refresh();
     LvProduct->clear();
     Recordset &products = ADOProduct.recordset();
-    for (; !products.eof(); products.moveNext())
-        new QTreeWidgetItem(LvProduct,
-                            {products.text(QStringLiteral("ProductID")), products.text(QStringLiteral("Description")),
-                             products.text(QStringLiteral("Category"))});
+    // The list needs three columns of every product: only they are read, and
+    // handed to the list in one go (item by item, the list would lay itself
+    // out anew for each of a shop's many thousand products). The recordset is
+    // left after its last row, as by reading it to the end.
+    QList<QTreeWidgetItem *> lines;
+    for (const QStringList &product :
+         products.rowTexts({QStringLiteral("ProductID"), QStringLiteral("Description"), QStringLiteral("Category")}))
+        lines << new QTreeWidgetItem(product);
+    LvProduct->addTopLevelItems(lines);
+    products.moveAfterLast();
 }
 
 ProductFields FrmProduct::typedProduct() const

@@ -127,12 +127,15 @@ void FrmProductUpdate::DisplayProductList()
     LvProduct->clear();
     Recordset &stock = ADOProductInventory.recordset();
     // The list starts where the recordset stands: after a new filter that is
-    // the first matching row.
+    // the first matching row. The lines go to the list in one go.
+    QList<QTreeWidgetItem *> lines;
     for (; !stock.eof(); stock.moveNext()) {
-        auto *line = new QTreeWidgetItem(LvProduct);
+        auto *line = new QTreeWidgetItem;
         for (int column = 0; column < ColumnCount; ++column)
             setCell(line, column, stock.text(QString::fromLatin1(Columns[column].source)));
+        lines << line;
     }
+    LvProduct->addTopLevelItems(lines);
 }
 
 void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked)

@@ -103,11 +103,16 @@ std::vector<report::Record> ReportDocument::records() const
         return records;
     Recordset &recordset = m_source->recordset();
     const QStringList columns = recordset.columns();
+    // The keys are shared by every record rather than made anew for each.
+    QStringList keys;
+    for (const QString &column : columns)
+        keys << column.toLower();
     KeepPosition keep(recordset);
     for (recordset.moveFirst(); !recordset.eof(); recordset.moveNext()) {
         report::Record record;
-        for (const QString &column : columns)
-            record.insert(column.toLower(), recordset.text(column));
+        record.reserve(columns.size());
+        for (qsizetype c = 0; c < columns.size(); ++c)
+            record.insert(keys[c], recordset.text(columns[c]));
         records.push_back(std::move(record));
     }
     return records;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include <QHash>
+
 #include "platform/reportformat.h"
 
 namespace report {
@@ -85,23 +87,29 @@ private:
                              .control = control.name};
             if (control.kind != Kind::Line && item.text.isEmpty())
                 continue;
-            m_pages.back().items.push_back(item);
+            m_pages.back().items.push_back(std::move(item));
         }
         m_y += band.height;
     }
 
-    static QString text(const Control &control, const Record *record)
+    QString text(const Control &control, const Record *record)
     {
         if (control.kind != Kind::Field)
             return control.text;
         if (!record)
             return {};
-        return formatValue(control.format, record->value(control.field.toLower()));
+        // The record's keys are lower case; each field's key is worked out
+        // once, not once per record.
+        auto key = m_fieldKeys.constFind(&control);
+        if (key == m_fieldKeys.constEnd())
+            key = m_fieldKeys.insert(&control, control.field.toLower());
+        return formatValue(control.format, record->value(*key));
     }
 
     const Design &m_design;
     const std::vector<Record> &m_records;
     std::vector<Page> m_pages;
+    QHash<const Control *, QString> m_fieldKeys;
     int m_y = 0;
     int m_pageTop = 0;
 };

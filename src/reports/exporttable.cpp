@@ -73,10 +73,29 @@ QString decimalComma(const QString &number)
 QString moneyText(qint64 cents)
 {
     const qint64 magnitude = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2,%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100)
-        .arg(magnitude % 100, 2, 10, QChar(u'0'));
+    const int hundredths = static_cast<int>(magnitude % 100);
+    QString text = cents < 0 ? QStringLiteral("-") : QString();
+    text += QString::number(magnitude / 100);
+    text += u',';
+    text += QChar(u'0' + hundredths / 10);
+    text += QChar(u'0' + hundredths % 10);
+    return text;
+}
+
+// A stored date ("yyyy-MM-dd" text) as the file writes it, "dd.MM.yyyy", and
+// the date itself for the period the export covers; nothing for anything
+// else. Written by hand: a million sales' dates through a format pattern
+// would cost more than the rest of their rows.
+std::optional<QString> dateField(const QVariant &value, QDate *date)
+{
+    *date = QDate::fromString(value.toString(), Qt::ISODate);
+    if (value.typeId() != QMetaType::QString || !date->isValid())
+        return std::nullopt;
+    if (date->year() < 1000 || date->year() > 9999)
+        return date->toString(QStringLiteral("dd.MM.yyyy"));
+    const QChar digits[] = {QChar(u'0' + date->day() / 10),   QChar(u'0' + date->day() % 10),   QChar(u'.'),
+                            QChar(u'0' + date->month() / 10), QChar(u'0' + date->month() % 10), QChar(u'.')};
+    return QString(digits, 6) + QString::number(date->year());
 }
 
 // Whole numbers come from the database as integers; text or a fraction in an
@@ -168,10 +187,8 @@ std::optional<QString> csvField(ColumnKind kind, const QVariant &value)
     case ColumnKind::Text:
         return quotedText(value.toString());
     case ColumnKind::Date: {
-        const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
-        if (value.typeId() != QMetaType::QString || !date.isValid())
-            return std::nullopt;
-        return date.toString(QStringLiteral("dd.MM.yyyy"));
+        QDate date;
+        return dateField(value, &date);
     }
     case ColumnKind::WholeNumber:
         return isWholeNumber(value) ? std::optional(QString::number(value.toLongLong())) : std::nullopt;
@@ -214,31 +231,39 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
         if (!slice)
             return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
                             .arg(table.table, database.lastError()));
-        QByteArray chunk;
+        // The slice is put together as text and turned into bytes once.
+        QString chunk;
         for (const auto &row : slice->values) {
             lastRowId = row[0].toLongLong();
-            QStringList fields;
+            bool firstField = true;
             for (size_t i = 0; i < table.columns.size(); ++i) {
                 const Column &column = table.columns[i];
                 const QVariant &value = row[i + 1];
-                const std::optional<QString> field = csvField(column.kind, value);
+                // A date is read once, for the field and for the period.
+                QDate date;
+                const std::optional<QString> field = column.kind == ColumnKind::Date && !value.isNull()
+                                                         ? dateField(value, &date)
+                                                         : csvField(column.kind, value);
                 if (!field)
                     return fail(QStringLiteral("Tabelle „%1“, %2, Spalte „%3“: „%4“ ist %5.")
                                     .arg(table.table, rowName(table, row), column.name, shownValue(value),
                                          expectedKind(column.kind)));
-                fields << *field;
+                if (!firstField)
+                    chunk += u';';
+                firstField = false;
+                chunk += *field;
                 if (column.kind == ColumnKind::Date) {
-                    const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
                     if (date.isValid() && (!table.firstDate.isValid() || date < table.firstDate))
                         table.firstDate = date;
                     if (date.isValid() && (!table.lastDate.isValid() || date > table.lastDate))
                         table.lastDate = date;
                 }
             }
-            chunk += (fields.join(u';') + crlf).toUtf8();
+            chunk += crlf;
         }
         table.records += static_cast<qint64>(slice->values.size());
-        if (file.write(chunk) != chunk.size())
+        const QByteArray bytes = chunk.toUtf8();
+        if (file.write(bytes) != bytes.size())
             return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
         if (static_cast<int>(slice->values.size()) < SliceRows)
             break;

@@ -51,12 +51,12 @@ void FrmPayment::fillCustomerLists()
 {
     Recordset &customers = frmCustomer().ADOCustomer.recordset();
     customers.clearFilter();
-    QStringList names;
-    QStringList ids;
-    for (customers.moveFirst(); !customers.eof(); customers.moveNext()) {
-        names << customers.text(QStringLiteral("Customername"));
-        ids << customers.text(QStringLiteral("CustomerID"));
-    }
+    const QStringList names = customers.texts(QStringLiteral("Customername"));
+    const QStringList ids = customers.texts(QStringLiteral("CustomerID"));
+    // The customers' recordset is left after its last row, as by reading it
+    // row by row, but without the customer editor's boxes showing each row.
+    customers.moveLast();
+    customers.moveNext();
     // Filled quietly: choosing an entry filters the customers' recordset,
     // which must not happen while it is being read.
     const QSignalBlocker quiet(cboCustomer);

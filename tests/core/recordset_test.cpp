@@ -135,14 +135,100 @@ TEST_F(RecordsetTest, AddUpdateDeleteAndRefresh)
     EXPECT_EQ(scalar("SELECT count(*) FROM Customer WHERE CustomerID = 3").toLongLong(), 1);
 }
 
-TEST_F(RecordsetTest, RowsAreASnapshotUntilRefresh)
+TEST_F(RecordsetTest, RowsAreASnapshotFromTheFirstReadUntilRefresh)
 {
+    EXPECT_EQ(customers->recordCount(), 3);
     exec("INSERT INTO Customer (CustomerID, Customername) VALUES (9, 'Später')");
     EXPECT_EQ(customers->recordCount(), 3);
     customers->setFilter({{"Customername", "Meier"}});
     customers.refresh();
     EXPECT_FALSE(customers->isFiltered()) << "refresh removes the filter";
     EXPECT_EQ(customers->recordCount(), 4);
+}
+
+// A filter set right after a refresh reads only the matching rows from the
+// database, a look at the current row only the first row: what they show
+// must be what reading every row would.
+TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (4, 'meier', '301')");
+    exec("INSERT INTO Products (ProductID, ArtNr, Quantity) VALUES (5, '05', 0.1), (6, '5', 1.5), (50, 'x', 2)");
+    const auto shownBy = [](DataControl &control, const Criteria &criteria, const QString &column) {
+        control.refresh();
+        control->setFilter(criteria);
+        QStringList shown;
+        for (; !control->eof(); control->moveNext())
+            shown << control->text(column);
+        return shown;
+    };
+    EXPECT_EQ(shownBy(customers, {{"Customername", "Meier"}}, "CustomerID"), QStringList({"1"}));
+    EXPECT_EQ(shownBy(customers, {{"ContactNumber", "301"}}, "CustomerID"), QStringList({"4"}));
+    EXPECT_EQ(shownBy(customers, {{"ContactNumber", "0301"}, {"customerid", "3"}}, "CustomerID"), QStringList({"3"}));
+    DataControl products;
+    OpenRecordSourceWithAppPath(products, "Select * from Products Order by ProductID");
+    EXPECT_EQ(shownBy(products, {{"ProductID", "05"}}, "ArtNr"), QStringList());
+    EXPECT_EQ(shownBy(products, {{"ProductID", "5"}}, "ArtNr"), QStringList({"05"}));
+    EXPECT_EQ(shownBy(products, {{"ArtNr", "5"}}, "ProductID"), QStringList({"6"}));
+    EXPECT_EQ(shownBy(products, {{"Quantity", "0.1"}}, "ProductID"), QStringList({"5"}));
+
+    // The next filter and its removal read what they show; the current row
+    // is the first one shown, and a row being added stays current.
+    products->setFilter({{"ArtNr", "x"}});
+    EXPECT_EQ(products->recordCount(), 1);
+    EXPECT_EQ(products->text("ProductID"), "50");
+    products->clearFilter();
+    EXPECT_EQ(products->recordCount(), 3);
+    EXPECT_EQ(products->text("ProductID"), "5");
+    products.refresh();
+    ASSERT_TRUE(products->addNew());
+    EXPECT_TRUE(products->setValue("ProductID", 7));
+    EXPECT_EQ(products->recordCount(), 4);
+    EXPECT_TRUE(products->isNewRow());
+    EXPECT_EQ(products->value("ProductID"), QVariant(7));
+
+    // An edit of the first row, made before the other rows were read, is
+    // stored when the row is left, and the next row becomes current.
+    customers.refresh();
+    customers->setText("Customername", "Meier-Neu");
+    customers->moveNext();
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Neu");
+    EXPECT_EQ(customers->text("CustomerID"), "2");
+
+    // A search right after a refresh stands on the first match, among all rows.
+    customers.refresh();
+    EXPECT_TRUE(customers->find({"ContactNumber", "0302"}));
+    EXPECT_EQ(customers->text("Customername"), "O'Brien");
+    customers->movePrevious();
+    EXPECT_EQ(customers->text("Customername"), "Meier-Neu");
+    customers.refresh();
+    EXPECT_TRUE(customers->find({"ContactNumber", "0301"}));
+    EXPECT_EQ(customers->text("CustomerID"), "1");
+    EXPECT_EQ(customers->recordCount(), 4);
+    EXPECT_TRUE(customers->find({"ContactNumber", "0301"}));
+    EXPECT_EQ(customers->text("CustomerID"), "1") << "the current row itself is searched first";
+    customers.refresh();
+    EXPECT_FALSE(customers->find({"ContactNumber", "9999"}));
+    EXPECT_TRUE(customers->eof());
+    EXPECT_FALSE(customers->bof());
+
+    // Columns of every row read without moving, then after the last row, as a
+    // list filled by reading to the end leaves it.
+    // An edit not yet stored is listed as it stands.
+    customers.refresh();
+    customers->setText("Customername", "Meier");
+    const auto lines = customers->rowTexts({"customerid", "Customername", "accountbalance"});
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0][1], "Meier");
+    EXPECT_EQ(lines[1], QStringList({"2", "O'Brien", "0,00"}));
+    ASSERT_TRUE(customers->moveAfterLast());
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier");
+    EXPECT_TRUE(customers->eof());
+    EXPECT_FALSE(customers->bof());
+    EXPECT_FALSE(customers->moveNext());
+    EXPECT_EQ(customers->recordCount(), 4);
+    EXPECT_TRUE(customers->eof());
+    EXPECT_TRUE(customers->movePrevious());
+    EXPECT_EQ(customers->text("CustomerID"), "4");
 }
 
 TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)

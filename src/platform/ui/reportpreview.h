@@ -2,16 +2,23 @@
 
 #include <vector>
 
-#include <QPrintPreviewDialog>
+#include <QDialog>
 
 #include "platform/reportpages.h"
 
-class QPrintPreviewWidget;
+class QLabel;
+class QPushButton;
+class QScrollArea;
 
 // The print preview of a report: the pages as they were when the report was
 // shown, from which the user prints. Its object name is the layout's name, its
 // title the layout's title.
-class ReportPreview : public QPrintPreviewDialog
+//
+// It shows one page at a time and paints a page only when it is shown, so
+// that a report of a thousand pages opens at once and costs no more memory
+// than its pages' texts (a preview that draws every page in advance holds a
+// picture of each).
+class ReportPreview : public QDialog
 {
     Q_OBJECT
 
@@ -20,11 +27,27 @@ public:
                   QWidget *parent = nullptr);
 
     const std::vector<report::Page> &pages() const { return m_pages; }
-    // The number of pages the preview shows (it renders when first shown).
-    int shownPageCount() const;
+    // The number of pages the preview offers once it is on screen.
+    int shownPageCount() const { return m_shown ? static_cast<int>(m_pages.size()) : 0; }
+    int currentPage() const { return m_current; }
+
+    void showPage(int index);
+    void zoom(double factor);
+    // Asks for a printer and prints every page on it.
+    void print();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
-    void paint(QPrinter *printer);
-
     std::vector<report::Page> m_pages;
+    report::Paper m_paper;
+    int m_current = 0;
+    double m_zoom = 1.0;
+    bool m_shown = false;
+    QWidget *m_page;
+    QScrollArea *m_scroll;
+    QLabel *m_pageNumber;
+    QPushButton *m_previous;
+    QPushButton *m_next;
 };
