@@ -11,12 +11,7 @@ void DatabaseTest::SetUp()
     DatabaseFixture::SetUp();
     if (HasFatalFailure())
         return;
-    m_dialogs = &ScriptedDialogs::install();
-    // A question the test queued no answer for fails it: every test says what
-    // the cashier answers.
-    m_dialogs->reportUnansweredTo([](const QString &question) {
-        ADD_FAILURE() << "No answer queued for the question \"" << question.toStdString() << '"';
-    });
+    useDialogs(ScriptedDialogs::install());
     screens().unloadAll();
     session() = Session{};
 }
@@ -30,6 +25,16 @@ void DatabaseTest::TearDown()
         EXPECT_EQ(m_dialogs->answersLeft(), 0u) << "Answers or window handlers were queued that nothing asked for";
     }
     DatabaseFixture::TearDown();
+}
+
+void DatabaseTest::useDialogs(ScriptedDialogs &scripted)
+{
+    m_dialogs = &scripted;
+    // A question the test queued no answer for fails it: every test says what
+    // the cashier answers.
+    m_dialogs->reportUnansweredTo([](const QString &question) {
+        ADD_FAILURE() << "No answer queued for the question \"" << question.toStdString() << '"';
+    });
 }
 
 void DatabaseTest::processEvents()

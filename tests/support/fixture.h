@@ -12,6 +12,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Makes dialogs the test installed itself the ones it reads and answers,
+    // in strict mode as the fixture's own.
+    void useDialogs(ScriptedDialogs &scripted);
+
     // Lets posted events run, deleting unloaded screens among them.
     static void processEvents();
 

@@ -138,7 +138,7 @@ TEST_F(CallMonitorTest, CallsAreMatchedByDigitsAndNoneIsLostOrMisplaced)
     // A call that comes in while another is announced waits for it.
     auto *dialogs = new RingDuringMessage;
     setDialogs(std::unique_ptr<Dialogs>(dialogs));
-    m_dialogs = dialogs;
+    useDialogs(*dialogs);
     dialogs->duringFirstMessage = [&sales] { ring(sales, "t5", "0301111"); };
     ring(sales, "t4", "01711234567");
     EXPECT_EQ(dialogs->deepest, 1);
