@@ -15,15 +15,15 @@
 #include <QTemporaryDir>
 
 #include "app/frmmainmenu.h"
-#include "app/screens.h"
-#include "app/session.h"
 #include "data/database.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmproductupdate.h"
+#include "platform/screens.h"
 #include "platform/ui/scripteddialogs.h"
 #include "probe.h"
 #include "reports/frmselectdate.h"
+#include "shell/session.h"
 #include "shopdata.h"
 #include "storebench.h"
 #include "till/frmpayment.h"

@@ -19,8 +19,8 @@
 
 #include "data/database.h"
 #include "data/datacontrol.h"
+#include "data/ui/report.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/report.h"
 #include "platform/ui/reportpreview.h"
 
 namespace {

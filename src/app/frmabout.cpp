@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 
 namespace {
 QFrame *makeLine(const char *name, QWidget *parent)

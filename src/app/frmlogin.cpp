@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/accounts.h"
 #include "app/frmmainmenu.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
-#include "app/session.h"
-#include "app/ui/appearance.h"
+#include "masterdata/accounts.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/screens.h"
+#include "platform/ui/appearance.h"
 #include "platform/ui/dialogs.h"
+#include "shell/session.h"
 
 namespace {
 // The title of the login's own refusals.

@@ -7,24 +7,25 @@
 #include "app/frmabout.h"
 #include "app/frmlogin.h"
 #include "app/frmsettings.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
-#include "app/session.h"
-#include "app/ui/appearance.h"
-#include "platform/ui/wrappingbutton.h"
 #include "data/database.h"
+#include "data/shopsettings.h"
 #include "masterdata/frmbrands.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmproductupdate.h"
 #include "masterdata/frmsupplier.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/screens.h"
+#include "platform/ui/appearance.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/wrappingbutton.h"
 #include "reports/frmgdpdu.h"
 #include "reports/frmkasaber.h"
 #include "reports/frmselectdate.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
+#include "shell/session.h"
 #include "till/frmsales.h"
 
 namespace {
@@ -184,8 +185,7 @@ void FrmMainMenu::btnProReport_Click()
     showReportSafely([&] {
         m_productInventory.setDataSource(stock);
         reports::setShopHeader(m_productInventory, QStringLiteral("section4"), QStringLiteral("label13"),
-                               QStringLiteral("label14"), QStringLiteral("label15"),
-                               frmSettings().ADOSettings.recordset());
+                               QStringLiteral("label14"), QStringLiteral("label15"), shopsettings::current());
         m_productInventory.show();
     });
 }
@@ -208,8 +208,7 @@ void FrmMainMenu::btnRepCredit_Click()
         m_creditReport.setDataSource(Adodc1);
         Adodc1.refresh();
         reports::setShopHeader(m_creditReport, QStringLiteral("section4"), QStringLiteral("label1"),
-                               QStringLiteral("label2"), QStringLiteral("label3"),
-                               frmSettings().ADOSettings.recordset());
+                               QStringLiteral("label2"), QStringLiteral("label3"), shopsettings::current());
         m_creditReport.show();
     });
 }

@@ -11,15 +11,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/accounts.h"
 #include "app/frmmainmenu.h"
-#include "app/frmuseraccount.h"
 #include "app/handover.h"
-#include "app/screens.h"
-#include "app/ui/appearance.h"
 #include "data/ui/boundbox.h"
 #include "data/ui/datanavigator.h"
+#include "masterdata/accounts.h"
+#include "masterdata/frmuseraccount.h"
 #include "platform/printerchoice.h"
+#include "platform/screens.h"
+#include "platform/ui/appearance.h"
 #include "platform/ui/dialogs.h"
 
 namespace {

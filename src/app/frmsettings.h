@@ -15,8 +15,9 @@ class QPushButton;
 
 // The shop's own record (name, address, tax numbers, receipt footer, the
 // router's call monitor), the printer the receipts are laid out for, and the
-// data reset. The receipts, reports and the till read ADOSettings and the
-// boxes bound to it; their first use loads this screen hidden.
+// data reset. The receipts, reports and the till read the stored record
+// themselves (shopsettings.h), so a record saved here shows on the next
+// receipt.
 class FrmSettings : public Form
 {
     Q_OBJECT

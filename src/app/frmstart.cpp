@@ -8,8 +8,8 @@
 
 #include "app/frmlogin.h"
 #include "app/handover.h"
-#include "app/screens.h"
 #include "data/database.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 
 namespace {

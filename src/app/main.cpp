@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "app/frmstart.h"
-#include "app/screens.h"
 #include "data/database.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/toolkittranslation.h"
 

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 
 FrmBrands::FrmBrands()
     : TypedIdEditor(QStringLiteral("frmBrands"), QStringLiteral("Brands"), QStringLiteral("Marken Verwalten"),

@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "app/screens.h"
 #include "data/database.h"
 #include "masterdata/categorynames.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 
 FrmCategory::FrmCategory()

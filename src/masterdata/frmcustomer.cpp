@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 
 FrmCustomer::FrmCustomer()
     : NumberedEditor(QStringLiteral("frmCustomer"), QStringLiteral("Customer"), QStringLiteral("Kundenverwaltung"),

@@ -14,12 +14,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
 #include "masterdata/frmbrands.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmsupplier.h"
 #include "masterdata/keys.h"
 #include "platform/locale.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/namecolumns.h"
 

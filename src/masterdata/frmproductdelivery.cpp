@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
 #include "data/database.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmproductupdate.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 
 FrmProductDelivery::FrmProductDelivery()

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproductdelivery.h"
 #include "platform/locale.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/namecolumns.h"
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 
 FrmSupplier::FrmSupplier()

@@ -2,8 +2,8 @@
 
 #include "data/database.h"
 #include "data/recordset.h"
+#include "data/taxrates.h"
 #include "masterdata/keys.h"
-#include "till/order.h"
 
 namespace {
 const QString ProductIdColumn = QStringLiteral("ProductID");
@@ -106,7 +106,7 @@ bool updateProduct(Recordset &products, qint64 productId, const ProductFields &f
 
 bool tillTaxesRate(const QString &rate)
 {
-    return rate == QLatin1String(Order::FullRate) || rate == QLatin1String(Order::ReducedRate);
+    return rate == QLatin1String(taxrates::Full) || rate == QLatin1String(taxrates::Reduced);
 }
 
 bool productWasSold(qint64 productId)

@@ -8,7 +8,7 @@
 
 // A printed layout (receipt, invoice, report) written down as data: a table of
 // controls, one row per control, each in one of five bands, at a position in
-// twips (1/1440 inch). See reportdocument.h for how a screen fills and shows
+// twips (1/1440 inch). See data/reportdocument.h for how a screen fills and shows
 // one, and for an example of a layout table.
 namespace report {
 

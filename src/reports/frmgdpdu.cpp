@@ -9,9 +9,9 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/frmsettings.h"
-#include "app/screens.h"
 #include "data/database.h"
+#include "data/shopsettings.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/gdpduexport.h"
 
@@ -20,12 +20,12 @@ namespace {
 // The shop as the description names it, from the current settings row.
 gdpdu::DataSupplier shopAsSupplier()
 {
-    const Recordset &settings = frmSettings().ADOSettings.recordset();
+    const ShopSettings shop = shopsettings::current();
     QStringList location;
-    for (const char *column : {"cAddress", "cPlace"})
-        if (const QString part = settings.text(QString::fromLatin1(column)).trimmed(); !part.isEmpty())
+    for (const QString &part : {shop.address.trimmed(), shop.place.trimmed()})
+        if (!part.isEmpty())
             location << part;
-    return {settings.text(QStringLiteral("cName")), location.join(QStringLiteral(", ")), {}};
+    return {shop.name, location.join(QStringLiteral(", ")), {}};
 }
 
 } // namespace

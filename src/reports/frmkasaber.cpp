@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/frmsettings.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
+#include "data/shopsettings.h"
+#include "masterdata/frmuseraccount.h"
 #include "platform/locale.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
@@ -134,7 +134,7 @@ void FrmKasaBer::cmdPrint_Click()
     showReportSafely([&] {
         KasaBerReport.setDataSource(ADOEntireSales);
         reports::setShopHeader(KasaBerReport, header, QStringLiteral("Label1"), QStringLiteral("Label2"),
-                               QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
+                               QStringLiteral("Label3"), shopsettings::current());
         KasaBerReport.setText(header, QStringLiteral("lblPeriod"), reports::periodText(dtFrom->date(), dtTo->date()));
         KasaBerReport.setText(header, QStringLiteral("lblUser"),
                               QStringLiteral("Mitarbeiter: %1").arg(cboUser->currentText()));

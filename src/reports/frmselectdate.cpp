@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/frmsettings.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "data/shopsettings.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
 #include "reports/ui/periodpicker.h"
+#include "shell/session.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void showPeriodReport(Report &report, DataControl &source, const QString &sql, c
     showReportSafely([&] {
         report.setDataSource(source);
         reports::setShopHeader(report, QStringLiteral("Section4"), QStringLiteral("Label1"), QStringLiteral("Label2"),
-                               QStringLiteral("Label3"), frmSettings().ADOSettings.recordset());
+                               QStringLiteral("Label3"), shopsettings::current());
         report.setText(QStringLiteral("Section4"), QStringLiteral("lblPeriod"), reports::periodText(from, to));
         reports::printSums(report, reports::sumOf(source.recordset()), countWord, withTax);
         report.show();

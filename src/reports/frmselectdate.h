@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/datacontrol.h"
+#include "data/ui/report.h"
 #include "platform/ui/form.h"
-#include "platform/ui/report.h"
 
 class QDateEdit;
 class QPushButton;

@@ -1,8 +1,9 @@
 #include "reports/reportqueries.h"
 
 #include "data/recordset.h"
+#include "data/reportdocument.h"
+#include "data/shopsettings.h"
 #include "platform/locale.h"
-#include "platform/reportdocument.h"
 
 namespace reports {
 
@@ -60,11 +61,11 @@ void printSums(ReportDocument &report, const Sums &sums, const QString &countWor
 }
 
 void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel, const QString &addressLabel,
-                   const QString &placeLabel, const Recordset &settings)
+                   const QString &placeLabel, const ShopSettings &shop)
 {
-    report.setText(band, nameLabel, settings.text(QStringLiteral("cName")));
-    report.setText(band, addressLabel, settings.text(QStringLiteral("cAddress")));
-    report.setText(band, placeLabel, settings.text(QStringLiteral("cPlace")));
+    report.setText(band, nameLabel, shop.name);
+    report.setText(band, addressLabel, shop.address);
+    report.setText(band, placeLabel, shop.place);
 }
 
 } // namespace reports

@@ -7,6 +7,7 @@
 
 class ReportDocument;
 class Recordset;
+struct ShopSettings;
 
 // What the back-office reports read and the sums they print.
 namespace reports {
@@ -38,8 +39,8 @@ Sums sumOf(Recordset &rows);
 void printSums(ReportDocument &report, const Sums &sums, const QString &countWord, bool withTax);
 
 // Fills the three header labels of a report with the shop's name, address
-// and place from the current row of the settings.
+// and place.
 void setShopHeader(ReportDocument &report, const QString &band, const QString &nameLabel, const QString &addressLabel,
-                   const QString &placeLabel, const Recordset &settings);
+                   const QString &placeLabel, const ShopSettings &shop);
 
 } // namespace reports

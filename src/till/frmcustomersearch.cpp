@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "till/frmsales.h"
 #include "till/phonenumber.h"
 

@@ -5,16 +5,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
-#include "app/session.h"
 #include "data/database.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
+#include "masterdata/frmuseraccount.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
+#include "shell/session.h"
+#include "till/accountpayment.h"
 #include "till/frmsales.h"
 #include "till/salestore.h"
 #include "till/ui/tillreports.h"
@@ -339,23 +340,16 @@ void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
 
 void FrmPayment::cmdOK_Click()
 {
-    Recordset &customers = frmCustomer().ADOCustomer.recordset();
-    customers.setFilter({{QStringLiteral("CustomerID"), cboNo->currentText()}});
-    // A payment is never booked to no one.
-    if (customers.eof()) {
+    const AccountPayment booking =
+        bookAccountPayment(frmCustomer().ADOCustomer.recordset(), cboNo->currentText(), txtCash->text());
+    if (booking.outcome == AccountPayment::Outcome::CustomerNotFound) {
         dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
         return;
     }
-    // An amount paid that is no number leaves the balance as it is.
-    const Money before = customers.money(QStringLiteral("accountbalance"));
-    const auto paid = de::parseMoney(txtCash->text());
-    if (paid && !paid->isZero()) {
-        if (!customers.setMoney(QStringLiteral("accountbalance"), before - *paid) || !customers.update()) {
-            const QString reason = customers.lastError();
-            customers.cancelUpdate();
-            dialogs().msgBox(QStringLiteral("Die Zahlung wurde nicht gespeichert (%1).").arg(reason), mb::vbCritical);
-            return;
-        }
+    if (booking.outcome == AccountPayment::Outcome::NotStored) {
+        dialogs().msgBox(QStringLiteral("Die Zahlung wurde nicht gespeichert (%1).").arg(booking.error),
+                         mb::vbCritical);
+        return;
     }
     InvoiceContent content;
     content.shop = currentShopHeader();
@@ -366,8 +360,7 @@ void FrmPayment::cmdOK_Click()
     content.tendered = txtamount->text();
     content.change = txtChange->text();
     content.paid = txtCash->text();
-    if (paid)
-        content.balanceAfter = before - *paid;
+    content.balanceAfter = booking.balanceAfter;
     showInvoice(content, ADOReceipt);
     cmdOK->setEnabled(false);
     cmdCancel->setText(QStringLiteral("Close"));

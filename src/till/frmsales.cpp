@@ -9,16 +9,16 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/frmsettings.h"
-#include "app/screens.h"
-#include "app/session.h"
 #include "data/schema.h"
+#include "data/shopsettings.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
+#include "platform/screens.h"
 #include "platform/ui/dialogs.h"
+#include "shell/session.h"
 #include "till/frmcustomersearch.h"
 #include "till/frmpayment.h"
 #include "till/productlookup.h"
@@ -82,7 +82,7 @@ void FrmSales::Form_Load()
     m_categoryNames = names;
 
     txtCashier->setText(session().CashierName);
-    txtcName->setText(frmSettings().ADOSettings->text(QStringLiteral("cName")));
+    txtcName->setText(shopsettings::current().name);
 
     Timer1_Timer();
     Timer1->start();

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/frmsettings.h"
+#include "data/shopsettings.h"
 #include "platform/clock.h"
 #include "platform/tcpclient.h"
 #include "platform/ui/dialogs.h"
@@ -14,10 +14,10 @@
 
 void FrmSales::ConnectCallMonitor()
 {
-    const Recordset &settings = frmSettings().ADOSettings.recordset();
-    const QString host = settings.text(QStringLiteral("deZE")).trimmed();
+    const ShopSettings shop = shopsettings::current();
+    const QString host = shop.callMonitorHost.trimmed();
     bool isPort = false;
-    const uint port = settings.text(QStringLiteral("voIPort")).trimmed().toUInt(&isPort);
+    const uint port = shop.callMonitorPort.trimmed().toUInt(&isPort);
     // A till without a router's address works without caller identification.
     if (host.isEmpty() || !isPort || port == 0 || port > 65535)
         return;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "data/taxrates.h"
 #include "platform/money.h"
 
 // One line of the order being entered on the till. The texts are kept as the
@@ -42,8 +43,8 @@ struct OrderSums
 class Order
 {
 public:
-    static constexpr auto FullRate = "19";
-    static constexpr auto ReducedRate = "7";
+    static constexpr auto FullRate = taxrates::Full;
+    static constexpr auto ReducedRate = taxrates::Reduced;
 
     // The largest quantity of one line: more is a typing slip, not a sale.
     static constexpr double LargestQuantity = 9999;

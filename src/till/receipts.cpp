@@ -1,8 +1,8 @@
 #include "till/receipts.h"
 
+#include "data/reportdocument.h"
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
-#include "platform/reportdocument.h"
 
 namespace {
 const QString Header = QStringLiteral("Section4");

@@ -1,9 +1,9 @@
 #include "apptest.h"
 #include "app/frmlogin.h"
 #include "app/frmmainmenu.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 
 class FrmLogInTest : public AppTest
 {

@@ -7,8 +7,8 @@
 #include "apptest.h"
 #include "app/frmmainmenu.h"
 #include "app/frmsettings.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/screens.h"
 #include "platform/printerchoice.h"
 
 class FrmSettingsTest : public AppTest

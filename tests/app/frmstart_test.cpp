@@ -5,7 +5,7 @@
 #include "apptest.h"
 #include "app/frmlogin.h"
 #include "app/frmstart.h"
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "core/support/rawconnection.h"
 
 using FrmStartTest = AppTest;

@@ -1,9 +1,9 @@
 #include <QGroupBox>
 
 #include "apptest.h"
-#include "app/accounts.h"
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
+#include "masterdata/accounts.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/screens.h"
 #include "data/ui/datanavigator.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "apptest.h"
 #include "app/frmstart.h"
 #include "app/handover.h"
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "core/support/rawconnection.h"
 
 class HandOverTest : public AppTest

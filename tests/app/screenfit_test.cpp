@@ -17,9 +17,9 @@
 #include <QTreeWidget>
 
 #include "allscreenheaders.h"
-#include "app/accounts.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "masterdata/accounts.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 #include "apptest.h"
 #include "platform/ui/wrappingbutton.h"
 

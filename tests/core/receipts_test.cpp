@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "data/datacontrol.h"
-#include "platform/reportdocument.h"
+#include "data/reportdocument.h"
 #include "support/fixture.h"
 #include "till/receipts.h"
 

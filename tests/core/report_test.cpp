@@ -5,7 +5,7 @@
 
 #include "data/datacontrol.h"
 #include "platform/locale.h"
-#include "platform/reportdocument.h"
+#include "data/reportdocument.h"
 #include "platform/reportformat.h"
 #include "support/fixture.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
 #include "support/fixture.h"
@@ -30,10 +30,7 @@ public:
         rs.moveFirst();
         return rs.text("Category");
     }
-    void showOnly(const QString &name)
-    {
-        screens().get<CategoryEditor>().categories->setFilter({{"Category", name}});
-    }
+    void showOnly(const QString &name) { screens().get<CategoryEditor>().categories->setFilter({{"Category", name}}); }
 };
 } // namespace
 

@@ -20,8 +20,8 @@
 
 #include "app/frmlogin.h"
 #include "app/frmmainmenu.h"
-#include "app/screens.h"
-#include "app/session.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 #include "data/database.h"
 #include "till/frmpayment.h"
 #include "till/frmsales.h"

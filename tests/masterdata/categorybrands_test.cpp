@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "masterdata/frmbrands.h"
 #include "masterdata/frmcategory.h"
 #include "editortest.h"

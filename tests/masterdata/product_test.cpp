@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmsupplier.h"
 #include "editortest.h"

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmproductdelivery.h"
 #include "masterdata/frmproductupdate.h"

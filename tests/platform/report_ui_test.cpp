@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "data/datacontrol.h"
-#include "platform/ui/report.h"
+#include "data/ui/report.h"
 #include "platform/ui/reportpainter.h"
 #include "platform/ui/reportpreview.h"
 #include "support/fixture.h"

@@ -5,7 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "reports/frmgdpdu.h"
 #include "reports/reporttest.h"
 

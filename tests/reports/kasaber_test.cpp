@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/frmuseraccount.h"
-#include "app/screens.h"
+#include "masterdata/frmuseraccount.h"
+#include "platform/screens.h"
 #include "reports/frmkasaber.h"
 #include "reports/reporttest.h"
 

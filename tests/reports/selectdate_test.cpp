@@ -3,8 +3,8 @@
 #include <QDateEdit>
 #include <QPushButton>
 
-#include "app/screens.h"
-#include "app/session.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 #include "reports/frmselectdate.h"
 #include "reports/reporttest.h"
 

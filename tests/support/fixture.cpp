@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "app/screens.h"
-#include "app/session.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 
 void DatabaseTest::SetUp()
 {

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "support/fixture.h"
 #include "till/frmcustomersearch.h"
 #include "till/frmsales.h"

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/screens.h"
-#include "app/session.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 #include "masterdata/frmcustomer.h"
 #include "platform/clock.h"
 #include "platform/printerchoice.h"

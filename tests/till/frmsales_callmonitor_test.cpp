@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "platform/tcpclient.h"
 #include "support/fixture.h"
 #include "till/frmsales.h"

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/screens.h"
-#include "app/session.h"
+#include "platform/screens.h"
+#include "shell/session.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
 #include "platform/locale.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/screens.h"
+#include "platform/screens.h"
 #include "platform/ui/wrappingbutton.h"
 
 Form::Form(QWidget *parent) : QDialog(parent) {}

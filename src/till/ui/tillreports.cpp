@@ -1,16 +1,14 @@
 #include "till/ui/tillreports.h"
 
-#include "app/frmsettings.h"
 #include "data/datacontrol.h"
-#include "platform/ui/report.h"
+#include "data/shopsettings.h"
+#include "data/ui/report.h"
 #include "platform/ui/reportpreview.h" // Report keeps a pointer to its preview
 
 ShopHeader currentShopHeader()
 {
-    const Recordset &settings = frmSettings().ADOSettings.recordset();
-    return {settings.text(QStringLiteral("cName")),  settings.text(QStringLiteral("cAddress")),
-            settings.text(QStringLiteral("cPlace")), settings.text(QStringLiteral("cPhone")),
-            settings.text(QStringLiteral("cstNr")),  settings.text(QStringLiteral("cbnText"))};
+    const ShopSettings shop = shopsettings::current();
+    return {shop.name, shop.address, shop.place, shop.phone, shop.taxNumber, shop.receiptFooter};
 }
 
 void showReceipt(const QString &printerChoice, const ReceiptContent &content, DataControl &lines)

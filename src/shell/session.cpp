@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "shell/session.h"
 
 Session &session()
 {

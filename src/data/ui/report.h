@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "platform/reportdocument.h"
+#include "data/reportdocument.h"
 #include "platform/ui/reportpreview.h"
 
 // A printed layout as the screens use it: fill it (see ReportDocument for the

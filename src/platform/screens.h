@@ -62,4 +62,7 @@ private:
     std::map<std::type_index, Entry> m_entries;
 };
 
-inline Screens &screens() { return Screens::instance(); }
+inline Screens &screens()
+{
+    return Screens::instance();
+}

@@ -1,4 +1,4 @@
-#include "platform/ui/report.h"
+#include "data/ui/report.h"
 
 #include <QPainter>
 #include <QPdfWriter>

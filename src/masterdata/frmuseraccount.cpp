@@ -1,4 +1,4 @@
-#include "app/frmuseraccount.h"
+#include "masterdata/frmuseraccount.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -10,13 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/accounts.h"
-#include "app/screens.h"
-#include "app/ui/appearance.h"
 #include "data/database.h"
-#include "data/passwords.h"
 #include "data/ui/boundbox.h"
 #include "data/ui/datanavigator.h"
+#include "masterdata/accounts.h"
+#include "platform/screens.h"
+#include "platform/ui/appearance.h"
 #include "platform/ui/dialogs.h"
 
 namespace {
@@ -126,10 +125,8 @@ void FrmUserAccount::cmdRefresh_Click()
 
 void FrmUserAccount::cmdDelete_Click()
 {
-    if (Database *database = Database::current(); database && accounts::accountCount(*database) <= 1) {
-        dialogs().msgBox(QStringLiteral("Das letzte Benutzerkonto kann nicht gelöscht werden: ohne Benutzerkonto "
-                                        "könnte sich niemand mehr anmelden."),
-                         mb::vbExclamation);
+    if (Database *database = Database::current(); database && accounts::isLastAccount(*database)) {
+        dialogs().msgBox(accounts::lastAccountMessage(), mb::vbExclamation);
         return;
     }
     if (!confirmPassword(QStringLiteral("Passwort ist leider Fehlerhaft... Bearbeitung nicht möglich...")))
@@ -180,12 +177,17 @@ bool FrmUserAccount::eventFilter(QObject *watched, QEvent *event)
 bool FrmUserAccount::confirmationMatches()
 {
     m_confirmCheckPending = false;
-    if (txtPassword->text() == txtConfirm->text())
+    if (accounts::confirmationMatches(typedPasswords()))
         return true;
-    dialogs().msgBox(QStringLiteral("Best. Passwort Stimmt nicht überein.."), mb::vbOKOnly);
+    dialogs().msgBox(accounts::confirmationMessage(), mb::vbOKOnly);
     txtConfirm->setFocus();
     txtConfirm->selectAll();
     return false;
+}
+
+accounts::AccountEdit FrmUserAccount::typedPasswords() const
+{
+    return {txtPassword->text(), txtConfirm->text(), m_passwordTyped, m_storedUserId};
 }
 
 bool FrmUserAccount::confirmPassword(const QString &refusal)
@@ -199,43 +201,21 @@ bool FrmUserAccount::confirmPassword(const QString &refusal)
 
 bool FrmUserAccount::storeAccount()
 {
-    Recordset &users = ADOUser.recordset();
+    // Checked here first: it also drops the check that leaving the
+    // confirmation box queued, so that one click shows one message.
     if (!confirmationMatches())
         return false;
-    if (!users.isDirty() && !m_passwordTyped)
+    const auto refusal = accounts::storeAccount(Database::current(), ADOUser.recordset(), typedPasswords());
+    if (!refusal)
         return true;
-    const QString userId = users.value(QStringLiteral("UserID")).toString();
-    if (userId.trimmed().isEmpty()) {
-        dialogs().msgBox(QStringLiteral("Bitte geben Sie einen Nutzernamen ein."), mb::vbExclamation);
+    dialogs().msgBox(refusal->message, mb::vbExclamation);
+    using Reason = accounts::AccountRefusal::Reason;
+    if (refusal->reason == Reason::NoUserId || refusal->reason == Reason::UserIdTaken) {
         txtUser->setFocus();
-        return false;
+        if (refusal->reason == Reason::UserIdTaken)
+            txtUser->selectAll();
     }
-    Database *database = Database::current();
-    if (database && accounts::userIdTaken(*database, userId, m_storedUserId)) {
-        dialogs().msgBox(
-            QStringLiteral(
-                "Den Nutzernamen „%1“ hat bereits ein anderes Benutzerkonto. Bitte wählen Sie einen anderen.")
-                .arg(userId),
-            mb::vbExclamation);
-        txtUser->setFocus();
-        txtUser->selectAll();
-        return false;
-    }
-    if (users.isNewRow() || m_passwordTyped) {
-        const QString hash = passwords::hash(txtPassword->text());
-        if (hash.isEmpty() || !users.setValue(QStringLiteral("Password"), hash)) {
-            dialogs().msgBox(QStringLiteral("Das Passwort konnte nicht verschlüsselt werden. Das Benutzerkonto wurde "
-                                            "nicht gespeichert."),
-                             mb::vbExclamation);
-            return false;
-        }
-    }
-    if (!users.update()) {
-        dialogs().msgBox(QStringLiteral("Das Benutzerkonto konnte nicht gespeichert werden: %1").arg(users.lastError()),
-                         mb::vbExclamation);
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void FrmUserAccount::startEditing()

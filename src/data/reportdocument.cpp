@@ -1,4 +1,4 @@
-#include "platform/reportdocument.h"
+#include "data/reportdocument.h"
 
 #include "data/datacontrol.h"
 

@@ -12,7 +12,7 @@
 class DataControl;
 
 // A printed layout filled by a screen: the widget-free part of a report. The
-// screens use its subclass Report (platform/ui/report.h), which adds the
+// screens use its subclass Report (data/ui/report.h), which adds the
 // print preview and PDF; tests of what prints need only this class.
 //
 // A layout is written as a table, one row per control, so that it reads like

@@ -1,4 +1,4 @@
-#include "app/screens.h"
+#include "platform/screens.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/datacontrol.h"
+#include "masterdata/accounts.h"
 #include "platform/ui/form.h"
 
 class DataNavigator;
@@ -63,6 +64,7 @@ private:
     // Compares the password with its confirmation; tells the user when they
     // differ.
     bool confirmationMatches();
+    accounts::AccountEdit typedPasswords() const;
     bool storeAccount();
     void startEditing();
     void showBrowsing();
