@@ -2,6 +2,8 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <limits>
+
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -61,42 +63,6 @@ QString reasonOf(sqlite3 *handle)
     default:
         return message;
     }
-}
-
-bool bindAll(sqlite3_stmt *statement, const std::vector<QVariant> &params)
-{
-    int index = 1;
-    for (const QVariant &value : params) {
-        int rc = SQLITE_OK;
-        if (!value.isValid() || value.isNull()) {
-            rc = sqlite3_bind_null(statement, index);
-        } else {
-            switch (value.typeId()) {
-            case QMetaType::Bool:
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::Long:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-                rc = sqlite3_bind_int64(statement, index, value.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(statement, index, value.toDouble());
-                break;
-            case QMetaType::QDate:
-                rc = sqlite3_bind_text(statement, index, value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
-                                       SQLITE_TRANSIENT);
-                break;
-            default:
-                rc = sqlite3_bind_text(statement, index, value.toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
-            }
-        }
-        if (rc != SQLITE_OK)
-            return false;
-        ++index;
-    }
-    return true;
 }
 
 // The texts of one column that repeat from row to row (categories, brands,
@@ -179,41 +145,24 @@ Database::~Database()
 {
     if (g_current == this)
         g_current = nullptr;
-    forgetStatements();
+    m_statements.clear();
     sqlite3_close(m_handle);
 }
 
-sqlite3_stmt *Database::prepared(const QString &sql)
+Statement *Database::prepared(const QString &sql)
 {
     // Storing a sale runs the same few statements line by line: preparing
     // each once per run keeps the store close to what the bare database
     // costs. The cache is bounded; generated texts (filters) come and go.
-    constexpr qsizetype MostStatements = 64;
-    if (sqlite3_stmt *known = m_statements.value(sql))
-        return known;
-    if (m_statements.size() >= MostStatements)
-        forgetStatements();
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_handle, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
+    constexpr std::size_t MostStatements = 64;
+    if (const auto known = m_statements.find(sql); known != m_statements.end())
+        return &known->second;
+    Statement statement(m_handle, sql);
+    if (!statement.isValid())
         return nullptr;
-    }
-    m_statements.insert(sql, statement);
-    return statement;
-}
-
-void Database::forgetStatements()
-{
-    for (sqlite3_stmt *statement : std::as_const(m_statements))
-        sqlite3_finalize(statement);
-    m_statements.clear();
-}
-
-void Database::release(sqlite3_stmt *statement)
-{
-    // A statement kept for later holds no lock and no bound value.
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
+    if (m_statements.size() >= MostStatements)
+        m_statements.clear();
+    return &m_statements.emplace(sql, std::move(statement)).first->second;
 }
 
 Database *Database::current()
@@ -378,14 +327,13 @@ QStringList Database::journalFiles(const QString &path)
 
 bool Database::checkpoint()
 {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(m_handle, "PRAGMA wal_checkpoint(TRUNCATE)", -1, &statement, nullptr) != SQLITE_OK)
+    Statement statement(m_handle, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (!statement.isValid())
         return fail(QStringLiteral("Die Datenbank konnte nicht abgeschlossen werden"));
     // The first column is 1 when another connection kept the checkpoint from
     // completing.
-    const int rc = sqlite3_step(statement);
-    const bool blocked = rc == SQLITE_ROW && sqlite3_column_int(statement, 0) != 0;
-    sqlite3_finalize(statement);
+    const int rc = statement.step();
+    const bool blocked = rc == SQLITE_ROW && sqlite3_column_int(statement.handle(), 0) != 0;
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         return fail(QStringLiteral("Die Datenbank konnte nicht abgeschlossen werden"));
     if (blocked) {
@@ -409,20 +357,16 @@ bool Database::fail(const QString &what)
 
 bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 {
-    sqlite3_stmt *statement = prepared(sql);
+    Statement *statement = prepared(sql);
     if (!statement)
         return fail(QStringLiteral("Die Datenbank hat die Anweisung abgelehnt"));
-    bool ok = bindAll(statement, params);
+    const Statement::Use use(*statement);
+    bool ok = statement->bind(params);
     int rc = SQLITE_DONE;
-    while (ok && (rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    while (ok && (rc = statement->step()) == SQLITE_ROW) {
     }
-    ok = ok && rc == SQLITE_DONE;
-    if (!ok) {
-        fail(QStringLiteral("Die Daten konnten nicht gespeichert werden"));
-        release(statement);
-        return false;
-    }
-    release(statement);
+    if (!ok || rc != SQLITE_DONE)
+        return fail(QStringLiteral("Die Daten konnten nicht gespeichert werden"));
     m_lastError.clear();
     m_busy = false;
     return true;
@@ -430,37 +374,34 @@ bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 
 std::optional<Database::Rows> Database::select(const QString &sql, const std::vector<QVariant> &params)
 {
-    sqlite3_stmt *statement = prepared(sql);
-    if (!statement) {
+    const auto failed = [this] {
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
         return std::nullopt;
-    }
-    if (!bindAll(statement, params)) {
-        fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
-        release(statement);
-        return std::nullopt;
-    }
+    };
+    Statement *statement = prepared(sql);
+    if (!statement)
+        return failed();
+    const Statement::Use use(*statement);
+    if (!statement->bind(params))
+        return failed();
+    sqlite3_stmt *handle = statement->handle();
     Rows rows;
-    const int columnCount = sqlite3_column_count(statement);
+    const int columnCount = sqlite3_column_count(handle);
     for (int c = 0; c < columnCount; ++c) {
-        rows.columns << QString::fromUtf8(sqlite3_column_name(statement, c));
-        rows.declaredTypes << QString::fromUtf8(sqlite3_column_decltype(statement, c));
+        rows.columns << QString::fromUtf8(sqlite3_column_name(handle, c));
+        rows.declaredTypes << QString::fromUtf8(sqlite3_column_decltype(handle, c));
     }
     std::vector<RepeatedTexts> repeated(static_cast<std::size_t>(columnCount));
     int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    while ((rc = statement->step()) == SQLITE_ROW) {
         std::vector<QVariant> row;
         row.reserve(columnCount);
         for (int c = 0; c < columnCount; ++c)
-            row.push_back(columnValue(statement, c, repeated[c]));
+            row.push_back(columnValue(handle, c, repeated[c]));
         rows.values.push_back(std::move(row));
     }
-    if (rc != SQLITE_DONE) {
-        fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
-        release(statement);
-        return std::nullopt;
-    }
-    release(statement);
+    if (rc != SQLITE_DONE)
+        return failed();
     m_lastError.clear();
     m_busy = false;
     return rows;
@@ -482,10 +423,20 @@ qint64 Database::lastInsertRowId() const
 std::optional<qint64> Database::nextKey(const QString &table, const QString &keyColumn)
 {
     const auto rows = select(QStringLiteral("SELECT max(%1) FROM %2").arg(quoteName(keyColumn), quoteName(table)));
-    if (!rows || rows->values.empty())
+    if (!rows || rows->values.empty() || rows->values.front().empty())
         return std::nullopt;
     const QVariant highest = rows->values.front().front();
-    return highest.isNull() ? 1 : highest.toLongLong() + 1;
+    if (highest.isNull())
+        return 1;
+    // A key that is not a whole number, or the largest there is, has no next
+    // one: giving 1 or a wrapped number would hand out a key already in use.
+    if (highest.typeId() != QMetaType::LongLong || highest.toLongLong() == std::numeric_limits<qint64>::max()) {
+        m_busy = false;
+        m_lastError = QStringLiteral("Die nächste Nummer für „%1“ kann nicht bestimmt werden: die höchste ist „%2“.")
+                          .arg(keyColumn, highest.toString());
+        return std::nullopt;
+    }
+    return highest.toLongLong() + 1;
 }
 
 QStringList Database::tableNames()

@@ -3,15 +3,16 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include "data/statement.h"
+
 struct sqlite3;
-struct sqlite3_stmt;
 
 // The shop's one database file, protected by the database password.
 //
@@ -128,15 +129,15 @@ private:
     Database(sqlite3 *handle, QString path);
     bool fail(const QString &what);
     // A statement prepared once and kept; nullptr when the text is refused.
-    sqlite3_stmt *prepared(const QString &sql);
-    void release(sqlite3_stmt *statement);
-    void forgetStatements();
+    Statement *prepared(const QString &sql);
 
     sqlite3 *m_handle = nullptr;
     QString m_path;
     QString m_lastError;
     bool m_busy = false;
-    QHash<QString, sqlite3_stmt *> m_statements;
+    // Finalized when dropped or with the Database, before the connection
+    // closes: a connection with a statement left open does not close.
+    std::unordered_map<QString, Statement> m_statements;
 };
 
 // Double quotes a table or column name for SQL.

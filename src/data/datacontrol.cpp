@@ -7,10 +7,11 @@ DataControl::DataControl(const QString &recordSource, CommandType type, QObject 
 {
 }
 
-void DataControl::setRecordSource(const QString &recordSource, CommandType type)
+void DataControl::setRecordSource(const QString &recordSource, CommandType type, std::vector<QVariant> params)
 {
     m_recordSource = recordSource;
     m_commandType = type;
+    m_params = std::move(params);
 }
 
 bool DataControl::refresh()
@@ -19,7 +20,7 @@ bool DataControl::refresh()
         m_recordset.close();
         return false;
     }
-    return m_recordset.open(Database::current(), m_recordSource, m_commandType == CommandType::Text);
+    return m_recordset.open(Database::current(), m_recordSource, m_commandType == CommandType::Text, m_params);
 }
 
 bool OpenRecordSourceWithAppPath(DataControl &control, const QString &sql)

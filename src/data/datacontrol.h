@@ -1,7 +1,10 @@
 #pragma once
 
+#include <vector>
+
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 #include "data/recordset.h"
 
@@ -18,8 +21,9 @@ public:
     explicit DataControl(const QString &recordSource = {}, CommandType type = CommandType::Table,
                          QObject *parent = nullptr);
 
-    // The source that the next refresh() opens.
-    void setRecordSource(const QString &recordSource, CommandType type);
+    // The source that the next refresh() opens; an SQL text takes its values
+    // bound in order (?1, ?2, ...), never written into it.
+    void setRecordSource(const QString &recordSource, CommandType type, std::vector<QVariant> params = {});
     const QString &recordSource() const { return m_recordSource; }
     CommandType commandType() const { return m_commandType; }
 
@@ -36,6 +40,7 @@ public:
 private:
     QString m_recordSource;
     CommandType m_commandType;
+    std::vector<QVariant> m_params;
     Recordset m_recordset;
 };
 

@@ -18,10 +18,13 @@ bool onlyGrows(const QString &table)
     return tables.contains(table, Qt::CaseInsensitive);
 }
 
-bool isQuantityColumn(const QString &column)
+// The table or record source an SQL text reads from: the first name after
+// FROM. The program's SQL sources each read one table or view.
+QString sourceNamed(const QString &sql)
 {
-    return column.compare(QStringLiteral("Quantity"), Qt::CaseInsensitive) == 0 ||
-           column.compare(QStringLiteral("Qty"), Qt::CaseInsensitive) == 0;
+    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+\"?(\\w+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return from.match(sql).captured(1);
 }
 
 QString plainText(const QVariant &value)
@@ -58,10 +61,11 @@ QString withoutTrailingSemicolon(const QString &sql)
 
 Recordset::Recordset(QObject *parent) : QObject(parent) {}
 
-bool Recordset::open(Database *database, const QString &source, bool sourceIsSql)
+bool Recordset::open(Database *database, const QString &source, bool sourceIsSql, const std::vector<QVariant> &params)
 {
     close();
     m_database = database;
+    m_params = params;
     if (!m_database)
         return fail(QStringLiteral("Keine Datenbank geöffnet."));
 
@@ -97,7 +101,7 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
 
     // Learn the columns without reading a row: a source that cannot be read
     // fails here, at open.
-    const auto empty = m_database->select(QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(m_selectSql));
+    const auto empty = m_database->select(QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(m_selectSql), m_params);
     if (!empty) {
         const QString error = m_database->lastError();
         close();
@@ -107,11 +111,10 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
     m_columns = hasRowId ? empty->columns.mid(1) : empty->columns;
     m_declaredTypes = hasRowId ? empty->declaredTypes.mid(1) : empty->declaredTypes;
     m_readWhenMoved = !m_baseTable.isEmpty() && onlyGrows(m_baseTable) && !sourceIsSql;
-    m_kinds.clear();
+    const QString sourceName = sourceIsSql ? sourceNamed(source) : source;
+    m_types.clear();
     for (const QString &column : std::as_const(m_columns))
-        m_kinds.push_back(schema::isMoneyColumn(column)  ? Kind::Money
-                          : schema::isDateColumn(column) ? Kind::Date
-                                                         : Kind::Plain);
+        m_types.push_back(schema::columnType(sourceName, column).value_or(schema::ColumnType::Text));
     m_open = true;
     emit currentChanged();
     return true;
@@ -126,9 +129,10 @@ void Recordset::close()
     m_readWhenMoved = false;
     m_narrowed = false;
     m_declaredTypes.clear();
-    m_kinds.clear();
+    m_types.clear();
     m_baseTable.clear();
     m_selectSql.clear();
+    m_params.clear();
     m_columns.clear();
     m_rows.clear();
     m_visible.clear();
@@ -157,7 +161,7 @@ bool Recordset::load(bool firstRowOnly)
     m_narrowed = canNarrow(m_filter);
     firstRowOnly = firstRowOnly && m_filter.empty();
     QString sql = m_selectSql;
-    std::vector<QVariant> params;
+    std::vector<QVariant> params = m_params;
     if (m_narrowed) {
         QStringList conditions;
         for (const Criterion &criterion : m_filter) {
@@ -406,9 +410,12 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
     const int column = columnIndex(criterion.column);
     // The rows that match come in the order of the full read: the same value
     // of the column, then the source's order.
-    const auto found = m_database->select(
-        QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?1").arg(m_selectSql, quoteName(m_columns[column])),
-        {criterion.value});
+    std::vector<QVariant> params = m_params;
+    params.push_back(criterion.value);
+    const auto found = m_database->select(QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?%3")
+                                              .arg(m_selectSql, quoteName(m_columns[column]))
+                                              .arg(params.size()),
+                                          params);
     if (!found)
         return false;
     for (auto &values : found->values) {
@@ -506,8 +513,8 @@ std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
     QStringList names;
     for (int index : indexes)
         names << quoteName(m_columns[index]);
-    const auto rows =
-        m_database->select(QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql));
+    const auto rows = m_database->select(
+        QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql), m_params);
     if (!rows)
         return lines;
     lines.reserve(rows->values.size());
@@ -538,9 +545,9 @@ QString Recordset::shopText(int column, const QVariant &stored) const
 {
     if (!stored.isValid() || stored.isNull())
         return {};
-    if (m_kinds[column] == Kind::Money)
+    if (m_types[column] == schema::ColumnType::Money)
         return de::formatNumber(Money::fromCents(stored.toLongLong()));
-    if (m_kinds[column] == Kind::Date)
+    if (m_types[column] == schema::ColumnType::Date)
         return de::shortDate(QDate::fromString(stored.toString(), Qt::ISODate));
     if (stored.typeId() == QMetaType::Double)
         return de::formatGeneral(stored.toDouble());
@@ -580,19 +587,21 @@ bool Recordset::setText(const QString &column, const QString &typed)
 {
     if (typed.trimmed().isEmpty())
         return setValue(column, QVariant());
-    if (schema::isMoneyColumn(column)) {
+    const int index = columnIndex(column);
+    const schema::ColumnType type = index < 0 ? schema::ColumnType::Text : m_types[index];
+    if (type == schema::ColumnType::Money) {
         const auto amount = de::parseMoney(typed);
         if (!amount)
             return fail(QStringLiteral("„%1“ ist kein gültiger Betrag.").arg(typed));
         return setMoney(column, *amount);
     }
-    if (isQuantityColumn(column)) {
+    if (type == schema::ColumnType::Quantity) {
         const auto number = de::parseNumber(typed);
         if (!number)
             return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
         return setValue(column, schema::storedQuantity(*number));
     }
-    if (schema::isDateColumn(column)) {
+    if (type == schema::ColumnType::Date) {
         const QDate date = QDate::fromString(typed.trimmed(), QStringLiteral("dd.MM.yyyy"));
         if (!date.isValid())
             return fail(QStringLiteral("„%1“ ist kein gültiges Datum.").arg(typed));

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "data/schema.h"
 #include "platform/money.h"
 
 class Database;
@@ -22,6 +23,13 @@ struct Criterion
     QString value;
 };
 using Criteria = std::vector<Criterion>; // all must hold
+
+// An SQL text and the values bound to its ?1, ?2, ... in order.
+struct BoundSql
+{
+    QString sql;
+    std::vector<QVariant> params;
+};
 
 // The rows of one record source as read at its last open, with a current row
 // and a filter: the shop's screens move through it, read and write the
@@ -49,9 +57,11 @@ class Recordset : public QObject
 public:
     explicit Recordset(QObject *parent = nullptr);
 
-    // Reads the source anew: a table or view name, or an SQL SELECT text.
-    // Drops the filter and any unsaved new row; the first row becomes current.
-    bool open(Database *database, const QString &source, bool sourceIsSql);
+    // Reads the source anew: a table or view name, or an SQL SELECT text with
+    // its values bound in order (?1, ?2, ...), so that no id or date is ever
+    // written into the text. Drops the filter and any unsaved new row; the
+    // first row becomes current.
+    bool open(Database *database, const QString &source, bool sourceIsSql, const std::vector<QVariant> &params = {});
     void close();
     bool isOpen() const { return m_open; }
 
@@ -165,6 +175,9 @@ private:
 
     Database *m_database = nullptr;
     QString m_selectSql;
+    // The values bound to the source's text; a condition added to it numbers
+    // its own after these.
+    std::vector<QVariant> m_params;
     QString m_baseTable;
     bool m_open = false;
     bool m_loaded = false;
@@ -178,9 +191,9 @@ private:
     bool m_narrowed = false;
     QStringList m_columns;
     QStringList m_declaredTypes;
-    // How each column reads as text, worked out once per open.
-    enum class Kind { Plain, Money, Date };
-    std::vector<Kind> m_kinds;
+    // What each column holds, as the schema lists it for the source read
+    // (Text for a column it does not list); worked out once per open.
+    std::vector<schema::ColumnType> m_types;
     std::vector<Row> m_rows;
     std::vector<int> m_visible;
     int m_position = -1;

@@ -1,6 +1,7 @@
 #include "data/schema.h"
 
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include <QStringList>
@@ -141,6 +142,111 @@ const char *const Views[] = {
 #undef LINE_AMOUNT
 // clang-format on
 
+// What every column of every table and record source holds. A column of a
+// view is listed under the view: "Total" is money in EntireSales because it is
+// listed so here, whatever another source's "Total" holds. A new column or
+// view is added here together with its statement above.
+struct SourceColumns
+{
+    const char *source;
+    std::vector<std::pair<const char *, ColumnType>> columns;
+};
+
+const std::vector<SourceColumns> &columnTypes()
+{
+    using enum ColumnType;
+    static const std::vector<SourceColumns> types = {
+        {"Products",
+         {{"ProductID", Key},
+          {"ArtNr", Text},
+          {"Description", Text},
+          {"SupplierID", Key},
+          {"Category", Text},
+          {"Brands", Text},
+          {"Size", Text},
+          {"Quantity", Quantity},
+          {"Mwst", Text},
+          {"OrderPrice", Money},
+          {"SalesPrice", Money}}},
+        {"Supplier",
+         {{"SupplierID", Key},
+          {"SupplierName", Text},
+          {"Address", Text},
+          {"sPlace", Text},
+          {"TelephoneNumber", Text},
+          {"sEmail", Text}}},
+        {"Category", {{"CategoryID", Key}, {"Category", Text}}},
+        {"Brands", {{"ID", Key}, {"Brand", Text}, {"Remarks", Text}}},
+        {"Customer",
+         {{"CustomerID", Key},
+          {"Customername", Text},
+          {"Address", Text},
+          {"Place", Text},
+          {"ContactNumber", Text},
+          {"accountbalance", Money}}},
+        {"UserAccount",
+         {{"UserID", Text},
+          {"Password", Text},
+          {"Name", Text},
+          {"Address", Text},
+          {"uPlace", Text},
+          {"TelNo", Text},
+          {"uEMail", Text}}},
+        {"Settings",
+         {{"cName", Text},
+          {"cAddress", Text},
+          {"cPlace", Text},
+          {"cPhone", Text},
+          {"cFax", Text},
+          {"cstNr", Text},
+          {"custNr", Text},
+          {"ceMail", Text},
+          {"cHomepage", Text},
+          {"cbnText", Text},
+          {"deZE", Text},
+          {"voIPort", Text}}},
+        {"Sales",
+         {{"salesid", Key},
+          {"Date", Date},
+          {"totalsales", Money},
+          {"custid", Key},
+          {"cashierid", Text},
+          {"mwst2", Money},
+          {"mwst1", Money}}},
+        {"SalesDetails", {{"salesid", Key}, {"productid", Key}, {"quantity", Quantity}, {"salesprice", Money}}},
+        {"Temp",
+         {{"tmpno", Key},
+          {"category", Text},
+          {"productid", Key},
+          {"Qty", Quantity},
+          {"Price", Money},
+          {"extprice", Money},
+          {"Desc", Text},
+          {"advancepayment", Text},
+          {"Cashier", Text}}},
+        {"Deliveries",
+         {{"deliveryno", Key}, {"prodno", Key}, {"quantity", Quantity}, {"orderprice", Money}, {"Date", Date}}},
+        {ProductTotalsTable, {{"productid", Key}, {"delivered", Quantity}, {"sold", Quantity}}},
+        {"Receipt", {{"salesid", Key}, {"Desc", Text}, {"Quantity", Quantity}, {"SalesPrice", Money}, {"Ext", Money}}},
+        {"EntireSales",
+         {{"ID", Key}, {"Date", Date}, {"Total", Money}, {"CashierID", Text}, {"Mwst1", Money}, {"Mwst2", Money}}},
+        {"entiredelivery", {{"ID", Key}, {"Date", Date}, {"Total", Money}}},
+        {"ProductInventory",
+         {{"Productid", Key},
+          {"Category", Text},
+          {"Description", Text},
+          {"Size", Text},
+          {"Qtyorder", Quantity},
+          {"Quantity", Quantity},
+          {"qtysold", Quantity},
+          {"orderPrice", Money},
+          {"SalesPrice", Money}}},
+        {"Lieferungen",
+         {{"CustomerID", Key}, {"CustomerName", Text}, {"Address", Text}, {"ContactNumber", Text}, {"Total", Money}}},
+    };
+    return types;
+}
+
 bool executeAll(Database &database, const auto &statements)
 {
     for (const char *statement : statements)
@@ -217,14 +323,17 @@ bool upgrade(Database &database)
     return transaction.active() && bringUpToDate(database, *version) && transaction.commit();
 }
 
-bool isMoneyColumn(const QString &column)
+std::optional<ColumnType> columnType(const QString &source, const QString &column)
 {
-    static const QStringList money = {
-        QStringLiteral("OrderPrice"), QStringLiteral("SalesPrice"), QStringLiteral("accountbalance"),
-        QStringLiteral("totalsales"), QStringLiteral("mwst1"),      QStringLiteral("mwst2"),
-        QStringLiteral("Price"),      QStringLiteral("extprice"),   QStringLiteral("Ext"),
-        QStringLiteral("Total")};
-    return money.contains(column, Qt::CaseInsensitive);
+    for (const SourceColumns &known : columnTypes()) {
+        if (source.compare(QLatin1String(known.source), Qt::CaseInsensitive) != 0)
+            continue;
+        for (const auto &[name, type] : known.columns)
+            if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return type;
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 QVariant storedQuantity(double quantity)
@@ -232,11 +341,6 @@ QVariant storedQuantity(double quantity)
     if (quantity == static_cast<double>(static_cast<qint64>(quantity)))
         return static_cast<qint64>(quantity);
     return quantity;
-}
-
-bool isDateColumn(const QString &column)
-{
-    return column.compare(QStringLiteral("Date"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace schema

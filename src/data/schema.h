@@ -37,14 +37,23 @@ bool upgrade(Database &database);
 // one of the shop's own tables.
 inline constexpr auto ProductTotalsTable = "ProductTotals";
 
-// Columns that hold money, in whole cents, in every table and record source.
-bool isMoneyColumn(const QString &column);
+// What a column holds, which decides how it reads as text, how typed text is
+// read into it and how the tax-audit export writes it.
+enum class ColumnType {
+    Key,      // a whole number naming a row, of its own table or of another
+    Money,    // whole cents
+    Quantity, // a count, fractional for weighed goods
+    Date,     // "yyyy-MM-dd" text
+    Text,
+};
+
+// What a column of a table or record source holds, as the schema lists it
+// (names without regard to letter case). Nothing for a column the schema does
+// not list: it is not the shop's, and is best shown as stored.
+std::optional<ColumnType> columnType(const QString &source, const QString &column);
 
 // A quantity as the database keeps it: a whole number as an integer, so that
 // "2" typed and 2 stored compare equal; a fraction (weighed goods) as it is.
 QVariant storedQuantity(double quantity);
-
-// Columns that hold a calendar date ("yyyy-MM-dd").
-bool isDateColumn(const QString &column);
 
 } // namespace schema

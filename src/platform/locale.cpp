@@ -1,8 +1,9 @@
 #include "platform/locale.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 namespace de {
 
@@ -50,31 +51,58 @@ std::optional<Money> parseMoney(const QString &text)
     return Money::fromCents(negative ? -cents : cents);
 }
 
-QString formatNumber(Money amount)
+QString formatUnits(qint64 units, const DigitPattern &pattern)
 {
-    return locale().toString(amount.toDouble(), 'f', 2);
+    // Written from the last digit backwards into a buffer large enough for
+    // the digits of any 64-bit number or the pattern's zeros, with points,
+    // comma and sign; the magnitude is taken unsigned, so that the most
+    // negative number has one too.
+    const int wholeRoom = std::max(20, pattern.minIntegerDigits);
+    const int size = std::max(pattern.decimals, 0) + 1 + wholeRoom + wholeRoom / 3 + 1;
+    QVarLengthArray<char16_t, 64> text(size);
+    int at = size;
+    quint64 magnitude = units < 0 ? 0 - static_cast<quint64>(units) : static_cast<quint64>(units);
+    int decimals = pattern.decimals;
+    bool dropping = true;
+    for (int place = 0; place < pattern.decimals; ++place) {
+        const auto digit = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+        if (dropping && digit == u'0' && decimals > pattern.minDecimals) {
+            --decimals;
+            continue;
+        }
+        dropping = false;
+        text[--at] = digit;
+    }
+    if (decimals > 0)
+        text[--at] = u',';
+    int wholeDigits = 0;
+    while (magnitude > 0 || wholeDigits < pattern.minIntegerDigits) {
+        if (pattern.grouped && wholeDigits > 0 && wholeDigits % 3 == 0)
+            text[--at] = u'.';
+        text[--at] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+        ++wholeDigits;
+    }
+    if (units < 0)
+        text[--at] = u'-';
+    return QString(reinterpret_cast<const QChar *>(text.constData() + at), size - at);
 }
 
-QString formatNumber(double value)
+QString formatNumber(Money amount)
 {
-    return locale().toString(value, 'f', 2);
+    return formatUnits(amount.cents(), {});
 }
 
 QString formatFixed2(Money amount)
 {
-    QString text = QString::number(std::llabs(amount.cents()) / 100) + u','
-                   + QStringLiteral("%1").arg(std::llabs(amount.cents()) % 100, 2, 10, QChar(u'0'));
-    return amount.cents() < 0 ? u'-' + text : text;
+    return formatUnits(amount.cents(), {.grouped = false});
 }
 
 QString formatGrouped2(Money amount)
 {
-    const qint64 magnitude = std::llabs(amount.cents());
-    const qint64 euros = magnitude / 100;
     // The pattern has no mandatory digit before the comma: 0,50 prints ",50".
-    QString text = euros == 0 ? QString() : locale().toString(euros);
-    text += u',' + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QChar(u'0'));
-    return amount.cents() < 0 ? u'-' + text : text;
+    return formatUnits(amount.cents(), {.minIntegerDigits = 0});
 }
 
 QString formatGeneral(double value)

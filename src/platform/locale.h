@@ -23,9 +23,27 @@ std::optional<double> parseNumber(const QString &text);
 // Reads a typed amount exactly, rounding to cents half away from zero.
 std::optional<Money> parseMoney(const QString &text);
 
+// How a whole number of units of a decimal fraction (cents are units of two
+// decimals) is written.
+struct DigitPattern
+{
+    int decimals = 2;
+    // Trailing zeros of the decimals are dropped down to this many.
+    int minDecimals = 2;
+    // Zeros in front of the whole part up to this many digits: 0 writes 0,50
+    // as ",50".
+    int minIntegerDigits = 1;
+    // A point between each three digits of the whole part.
+    bool grouped = true;
+};
+
+// Every amount the shop sees or exports is written here, from whole numbers:
+// a double holds about 15 digits, and 99.999.999.999.999,99 must print as it
+// was typed. A negative number starts with "-".
+QString formatUnits(qint64 units, const DigitPattern &pattern);
+
 // "1.234,50": two decimals with digit grouping.
 QString formatNumber(Money amount);
-QString formatNumber(double value);
 
 // The pattern "0.00": "1,90", "1234,50", "0,00".
 QString formatFixed2(Money amount);

@@ -53,9 +53,6 @@ public:
     // Raises MoneyOverflow for a result out of range.
     Money mulDiv(std::int64_t numerator, std::int64_t denominator) const;
 
-    // Euros as a plain number, for display formats only.
-    double toDouble() const { return static_cast<double>(m_cents) / 100.0; }
-
 private:
     constexpr explicit Money(std::int64_t cents) : m_cents(cents) {}
     std::int64_t m_cents = 0;

@@ -56,17 +56,6 @@ qint64 powerOfTen(int exponent)
     return result;
 }
 
-QString grouped(const QString &digits)
-{
-    QString result;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            result += u'.';
-        result += digits[i];
-    }
-    return result;
-}
-
 } // namespace
 
 QString formatValue(const QString &format, const QString &value)
@@ -80,23 +69,8 @@ QString formatValue(const QString &format, const QString &value)
     const qint64 cents = std::llabs(amount->cents());
     const qint64 units = pattern.maxDecimals >= 2 ? cents * powerOfTen(pattern.maxDecimals - 2)
                                                   : divideRoundingHalfAway(cents, powerOfTen(2 - pattern.maxDecimals));
-    const qint64 scale = powerOfTen(pattern.maxDecimals);
-
-    QString integer = units / scale == 0 ? QString() : QString::number(units / scale);
-    if (integer.size() < pattern.minIntegerDigits)
-        integer = QString(pattern.minIntegerDigits - integer.size(), u'0') + integer;
-    if (pattern.grouped)
-        integer = grouped(integer);
-
-    QString decimals = QStringLiteral("%1").arg(units % scale, pattern.maxDecimals, 10, QChar(u'0'));
-    if (pattern.maxDecimals == 0)
-        decimals.clear();
-    while (decimals.size() > pattern.minDecimals && decimals.endsWith(u'0'))
-        decimals.chop(1);
-
-    QString number = integer;
-    if (!decimals.isEmpty())
-        number += u',' + decimals;
+    const QString number =
+        de::formatUnits(units, {pattern.maxDecimals, pattern.minDecimals, pattern.minIntegerDigits, pattern.grouped});
     const bool negative = amount->cents() < 0 && units != 0;
     return (negative ? QStringLiteral("-") : QString()) + pattern.prefix + number + pattern.suffix;
 }

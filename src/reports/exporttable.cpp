@@ -10,6 +10,7 @@
 
 #include "data/database.h"
 #include "data/schema.h"
+#include "platform/locale.h"
 
 namespace gdpdu {
 
@@ -24,15 +25,22 @@ bool isLeftOut(const QString &table, const QString &column)
            column.compare(QStringLiteral("Password"), Qt::CaseInsensitive) == 0;
 }
 
-ColumnKind kindOf(const QString &column, const QString &declaredType)
+// A column the schema does not list is written as the text it reads as:
+// nothing is lost, and nothing is claimed about it.
+ColumnKind kindOf(const QString &table, const QString &column)
 {
-    const QString type = declaredType.toUpper();
-    if (schema::isDateColumn(column))
-        return ColumnKind::Date;
-    if (type == QLatin1String("INTEGER"))
-        return schema::isMoneyColumn(column) ? ColumnKind::Money : ColumnKind::WholeNumber;
-    if (type == QLatin1String("NUMERIC"))
+    switch (schema::columnType(table, column).value_or(schema::ColumnType::Text)) {
+    case schema::ColumnType::Key:
+        return ColumnKind::WholeNumber;
+    case schema::ColumnType::Money:
+        return ColumnKind::Money;
+    case schema::ColumnType::Quantity:
         return ColumnKind::Quantity;
+    case schema::ColumnType::Date:
+        return ColumnKind::Date;
+    case schema::ColumnType::Text:
+        break;
+    }
     return ColumnKind::Text;
 }
 
@@ -67,18 +75,6 @@ QString decimalComma(const QString &number)
 {
     QString text = number;
     text.replace(u'.', u',');
-    return text;
-}
-
-QString moneyText(qint64 cents)
-{
-    const qint64 magnitude = cents < 0 ? -cents : cents;
-    const int hundredths = static_cast<int>(magnitude % 100);
-    QString text = cents < 0 ? QStringLiteral("-") : QString();
-    text += QString::number(magnitude / 100);
-    text += u',';
-    text += QChar(u'0' + hundredths / 10);
-    text += QChar(u'0' + hundredths % 10);
     return text;
 }
 
@@ -164,14 +160,13 @@ std::optional<TableFile> describeTable(Database &database, const QString &table,
         return std::nullopt;
     }
     const int nameAt = static_cast<int>(info->columns.indexOf(QStringLiteral("name")));
-    const int typeAt = static_cast<int>(info->columns.indexOf(QStringLiteral("type")));
     const QStringList keys = keyColumns(database, table);
 
     TableFile file{table, table + QStringLiteral(".csv"), {}, 0, {}, {}};
     for (const auto &row : info->values) {
         const QString name = row[nameAt].toString();
         if (!isLeftOut(table, name))
-            file.columns.push_back({name, kindOf(name, row[typeAt].toString()), keys.contains(name)});
+            file.columns.push_back({name, kindOf(table, name), keys.contains(name)});
     }
     // The description lists the keys before the other columns; the file
     // follows it.
@@ -193,7 +188,8 @@ std::optional<QString> csvField(ColumnKind kind, const QVariant &value)
     case ColumnKind::WholeNumber:
         return isWholeNumber(value) ? std::optional(QString::number(value.toLongLong())) : std::nullopt;
     case ColumnKind::Money:
-        return isWholeNumber(value) ? std::optional(moneyText(value.toLongLong())) : std::nullopt;
+        return isWholeNumber(value) ? std::optional(de::formatFixed2(Money::fromCents(value.toLongLong())))
+                                    : std::nullopt;
     case ColumnKind::Quantity:
         return quantityText(value);
     }
@@ -221,13 +217,12 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
     const QString crlf = QStringLiteral("\r\n");
     file.write((names.join(u';') + crlf).toUtf8());
 
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT %3")
-                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table))
-                            .arg(SliceRows);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT ?2")
+                            .arg(selected.join(QStringLiteral(", ")), quoteName(table.table));
     table.records = 0;
     qint64 lastRowId = std::numeric_limits<qint64>::min();
     for (;;) {
-        const auto slice = database.select(sql, {lastRowId});
+        const auto slice = database.select(sql, {lastRowId, SliceRows});
         if (!slice)
             return fail(QStringLiteral("Die Tabelle „%1“ konnte nicht gelesen werden: %2")
                             .arg(table.table, database.lastError()));

@@ -103,7 +103,8 @@ bool FrmKasaBer::DisplaySales()
     // A sale names the user who took it, or the driver who delivered it, by
     // user id. Only the period's sales are read, never every sale ever
     // stored.
-    ADOEntireSales.setRecordSource(reports::salesInPeriodSql(from, to), DataControl::CommandType::Text);
+    const BoundSql period = reports::salesInPeriod(from, to);
+    ADOEntireSales.setRecordSource(period.sql, DataControl::CommandType::Text, period.params);
     ADOEntireSales.refresh();
     ADOEntireSales->setFilter({{QStringLiteral("CashierID"), user}});
 

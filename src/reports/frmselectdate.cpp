@@ -16,10 +16,10 @@
 
 namespace {
 
-void showPeriodReport(Report &report, DataControl &source, const QString &sql, const QDate &from, const QDate &to,
+void showPeriodReport(Report &report, DataControl &source, const BoundSql &query, const QDate &from, const QDate &to,
                       const QString &countWord, bool withTax)
 {
-    source.setRecordSource(sql, DataControl::CommandType::Text);
+    source.setRecordSource(query.sql, DataControl::CommandType::Text, query.params);
     // A period that cannot be read must not print as a period without sales.
     if (!source.refresh()) {
         dialogs().msgBox(QStringLiteral("Der Bericht konnte nicht erstellt werden: %1").arg(source->lastError()),
@@ -77,10 +77,10 @@ void FrmSelectDate::cmdPrint_Click()
         return;
     }
     if (session().ReportType == QLatin1String("Sales"))
-        showPeriodReport(SalesReport, ADOSalesReport, reports::salesInPeriodSql(from, to), from, to,
+        showPeriodReport(SalesReport, ADOSalesReport, reports::salesInPeriod(from, to), from, to,
                          QStringLiteral("Verkäufe"), true);
     else if (session().ReportType == QLatin1String("Purchase"))
-        showPeriodReport(OrderReport, ADODeliveryReport, reports::deliveriesInPeriodSql(from, to), from, to,
+        showPeriodReport(OrderReport, ADODeliveryReport, reports::deliveriesInPeriod(from, to), from, to,
                          QStringLiteral("Lieferungen"), false);
 }
 

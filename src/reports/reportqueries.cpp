@@ -9,24 +9,22 @@ namespace reports {
 
 namespace {
 
-// Dates are stored as "yyyy-MM-dd", so that text order is date order. The
-// period comes from date pickers, never from typed text, so writing it into
-// the SQL text is safe.
-QString inPeriod(const QString &source, const QString &columns, const QDate &from, const QDate &to)
+// Dates are stored as "yyyy-MM-dd", so that text order is date order.
+BoundSql inPeriod(const QString &source, const QString &columns, const QDate &from, const QDate &to)
 {
-    return QStringLiteral("SELECT %1 FROM %2 WHERE Date >= '%3' AND Date <= '%4' ORDER BY Date, ID")
-        .arg(columns, source, from.toString(Qt::ISODate), to.toString(Qt::ISODate));
+    return {QStringLiteral("SELECT %1 FROM %2 WHERE Date >= ?1 AND Date <= ?2 ORDER BY Date, ID").arg(columns, source),
+            {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}};
 }
 
 } // namespace
 
-QString salesInPeriodSql(const QDate &from, const QDate &to)
+BoundSql salesInPeriod(const QDate &from, const QDate &to)
 {
     return inPeriod(QStringLiteral("EntireSales"), QStringLiteral("ID, Date, Total, CashierID, Mwst1, Mwst2"), from,
                     to);
 }
 
-QString deliveriesInPeriodSql(const QDate &from, const QDate &to)
+BoundSql deliveriesInPeriod(const QDate &from, const QDate &to)
 {
     return inPeriod(QStringLiteral("entiredelivery"), QStringLiteral("ID, Date, Total"), from, to);
 }

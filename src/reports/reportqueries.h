@@ -3,10 +3,10 @@
 #include <QDate>
 #include <QString>
 
+#include "data/recordset.h"
 #include "platform/money.h"
 
 class ReportDocument;
-class Recordset;
 struct ShopSettings;
 
 // What the back-office reports read and the sums they print.
@@ -14,9 +14,9 @@ namespace reports {
 
 // The sales of EntireSales from the first to the last day of a period, both
 // days included, in date and number order.
-QString salesInPeriodSql(const QDate &from, const QDate &to);
+BoundSql salesInPeriod(const QDate &from, const QDate &to);
 // The deliveries of entiredelivery in a period, as above.
-QString deliveriesInPeriodSql(const QDate &from, const QDate &to);
+BoundSql deliveriesInPeriod(const QDate &from, const QDate &to);
 
 // "01.03.2026 - 31.03.2026"
 QString periodText(const QDate &from, const QDate &to);

@@ -282,8 +282,8 @@ void FrmPayment::cmdSales_Click()
 
     const ReceiptContent content = receiptContent(sale.date);
     sales.ClearOrder();
-    ADOReceipt.setRecordSource(QStringLiteral("SELECT * FROM Receipt WHERE salesid = %1").arg(sale.salesId),
-                               DataControl::CommandType::Text);
+    ADOReceipt.setRecordSource(QStringLiteral("SELECT * FROM Receipt WHERE salesid = ?1"),
+                               DataControl::CommandType::Text, {sale.salesId});
     ADOReceipt.refresh();
     showReceipt(printerChoice, content, ADOReceipt);
     // A parked order that has been paid is gone, whichever receipt printed it.

@@ -37,7 +37,7 @@ protected:
         exec("INSERT INTO Products (ProductID, Description) VALUES (1, 'Bauernbrot')");
         exec("INSERT INTO SalesDetails (salesid, productid, quantity, salesprice)"
              " VALUES (5, 1, 2, 123450), (6, 1, 1, 100)");
-        m_lines.setRecordSource("SELECT * FROM Receipt WHERE salesid = 5", DataControl::CommandType::Text);
+        m_lines.setRecordSource("SELECT * FROM Receipt WHERE salesid = ?1", DataControl::CommandType::Text, {5});
         ASSERT_TRUE(m_lines.refresh());
     }
 
