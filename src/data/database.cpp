@@ -6,10 +6,7 @@
 
 #include <QDate>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-
-#include "data/schema.h"
 
 namespace {
 // The database password: every copy of the shop's database carries it.
@@ -105,31 +102,6 @@ QVariant columnValue(sqlite3_stmt *statement, int column, RepeatedTexts &texts)
     }
 }
 
-// Opens a file with the password; the caller learns whether it is readable.
-sqlite3 *openKeyed(const QString &path, int flags, QString *error)
-{
-    sqlite3 *handle = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr) != SQLITE_OK) {
-        if (error)
-            *error =
-                QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
-        sqlite3_close(handle);
-        return nullptr;
-    }
-    const QByteArray keyStatement = QByteArray("PRAGMA key = '") + DatabasePassword + "';";
-    sqlite3_exec(handle, keyStatement.constData(), nullptr, nullptr, nullptr);
-    sqlite3_busy_timeout(handle, static_cast<int>(g_busyTimeout.count()));
-    return handle;
-}
-
-// A stale file of the temporary name is what a killed creation left: it
-// never held data.
-void removeWithJournals(const QString &path)
-{
-    QFile::remove(path);
-    for (const char *suffix : JournalSuffixes)
-        QFile::remove(path + QLatin1String(suffix));
-}
 } // namespace
 
 QString quoteName(const QString &name)
@@ -185,135 +157,20 @@ void Database::setBusyTimeout(std::chrono::milliseconds wait)
     g_busyTimeout = wait;
 }
 
-std::unique_ptr<Database> Database::openOrCreate(const QString &path, QString *error)
+sqlite3 *Database::openKeyed(const QString &path, int flags, QString *error)
 {
-    if (!QFile::exists(path) && !createFile(path, error))
-        return nullptr;
-    return open(path, error);
-}
-
-std::unique_ptr<Database> Database::open(const QString &path, QString *error)
-{
-    const auto refuse = [&](const QString &why) -> std::unique_ptr<Database> {
+    sqlite3 *handle = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr) != SQLITE_OK) {
         if (error)
-            *error = why;
+            *error =
+                QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
+        sqlite3_close(handle);
         return nullptr;
-    };
-    if (!QFile::exists(path))
-        return refuse(QStringLiteral("Die Datenbank „%1“ fehlt.").arg(path));
-    sqlite3 *handle = openKeyed(path, SQLITE_OPEN_READWRITE, error);
-    if (!handle)
-        return nullptr;
-    std::unique_ptr<Database> database(new Database(handle, path));
-    const auto inUse = [&] {
-        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden.\n%2").arg(path, inUseMessage()));
-    };
-    // A wrong password shows only at the first read.
-    const QVariant objects = database->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    if (!objects.isValid()) {
-        if (database->lastWasBusy())
-            return inUse();
-        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht gelesen werden: falsches Kennwort oder keine "
-                                     "Datenbank dieses Programms.")
-                          .arg(path));
     }
-    if (objects.toLongLong() == 0)
-        return refuse(QStringLiteral("Die Datei „%1“ ist leer: sie ist keine Datenbank dieses Programms.").arg(path));
-    if (!schema::hasShopTables(*database))
-        return refuse(QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms: ihr fehlen dessen Tabellen.")
-                          .arg(path));
-
-    // The write-ahead log with a full sync on every commit: a stored sale
-    // survives a power loss, and readers never wait for a writer. The mode
-    // stays set in the file; the sync is set per connection.
-    if (database->scalar(QStringLiteral("PRAGMA journal_mode = WAL"))
-                .toString()
-                .compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
-        !database->execute(QStringLiteral("PRAGMA synchronous = FULL"))) {
-        if (database->lastWasBusy())
-            return inUse();
-        return refuse(
-            QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, database->lastError()));
-    }
-
-    const auto version = schema::storedVersion(*database);
-    if (version && *version > schema::currentVersion())
-        return refuse(QStringLiteral("Die Datenbank „%1“ stammt von einer neueren Version dieses Programms und kann "
-                                     "hier nicht benutzt werden.")
-                          .arg(path));
-    if (!version || !schema::upgrade(*database)) {
-        if (database->lastWasBusy())
-            return inUse();
-        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht auf den Stand dieses Programms gebracht werden: %2")
-                          .arg(path, database->lastError()));
-    }
-    return database;
-}
-
-bool Database::createFile(const QString &path, QString *error)
-{
-    const auto refuse = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    if (QFile::exists(path))
-        return refuse(QStringLiteral("Die Datei „%1“ besteht bereits.").arg(path));
-    // A log without its database would be played into the new one. An empty
-    // one, and the log's index, hold nothing: a killed program leaves them.
-    for (const QString &orphan : journalFiles(path)) {
-        if (!orphan.endsWith(QLatin1String("-shm")) && QFileInfo(orphan).size() > 0)
-            return refuse(QStringLiteral("Die Datenbank „%1“ fehlt, aber ihre Datei „%2“ liegt noch im Ordner. Es "
-                                         "wird keine neue Datenbank angelegt, solange sie dort liegt.")
-                              .arg(path, orphan));
-    }
-    for (const QString &empty : journalFiles(path))
-        QFile::remove(empty);
-
-    const QString partial = path + QStringLiteral(".neu");
-    removeWithJournals(partial);
-    sqlite3 *handle = openKeyed(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
-    if (!handle)
-        return false;
-    QString why;
-    {
-        Database database(handle, partial);
-        if (!database.execute(QStringLiteral("PRAGMA journal_mode = WAL")) ||
-            !database.execute(QStringLiteral("PRAGMA synchronous = FULL")) || !schema::create(database) ||
-            !database.checkpoint())
-            why = database.lastError();
-    } // closing the last connection folds the log into the file and removes it
-    if (why.isEmpty() && QFile::exists(partial + QStringLiteral("-wal")))
-        why = QStringLiteral("das Protokoll der Datenbank konnte nicht abgeschlossen werden");
-    if (why.isEmpty() && !QFile::rename(partial, path))
-        why = QStringLiteral("die Datei kann nicht umbenannt werden");
-    if (!why.isEmpty()) {
-        removeWithJournals(partial);
-        return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden: %2").arg(path, why));
-    }
-    return true;
-}
-
-bool Database::settle(const QString &path, QString *error)
-{
-    {
-        std::unique_ptr<Database> database = open(path, error);
-        if (!database)
-            return false;
-        if (!database->checkpoint()) {
-            if (error)
-                *error = QStringLiteral("Die Datenbank „%1“ kann nicht abgeschlossen werden: %2")
-                             .arg(path, database->lastError());
-            return false;
-        }
-    }
-    if (const QStringList left = journalFiles(path); !left.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Die Datenbank „%1“ wird noch von einem anderen Programm benutzt (%2).")
-                         .arg(path, left.join(QStringLiteral(", ")));
-        return false;
-    }
-    return true;
+    const QByteArray keyStatement = QByteArray("PRAGMA key = '") + DatabasePassword + "';";
+    sqlite3_exec(handle, keyStatement.constData(), nullptr, nullptr, nullptr);
+    sqlite3_busy_timeout(handle, static_cast<int>(g_busyTimeout.count()));
+    return handle;
 }
 
 QStringList Database::journalFiles(const QString &path)
@@ -437,18 +294,6 @@ std::optional<qint64> Database::nextKey(const QString &table, const QString &key
         return std::nullopt;
     }
     return highest.toLongLong() + 1;
-}
-
-QStringList Database::tableNames()
-{
-    QStringList names;
-    if (const auto rows =
-            select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"
-                                  " AND name <> ?1 ORDER BY rowid"),
-                   {QString::fromLatin1(schema::ProductTotalsTable)}))
-        for (const auto &row : rows->values)
-            names << row.front().toString();
-    return names;
 }
 
 Database::Transaction::Transaction(Database &database) : m_database(database)

@@ -127,6 +127,9 @@ public:
 
 private:
     Database(sqlite3 *handle, QString path);
+    // Opens a file with the password; whether it is readable shows only at
+    // the first read. nullptr and a German message when it cannot be opened.
+    static sqlite3 *openKeyed(const QString &path, int flags, QString *error);
     bool fail(const QString &what);
     // A statement prepared once and kept; nullptr when the text is refused.
     Statement *prepared(const QString &sql);
