@@ -91,6 +91,7 @@ TEST_F(FrmLogInTest, OnlyTheRightPasswordLogsInAndOnlyTheSameUserLogsOut)
     // The quit question answered No: the menu stays, the login waits for the
     // next user.
     m_dialogs->clearRecords();
+    m_dialogs->answerMessage(mb::vbNo);
     tryLogIn("anna", "Kasse7");
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Möchten Sie das Programm wirklich beenden?"});
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbYesNo + mb::vbInformation);

@@ -130,6 +130,8 @@ TEST_F(FrmSettingsTest, DataResetNeedsTheFirstAccountsPasswordAndATemplateThenAs
     ASSERT_TRUE(Database::createFile(Template, &error)) << error.toStdString();
     m_dialogs->clearRecords();
     m_dialogs->answerInput("Chef");
+    m_dialogs->answerMessage(mb::vbOK);
+    m_dialogs->answerMessage(mb::vbNo);
     frmSettings().Tabellen_dell->click();
     processEvents();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList({"Tabellen wurden erfogreich gelöscht! Bitte neustarten!",
@@ -144,6 +146,7 @@ TEST_F(FrmSettingsTest, DataResetNeedsTheFirstAccountsPasswordAndATemplateThenAs
 
     // An empty password is answered by cancelling the prompt; Yes ends the program.
     exec("UPDATE UserAccount SET Password = ?1 WHERE UserID = ?2", {passwords::hash(""), Admin});
+    m_dialogs->answerInput(QString());
     m_dialogs->answerMessage(mb::vbOK);
     m_dialogs->answerMessage(mb::vbYes);
     frmSettings().Tabellen_dell->click();

@@ -6,7 +6,7 @@
 #include "app/frmlogin.h"
 #include "app/frmstart.h"
 #include "platform/screens.h"
-#include "support/rawconnection.h"
+#include "core/support/rawconnection.h"
 
 using FrmStartTest = AppTest;
 

@@ -127,29 +127,20 @@ TEST_F(FrmUserAccountTest, NewAccountIsStoredOnlyWithMatchingConfirmationAndAFre
     QTest::keyClick(editor.txtConfirm, Qt::Key_Return);
     processEvents();
     EXPECT_TRUE(editor.txtName->hasFocus());
+    // The account rules refuse a taken id: the screen says why and stays editing.
     m_dialogs->clearRecords();
-    editor.cmdSave->click();
     typeInto(editor.txtUser, "anna");
     editor.cmdSave->click();
-    ASSERT_EQ(m_dialogs->messages().size(), 2u);
-    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("Nutzernamen"));
-    EXPECT_TRUE(m_dialogs->messages()[1].text.contains("„anna“"));
+    ASSERT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains("„anna“"));
     EXPECT_EQ(count("UserAccount"), 2);
     EXPECT_EQ(states(editor), Editing);
 
     typeInto(editor.txtUser, "bernd");
     editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messages().size(), 2u);
+    EXPECT_EQ(m_dialogs->messages().size(), 1u);
     EXPECT_EQ(states(editor), Browsing);
     EXPECT_TRUE(passwords::verify(storedHash("bernd"), "Fahrer1"));
-
-    // Renaming an account to another's id is refused the same way.
-    m_dialogs->answerInput("Fahrer1");
-    editor.cmdEdit->click();
-    typeInto(editor.txtUser, "anna");
-    editor.cmdSave->click();
-    EXPECT_EQ(m_dialogs->messages().size(), 3u);
-    EXPECT_EQ(scalar("SELECT count(*) FROM UserAccount WHERE UserID = 'bernd'").toInt(), 1);
 }
 
 TEST_F(FrmUserAccountTest, ReloadingDropsTheLoginsFilterAndAnUnsavedNewAccount)
@@ -166,6 +157,7 @@ TEST_F(FrmUserAccountTest, ReloadingDropsTheLoginsFilterAndAnUnsavedNewAccount)
     EXPECT_EQ(editor.txtUser->text(), Admin);
 
     // The administrator's empty password: a cancelled prompt answers it.
+    m_dialogs->answerInput(QString());
     editor.cmdEdit->click();
     EXPECT_EQ(m_dialogs->prompts(), QStringList{Prompt});
     EXPECT_TRUE(m_dialogs->messages().empty());

@@ -4,7 +4,7 @@
 #include "app/frmstart.h"
 #include "app/handover.h"
 #include "platform/screens.h"
-#include "support/rawconnection.h"
+#include "core/support/rawconnection.h"
 
 class HandOverTest : public AppTest
 {

@@ -110,8 +110,10 @@ TEST_F(MainMenuTest, EveryCloseAsksNoLeavesEveryScreenAsItWasAndYesEndsTheProgra
         [](FrmMainMenu &menu) { menu.close(); },
         [](FrmMainMenu &) { screens().unload<FrmMainMenu>(); },
     };
-    for (const auto &close : closings)
+    for (const auto &close : closings) {
+        m_dialogs->answerMessage(mb::vbNo);
         close(menu);
+    }
     processEvents();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList(3, question));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbYesNo + mb::vbInformation);

@@ -1,11 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "data/passwords.h"
+#include "support/fixture.h"
 
 int main(int argc, char **argv)
 {
@@ -15,11 +12,5 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     passwords::useFastHashingForTests();
     QApplication app(argc, argv);
-    // Test programs run side by side: each keeps its printer choice in a
-    // settings folder of its own.
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return runAllTests(argc, argv);
 }

@@ -36,7 +36,10 @@ int ScriptedDialogs::msgBox(const QString &text, int buttons, const QString &tit
         m_messageAnswers.pop_front();
         return answer;
     }
-    switch (buttons & 0x7) {
+    const int buttonSet = buttons & 0x7;
+    if (buttonSet != mb::vbOKOnly && m_reportUnanswered)
+        m_reportUnanswered(text);
+    switch (buttonSet) {
     case mb::vbYesNo:
         return mb::vbNo;
     case mb::vbYesNoCancel:
@@ -50,8 +53,11 @@ int ScriptedDialogs::msgBox(const QString &text, int buttons, const QString &tit
 QString ScriptedDialogs::inputBox(const QString &prompt, const QString &)
 {
     m_prompts << prompt;
-    if (m_inputAnswers.empty())
+    if (m_inputAnswers.empty()) {
+        if (m_reportUnanswered)
+            m_reportUnanswered(prompt);
         return {};
+    }
     const QString answer = m_inputAnswers.front();
     m_inputAnswers.pop_front();
     return answer;

@@ -14,7 +14,9 @@
 //
 // Unanswered, a message box answers OK (or No / Cancel when it asks a
 // question), an input box answers as if cancelled, and a modal window is shown
-// without waiting and answers 0 (rejected).
+// without waiting and answers 0 (rejected). In strict mode a question nobody
+// queued an answer for is also reported, so that a test says what it answers
+// instead of relying on "No" or an empty text.
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -35,6 +37,18 @@ public:
     // a user; what it returns is the window's result. The window is shown
     // while the function runs.
     void onModal(std::function<int(QDialog *)> handler) { m_modalHandlers.push_back(std::move(handler)); }
+    // Answers and window handlers queued that nothing has taken yet.
+    size_t answersLeft() const
+    {
+        return m_messageAnswers.size() + m_inputAnswers.size() + m_folderAnswers.size() + m_modalHandlers.size();
+    }
+    // Strict mode: called with the text of every question (a message box with
+    // more than one button, an input or password box) that found no queued
+    // answer, before it is answered as above.
+    void reportUnansweredTo(std::function<void(const QString &question)> report)
+    {
+        m_reportUnanswered = std::move(report);
+    }
 
     const std::vector<Message> &messages() const { return m_messages; }
     QStringList messageTexts() const;
@@ -60,6 +74,7 @@ private:
     std::deque<QString> m_inputAnswers;
     std::deque<QString> m_folderAnswers;
     std::deque<std::function<int(QDialog *)>> m_modalHandlers;
+    std::function<void(const QString &)> m_reportUnanswered;
     std::vector<Message> m_messages;
     QStringList m_prompts;
     QStringList m_passwordPrompts;

@@ -1,9 +1,11 @@
-#include "support/fixture.h"
+#include "databasefixture.h"
 
 #include <QDir>
 #include <QSettings>
 
-void DatabaseTest::SetUp()
+#include "platform/clock.h"
+
+void DatabaseFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     m_previousDir = QDir::currentPath();
@@ -16,24 +18,36 @@ void DatabaseTest::SetUp()
     QSettings(QStringLiteral("DorERIRE"), QStringLiteral("DorERIRE")).clear();
 }
 
-void DatabaseTest::TearDown()
+void DatabaseFixture::TearDown()
 {
+    setClock(nullptr);
     Database::setCurrent(nullptr);
     m_db.reset();
     QDir::setCurrent(m_previousDir);
 }
 
-void DatabaseTest::exec(const QString &sql, const std::vector<QVariant> &params)
+void DatabaseFixture::exec(const QString &sql, const std::vector<QVariant> &params)
 {
     ASSERT_TRUE(m_db->execute(sql, params)) << m_db->lastError().toStdString() << " in " << sql.toStdString();
 }
 
-QVariant DatabaseTest::scalar(const QString &sql, const std::vector<QVariant> &params)
+QVariant DatabaseFixture::scalar(const QString &sql, const std::vector<QVariant> &params)
 {
     return m_db->scalar(sql, params);
 }
 
-qint64 DatabaseTest::count(const QString &table)
+qint64 DatabaseFixture::count(const QString &table)
 {
     return m_db->scalar(QStringLiteral("SELECT count(*) FROM %1").arg(quoteName(table))).toLongLong();
+}
+
+int runAllTests(int &argc, char **argv)
+{
+    // Test programs run side by side: each keeps its printer choice in a
+    // settings folder of its own.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

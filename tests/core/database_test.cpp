@@ -132,13 +132,7 @@ TEST_F(DatabaseSchema, ViewsComputeAmountsInCents)
     exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (1, 'Meier', 0)");
     exec("INSERT INTO Customer (CustomerID, Customername, accountbalance) VALUES (2, 'Öztürk', 2350)");
 
-    const auto lines = m_db->select("SELECT Ext FROM Receipt WHERE salesid = 1 ORDER BY Ext");
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->values[0][0].toLongLong(), 299); // 1,5 × 1,99 = 2,985 → 2,99
-    EXPECT_EQ(lines->values[1][0].toLongLong(), 1700);
-    // 0,35 × 3,50 = 1,225: the receipt rounds the line as the till does.
-    EXPECT_EQ(scalar("SELECT Ext FROM Receipt WHERE salesid = 2").toLongLong(),
-              Money::fromCents(350).times(0.35).cents());
+    // Each line's amount: see lineamount_test.cpp; a delivery's total is the sum of its lines.
     EXPECT_EQ(scalar("SELECT Total FROM entiredelivery WHERE ID = 1").toLongLong(), 1350);
     EXPECT_EQ(scalar("SELECT Qtyorder FROM ProductInventory WHERE Productid = 1").toLongLong(), 4);
     EXPECT_EQ(scalar("SELECT qtysold FROM ProductInventory WHERE Productid = 2").toDouble(), 1.5);

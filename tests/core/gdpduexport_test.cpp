@@ -6,18 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
-#include "platform/screens.h"
 #include "data/database.h"
 #include "reports/exporttable.h"
-#include "reports/frmgdpdu.h"
 #include "reports/gdpduexport.h"
-#include "reports/reporttest.h"
+#include "support/fixture.h"
 
 using ::testing::ElementsAre;
 
@@ -81,22 +77,24 @@ std::map<QString, QStringList> describedColumns(const QString &indexPath)
     return tables;
 }
 
-class GdpduTest : public ReportsTest
+class GdpduTest : public DatabaseTest
 {
 protected:
     void SetUp() override
     {
-        ReportsTest::SetUp();
-        exec("UPDATE Settings SET cbnText = ?1", {QStringLiteral("Vielen Dank!\r\nBis bald.")});
+        DatabaseTest::SetUp();
+        exec(
+            "UPDATE Settings SET cName = 'Pizzeria Süd', cAddress = 'Hauptstr. 5', cPlace = '12345 Köln', cbnText = ?1",
+            {QStringLiteral("Vielen Dank!\r\nBis bald.")});
         exec("INSERT INTO Products (ProductID, ArtNr, Description, Category, Quantity, Mwst, OrderPrice, SalesPrice)"
              " VALUES (1, 'A-1', ?1, 'Pizza', 12, '7', 123450, 650)",
              {QStringLiteral("Pizza \"Spezial\"; scharf, mit Käse")});
         exec("INSERT INTO Products (ProductID, Description, Quantity, SalesPrice) VALUES (2, 'Öl', 2.5, -5)");
         exec("INSERT INTO Customer VALUES (1, 'Jürgen Groß', 'Weg 2', '50667 Köln', '0221;123', 1250)");
         exec("INSERT INTO UserAccount (UserID, Password, Name) VALUES ('anna', 'geheimer-hash', 'Anna')");
-        addSale(1, "2026-01-02", 1190, "anna", 190, 0);
-        addSale(2, "2026-03-31", 123450, "anna", 19710, 0);
-        addDelivery(1, 2, 1.5, 1000, "2026-01-05");
+        exec("INSERT INTO Sales (salesid, Date, totalsales, custid, cashierid, mwst2, mwst1)"
+             " VALUES (1, '2026-01-02', 1190, 1, 'anna', 0, 190), (2, '2026-03-31', 123450, 1, 'anna', 0, 19710)");
+        exec("INSERT INTO Deliveries VALUES (1, 2, 1.5, 1000, '2026-01-05')");
         m_folder = m_dir.filePath("export");
         QDir().mkpath(m_folder);
     }
@@ -178,39 +176,6 @@ TEST_F(GdpduTest, IndexIsValidAndDescribesEveryColumnOfEveryFile)
           QStringLiteral("<Name>SalesPrice</Name><Numeric><Accuracy>2</Accuracy>"),
           QStringLiteral("<Name>Date</Name><Date><Format>DD.MM.YYYY</Format>")})
         EXPECT_TRUE(xml.contains(part)) << part.toStdString();
-}
-
-TEST_F(GdpduTest, TheScreenAsksForAFolderAndSaysWhatItWrote)
-{
-    FrmGdpdu &screen = frmgdpdu();
-    auto exportTo = [&](const QString &folder) {
-        m_dialogs->clearRecords();
-        m_dialogs->answerFolder(folder);
-        screen.cmdExport->click();
-    };
-
-    // Cancelling the folder choice writes nothing.
-    screen.cmdExport->click();
-    EXPECT_TRUE(m_dialogs->messages().empty());
-    for (const QString &unusable : {inFolder("fehlt"), m_db->path()}) {
-        exportTo(unusable);
-        EXPECT_EQ(m_dialogs->messageTexts(), QStringList{QStringLiteral("In den Ordner „%1“ kann nicht geschrieben "
-                                                                        "werden. Bitte einen anderen Ordner wählen.")
-                                                             .arg(unusable)});
-        EXPECT_EQ(m_dialogs->messages().front().buttons, mb::vbCritical);
-    }
-    EXPECT_TRUE(QDir(m_folder).isEmpty());
-
-    exportTo(m_folder);
-    EXPECT_EQ(m_dialogs->messageTexts(),
-              QStringList{QStringLiteral("Der GDPdU-Export wurde in den Ordner „%1“ geschrieben:\n"
-                                         "Products.csv, Supplier.csv, Category.csv, Brands.csv, Customer.csv, "
-                                         "UserAccount.csv, Settings.csv, Sales.csv, SalesDetails.csv, Temp.csv, "
-                                         "Deliveries.csv, index.xml, gdpdu-01-08-2002.dtd")
-                              .arg(m_folder)});
-    EXPECT_EQ(m_dialogs->messages().front().buttons, mb::vbInformation);
-    EXPECT_EQ(screen.ProgressBar1->value(), screen.ProgressBar1->maximum());
-    EXPECT_TRUE(QFile::exists(inFolder("index.xml")));
 }
 
 TEST_F(GdpduTest, AFailedExportLeavesTheFolderAsItWas)

@@ -1,4 +1,4 @@
-#include "support/rawconnection.h"
+#include "rawconnection.h"
 
 #include <sqlcipher/sqlite3.h>
 
