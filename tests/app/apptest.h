@@ -35,6 +35,13 @@ protected:
         QTest::keyClicks(box, text);
     }
 
+    // Closes the test's database, as the program ends or before it starts.
+    void closeDatabase()
+    {
+        Database::setCurrent(nullptr);
+        m_db.reset();
+    }
+
     static QByteArray contents(const QString &path)
     {
         QFile file(path);

@@ -37,28 +37,30 @@ protected:
 
 TEST_F(FrmSettingsTest, PrinterBoxesShowAndStoreTheChoice)
 {
+    using Boxes = std::vector<bool>;
+    // Unset, the choice is the first box, and stored as such.
     const auto stored = [] { return QSettings("DorERIRE", "DorERIRE").contains("DR_PRT/Check"); };
     ASSERT_FALSE(stored());
-    EXPECT_EQ(checked(), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(checked(), (Boxes{true, false, false}));
     EXPECT_TRUE(stored());
     EXPECT_EQ(printerchoice::read(), "0");
 
     frmSettings().DR_PRT[1]->click();
-    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(checked(), (Boxes{false, true, false}));
     EXPECT_EQ(printerchoice::read(), "1");
     // Clicking the checked box clears it; the choice stays stored.
     frmSettings().DR_PRT[1]->click();
-    EXPECT_EQ(checked(), (std::vector<bool>{false, false, false}));
-    reopen();
-    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(checked(), (Boxes{false, false, false}));
+    EXPECT_EQ(printerchoice::read(), "1");
 
-    printerchoice::write("2");
-    reopen();
-    EXPECT_EQ(checked(), (std::vector<bool>{false, false, true}));
-
-    printerchoice::write("7");
-    reopen();
-    EXPECT_EQ(checked(), (std::vector<bool>{false, false, false}));
+    // The stored choice shows at the next opening; one out of range checks none.
+    for (const auto &[choice, shown] :
+         {std::pair{"1", Boxes{false, true, false}}, std::pair{"2", Boxes{false, false, true}},
+          std::pair{"7", Boxes{false, false, false}}}) {
+        printerchoice::write(choice);
+        reopen();
+        EXPECT_EQ(checked(), shown) << choice;
+    }
     EXPECT_EQ(printerchoice::read(), "7");
     frmSettings().DR_PRT[2]->click();
     EXPECT_EQ(printerchoice::read(), "2");

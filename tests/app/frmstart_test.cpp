@@ -42,8 +42,7 @@ TEST_F(FrmStartTest, ProgressRunsFromOneToHundredThenHandsOverToTheLogin)
 TEST_F(FrmStartTest, EmptyOrForeignDatabaseIsRefusedAndTheProgramEnds)
 {
     const QString live = QString::fromLatin1(Database::FileName);
-    Database::setCurrent(nullptr);
-    m_db.reset();
+    closeDatabase();
     for (const auto &[name, expected] : {std::pair{"empty", "ist leer"}, std::pair{"foreign", "fehlen dessen Tabellen"},
                                          std::pair{"not a database", "falsches Kennwort"}}) {
         SCOPED_TRACE(name);
@@ -66,8 +65,7 @@ TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
 {
     const QString live = QString::fromLatin1(Database::FileName);
     const QString templateName = QString::fromLatin1(Database::TemplateFileName);
-    Database::setCurrent(nullptr);
-    m_db.reset();
+    closeDatabase();
     ASSERT_TRUE(QFile::remove(live));
     // What a first start killed while building its files left behind.
     writeFile(live + ".neu", "half a database");

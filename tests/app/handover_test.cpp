@@ -26,12 +26,6 @@ protected:
         ASSERT_TRUE(database && database->execute("INSERT INTO Brands (ID, Brand) VALUES (1, 'Vorlage')"));
     }
 
-    void closeDatabase()
-    {
-        Database::setCurrent(nullptr);
-        m_db.reset();
-    }
-
     // What the program does at start before it opens the database, then opens it.
     void startAndReopen()
     {

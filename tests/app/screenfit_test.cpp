@@ -52,49 +52,37 @@ QString shown(QString caption)
     return caption.remove(u'\r');
 }
 
-QString describe(const QWidget *control, const QString &text, const QSize &needed, const QRect &area)
+// Adds a fault when the text, laid out in the area with the flags, needs
+// more room than the area has.
+void checkFits(const QWidget *control, const QString &text, const QRect &area, int flags, QStringList &faults)
 {
-    return QStringLiteral("%1 \"%2\" needs %3×%4 px, has %5×%6")
-        .arg(control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
-                                             : control->objectName(),
-             text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(area.width())
-        .arg(area.height());
-}
-
-bool within(const QSize &needed, const QRect &area)
-{
-    return needed.width() <= area.width() && needed.height() <= area.height();
+    const QSize needed = control->fontMetrics().boundingRect(area, flags, shown(text)).size();
+    if (needed.width() <= area.width() && needed.height() <= area.height())
+        return;
+    const QString name = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
+                                                         : control->objectName();
+    faults << QStringLiteral("%1 \"%2\" needs %3×%4 px, has %5")
+                  .arg(name, text)
+                  .arg(needed.width())
+                  .arg(needed.height())
+                  .arg(QStringLiteral("%1×%2").arg(area.width()).arg(area.height()));
 }
 
 // A plain button shows its caption on its lines as given; a wrapping button
 // may break it between words.
 void checkButton(QAbstractButton *button, QStringList &faults)
 {
-    const QString text = shown(button->text());
-    if (text.isEmpty())
+    if (shown(button->text()).isEmpty())
         return;
-    const QFontMetrics metrics = button->fontMetrics();
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    QRect area;
-    int flags = Qt::AlignCenter;
-    if (auto *wrapping = qobject_cast<WrappingButton *>(button)) {
-        area = wrapping->captionRect();
-        flags |= Qt::TextWordWrap;
-    } else if (qobject_cast<QCheckBox *>(button)) {
-        area = button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
-    } else if (qobject_cast<QRadioButton *>(button)) {
-        area = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
-    } else {
-        area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    }
-    const QSize needed = metrics.boundingRect(area, flags, text).size();
-    if (!within(needed, area))
-        faults << describe(button, text, needed, area);
+    const QStyle::SubElement contents = qobject_cast<QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+                                        : qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                                               : QStyle::SE_PushButtonContents;
+    auto *wrapping = qobject_cast<WrappingButton *>(button);
+    const QRect area = wrapping ? wrapping->captionRect() : button->style()->subElementRect(contents, &option, button);
+    checkFits(button, button->text(), area, Qt::AlignCenter | (wrapping ? Qt::TextWordWrap : 0), faults);
 }
 
 void checkLabel(QLabel *label, QStringList &faults)
@@ -105,10 +93,7 @@ void checkLabel(QLabel *label, QStringList &faults)
         return;
     const QRect area =
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QSize needed = label->fontMetrics().boundingRect(area, flags, shown(text)).size();
-    if (!within(needed, area))
-        faults << describe(label, text, needed, area);
+    checkFits(label, text, area, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), faults);
 }
 
 // What the list shows as tool tip when the pointer rests on a cell.
@@ -232,8 +217,6 @@ protected:
 
 TEST_F(ScreenFit, EveryScreenShowsLongNamesWhole)
 {
-    for (const QString &name : {LongCategory, LongProduct, LongCustomer, LongCashier, LongSupplier})
-        ASSERT_GE(name.size(), 30) << name.toStdString();
     fillShop();
     ASSERT_GE(std::size(AllScreens), 19u);
     for (const Screen &entry : AllScreens) {

@@ -62,33 +62,3 @@ TEST_F(SharedDataControls, OneScreenLoadedHiddenOnceAndItsFilterLeftForTheNextUs
     EXPECT_EQ(screens().get<CategoryViewer>().firstCategory(), "Pizza") << "unloading discarded the old state";
     EXPECT_EQ(g_editorLoads, 2);
 }
-
-TEST_F(SharedDataControls, ScreenThatRefusesToUnloadStays)
-{
-    struct Stubborn : Form
-    {
-        bool Form_QueryUnload() override { return false; }
-    };
-    screens().get<Stubborn>();
-    EXPECT_FALSE(screens().unload<Stubborn>());
-    EXPECT_TRUE(screens().isLoaded<Stubborn>());
-}
-
-TEST_F(SharedDataControls, CloseBoxUnloadsAScreenThatAgrees)
-{
-    struct Asking : Form
-    {
-        bool Form_QueryUnload() override { return allowed; }
-        bool allowed = false;
-    };
-    auto &form = screens().get<Asking>();
-    form.show();
-    form.close();
-    EXPECT_TRUE(screens().isLoaded<Asking>());
-    EXPECT_TRUE(form.isVisible()) << "a refused unload keeps the screen open";
-
-    form.allowed = true;
-    form.close();
-    EXPECT_FALSE(screens().isLoaded<Asking>());
-    processEvents();
-}

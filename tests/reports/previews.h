@@ -10,23 +10,15 @@
 // The print previews the screens leave open, found by the layout's name.
 namespace previews {
 
-inline ReportPreview *find(const QString &layoutName)
-{
-    ReportPreview *found = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *preview = qobject_cast<ReportPreview *>(window);
-            preview && preview->isVisible() && preview->objectName() == layoutName)
-            found = preview;
-    return found;
-}
-
-// What the open preview of a layout prints, all pages; empty when none is open.
+// What the open previews of a layout print, all pages; empty when none is open.
 inline QStringList lines(const QString &layoutName)
 {
     QStringList printed;
-    if (const ReportPreview *preview = find(layoutName))
-        for (const report::Page &page : preview->pages())
-            printed << report::textLines(page);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *preview = qobject_cast<ReportPreview *>(window);
+            preview && preview->isVisible() && preview->objectName() == layoutName)
+            for (const report::Page &page : preview->pages())
+                printed << report::textLines(page);
     return printed;
 }
 
