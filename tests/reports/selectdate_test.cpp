@@ -84,7 +84,7 @@ TEST_F(SelectDateTest, OrderReportCountsAReusedNumberOnTheDayOfEachDelivery)
     addDelivery(1, 7, 4, 2500, "2026-01-10");
     addDelivery(1, 7, 2, 8000, "2026-03-05");
     addDelivery(1, 8, 1, 4000, "2026-03-05");
-    addDelivery(2, 8, 1.5, 1000, "2026-03-20");
+    addDelivery(2, 8, 1.5, 1000, "2026-03-31");
     const qint64 january = 4 * 2500;
     const qint64 marchFirst = 2 * 8000 + 1 * 4000;
     const qint64 marchSecond = 15 * 1000 / 10;
@@ -108,7 +108,7 @@ TEST_F(SelectDateTest, OrderReportCountsAReusedNumberOnTheDayOfEachDelivery)
               QStringList({"1 10.01.2026 " + euros(january), "Summe 1 Lieferungen " + euros(january)}));
     EXPECT_EQ(print("Purchase", QDate(2026, 3, 1), QDate(2026, 3, 31)),
               ShopHeader + QStringList({"Bestellungen 01.03.2026 - 31.03.2026", "Lief.-Nr. Datum Betrag",
-                                        "1 05.03.2026 " + euros(marchFirst), "2 20.03.2026 " + euros(marchSecond),
+                                        "1 05.03.2026 " + euros(marchFirst), "2 31.03.2026 " + euros(marchSecond),
                                         "Summe 2 Lieferungen " + euros(marchFirst + marchSecond)}));
     // Both periods together print what each printed.
     EXPECT_EQ(print("Purchase", QDate(2026, 1, 1), QDate(2026, 3, 31)).last(),
