@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -102,13 +103,13 @@ TEST_F(DatabaseSchema, NewDatabaseHoldsEveryTableViewAndTheAdministrator)
                                                "Settings", "Sales", "SalesDetails", "Temp", "Deliveries"}));
 
     // Column names answer in any letter case, views included.
-    const auto receipt = m_db->select("SELECT SALESID, desc, quantity, salesprice, EXT FROM receipt");
-    ASSERT_TRUE(receipt) << m_db->lastError().toStdString();
-    EXPECT_TRUE(m_db->select("SELECT id, date, total, cashierid, mwst1, mwst2 FROM entiresales"));
-    EXPECT_TRUE(m_db->select("SELECT ID, Date, Total FROM EntireDelivery"));
-    EXPECT_TRUE(m_db->select("SELECT productid, category, description, size, qtyorder, quantity, qtysold, orderprice,"
-                             " salesprice FROM productinventory"));
-    EXPECT_TRUE(m_db->select("SELECT customerid, customername, address, contactnumber, total FROM lieferungen"));
+    for (const char *sql : {"SELECT SALESID, desc, quantity, salesprice, EXT FROM receipt",
+                            "SELECT id, date, total, cashierid, mwst1, mwst2 FROM entiresales",
+                            "SELECT ID, Date, Total FROM EntireDelivery",
+                            "SELECT productid, category, description, size, qtyorder, quantity, qtysold, orderprice,"
+                            " salesprice FROM productinventory",
+                            "SELECT customerid, customername, address, contactnumber, total FROM lieferungen"})
+        EXPECT_TRUE(m_db->select(sql)) << sql << ": " << m_db->lastError().toStdString();
 
     EXPECT_EQ(scalar("SELECT UserID FROM UserAccount").toString(), QString(Database::AdministratorId));
     const QString stored = scalar("SELECT Password FROM UserAccount").toString();
@@ -264,6 +265,31 @@ TEST_F(DatabaseSchema, SaleCutOffByAKillIsNotThereAtAllAndAStoredOneIsWhole)
     EXPECT_EQ(killed->scalar("SELECT count(*) FROM SalesDetails WHERE salesid = 1").toLongLong(), 3);
     EXPECT_EQ(killed->scalar("SELECT count(*) FROM SalesDetails").toLongLong(), 3);
     EXPECT_EQ(killed->scalar("SELECT Quantity FROM Products").toLongLong(), 497);
+}
+
+TEST_F(DatabaseSchema, ReopeningKeepsTheDataAndNothingOverwritesAnExistingFile)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername) VALUES (1, 'Meier')");
+    const QString path = m_db->path();
+    m_db.reset();
+
+    // Creating over the shop's data is refused and leaves it as it was.
+    QString error;
+    EXPECT_FALSE(Database::createFile(path, &error));
+    EXPECT_TRUE(error.contains("besteht bereits")) << error.toStdString();
+
+    m_db = Database::openOrCreate(path, &error);
+    ASSERT_TRUE(m_db) << error.toStdString();
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), QString("Meier"));
+    EXPECT_EQ(count("Settings"), 1) << "opening again adds no second settings row";
+    EXPECT_EQ(count("UserAccount"), 1) << "opening again adds no second administrator";
+
+    // A folder that does not exist gives a German message and no database.
+    error.clear();
+    const QString nowhere = m_dir.filePath(QStringLiteral("fehlt/zazozu.db"));
+    EXPECT_FALSE(Database::openOrCreate(nowhere, &error));
+    EXPECT_TRUE(error.contains("kann nicht geöffnet werden")) << error.toStdString();
+    EXPECT_FALSE(QDir(m_dir.filePath(QStringLiteral("fehlt"))).exists());
 }
 
 TEST_F(DatabaseSchema, FileCannotBeReadWithoutThePassword)
