@@ -106,6 +106,26 @@ protected:
         expectPage(s.products, s.prd_label, s.prdNavBack, s.prdNav, page, nextShown);
     }
 
+    // Opens "Kunden", renames the customer shown there (the next one, when
+    // asked) and saves; closes the editor only when it moved on.
+    void renameInCustomerEditor(FrmSales &sales, const QString &name, bool next)
+    {
+        m_dialogs->onModal([name, next](QDialog *window) {
+            auto *editor = qobject_cast<FrmCustomer *>(window);
+            if (next)
+                editor->findChild<QPushButton *>("cmdNext")->click();
+            editor->cmdEdit->click();
+            editor->txtName->selectAll();
+            QTest::keyClicks(editor->txtName, name);
+            editor->cmdSave->click();
+            if (next)
+                editor->cmdClose->click();
+            return 0;
+        });
+        sales.btnCustomerE->click();
+        processEvents();
+    }
+
     static void doubleClickLine(FrmSales &sales, int row)
     {
         QTreeWidgetItem *line = sales.LvProduct->topLevelItem(row);
@@ -140,32 +160,17 @@ TEST_F(SalesScreenTest, LoadShowsShopDateCashierTheClockAndTheFirstCustomerAsEdi
 
     // A customer corrected through "Kunden" shows corrected once the editor
     // closes, and stays the sale's customer.
-    m_dialogs->onModal([](QDialog *window) {
-        auto *editor = qobject_cast<FrmCustomer *>(window);
-        editor->findChild<QPushButton *>("cmdNext")->click();
-        editor->cmdEdit->click();
-        editor->txtName->selectAll();
-        QTest::keyClicks(editor->txtName, "Schulze");
-        editor->cmdSave->click();
-        editor->cmdClose->click();
-        return 0;
-    });
-    sales.btnCustomerE->click();
-    processEvents();
+    renameInCustomerEditor(sales, "Schulze", true);
     EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 2").toString(), "Schulze");
     EXPECT_EQ(sales.txtName->text(), "Meier");
-    m_dialogs->onModal([](QDialog *window) {
-        auto *editor = qobject_cast<FrmCustomer *>(window);
-        editor->cmdEdit->click();
-        editor->txtName->selectAll();
-        QTest::keyClicks(editor->txtName, "Meyer");
-        editor->cmdSave->click();
-        return 0;
-    });
-    sales.btnCustomerE->click();
-    processEvents();
+    renameInCustomerEditor(sales, "Meyer", false);
     EXPECT_EQ(sales.txtName->text(), "Meyer");
     EXPECT_EQ(sales.Text1->text(), "1");
+
+    // "Ende" unloads the screen.
+    sales.cmdClose->click();
+    EXPECT_FALSE(screens().isLoaded<FrmSales>());
+    processEvents();
 }
 
 TEST_F(SalesScreenTest, CategoryPagesHoldTwentyButtonsEach)
@@ -446,11 +451,4 @@ TEST_F(SalesScreenTest, ParkedOrderRowsFollowTheLines)
     doubleClickLine(sales, 0);
     EXPECT_EQ(count("Temp"), 0);
     EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
-}
-
-TEST_F(SalesScreenTest, EndeUnloadsTheScreen)
-{
-    frmSales().cmdClose->click();
-    EXPECT_FALSE(screens().isLoaded<FrmSales>());
-    processEvents();
 }
