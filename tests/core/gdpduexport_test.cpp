@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <optional>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +121,6 @@ TEST_F(GdpduTest, WritesEveryTableWithItsRowsAndReadsBackExactly)
 
     // One file per table, the description and its DTD; views are record
     // sources, not tables: they stay out.
-    EXPECT_EQ(result.files.size(), QDir(m_folder).entryList(QDir::Files).size());
     EXPECT_EQ(result.files.size(), m_db->tableNames().size() + 2);
 
     for (const QString &table : m_db->tableNames())
@@ -233,21 +235,17 @@ TEST_F(GdpduTest, AFailedExportLeavesTheFolderAsItWas)
     EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), earlier.size());
 }
 
-// What the files above show no case of.
+// What the files above show no case of: an empty text is quoted, a missing
+// value is not there at all, and a value the file could only show empty or
+// changed is refused (no field).
 TEST(GdpduFields, EachKindIsWrittenAsTheDescriptionSaysOrNotAtAll)
 {
-    using gdpdu::ColumnKind;
-    using gdpdu::csvField;
-    EXPECT_EQ(csvField(ColumnKind::Quantity, qint64(-3)), "-3,000");
-    EXPECT_EQ(csvField(ColumnKind::Quantity, 0.35), "0,350");
-    // An empty text is quoted; a missing one is not there at all.
-    EXPECT_EQ(csvField(ColumnKind::Text, QString()), "\"\"");
-    EXPECT_EQ(csvField(ColumnKind::Text, QVariant()), "");
-    EXPECT_EQ(csvField(ColumnKind::Money, QVariant()), "");
-    // Values that the file could only show empty or changed.
-    EXPECT_EQ(csvField(ColumnKind::Date, QString("06.12.2026")), std::nullopt);
-    EXPECT_EQ(csvField(ColumnKind::Money, QString("abc")), std::nullopt);
-    EXPECT_EQ(csvField(ColumnKind::Money, 12.5), std::nullopt);
-    EXPECT_EQ(csvField(ColumnKind::WholeNumber, QString("12")), std::nullopt);
-    EXPECT_EQ(csvField(ColumnKind::Quantity, QString("viel")), std::nullopt);
+    using enum gdpdu::ColumnKind;
+    const std::vector<std::tuple<gdpdu::ColumnKind, QVariant, std::optional<QString>>> cases = {
+        {Quantity, qint64(-3), "-3,000"}, {Quantity, 0.35, "0,350"},   {Text, QString(), "\"\""},
+        {Text, QVariant(), ""},           {Money, QVariant(), ""},     {Date, "06.12.2026", std::nullopt},
+        {Money, "abc", std::nullopt},     {Money, 12.5, std::nullopt}, {WholeNumber, "12", std::nullopt},
+        {Quantity, "viel", std::nullopt}};
+    for (const auto &[kind, value, field] : cases)
+        EXPECT_EQ(gdpdu::csvField(kind, value), field) << value.toString().toStdString();
 }

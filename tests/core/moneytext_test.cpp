@@ -34,20 +34,9 @@ std::string expectedText(qint64 cents, bool grouped, bool zeroEuros)
 // written reads back as the same amount.
 TEST(MoneyText, EveryAmountIsWrittenDigitForDigitFromItsCents)
 {
-    std::vector<qint64> amounts = {0,
-                                   1,
-                                   -1,
-                                   50,
-                                   -50,
-                                   99,
-                                   100,
-                                   123450,
-                                   99999,
-                                   100000,
-                                   9999999999999999,
-                                   -9999999999999999,
-                                   std::numeric_limits<qint64>::max(),
-                                   std::numeric_limits<qint64>::min()};
+    constexpr qint64 most = std::numeric_limits<qint64>::max(), least = std::numeric_limits<qint64>::min();
+    std::vector<qint64> amounts = {0, 1, -1, 50, -50, 99, 100, 123450, 99999, 100000, most, least};
+    amounts.insert(amounts.end(), {9999999999999999, -9999999999999999});
     for (qint64 cents = -100000; cents <= 100000; cents += 37)
         amounts.push_back(cents);
     std::mt19937_64 random(20261206);

@@ -17,15 +17,6 @@ OrderLine line(const char *productId, std::int64_t amountCents, const char *taxR
 }
 } // namespace
 
-TEST(Order, LineAmountIsQuantityTimesPriceInWholeCents)
-{
-    EXPECT_EQ(Order::lineAmount(0.7, cents(100)), cents(70));
-    EXPECT_EQ(Order::lineAmount(3, cents(119)), cents(357));
-    // Half a cent rounds away from zero, also for a returned item.
-    EXPECT_EQ(Order::lineAmount(0.5, cents(1)), cents(1));
-    EXPECT_EQ(Order::lineAmount(-0.5, cents(1)), cents(-1));
-}
-
 TEST(Order, QuantitiesArePositiveBoundedAndAmountsNeverWrap)
 {
     EXPECT_EQ(Order::parseQuantity("9999"), 9999.0);

@@ -41,28 +41,18 @@ protected:
         ASSERT_TRUE(m_lines.refresh());
     }
 
+    // clang-format off
     static ReceiptContent cashSale()
     {
-        ReceiptContent content;
-        content.shop = {"Bäckerei Sonnenschein", "Hauptstr. 1",       "12345 Berlin", "030 123",
-                        "27/123/45678",          "Danke und bis bald"};
-        content.date = QDate(2026, 12, 6);
-        content.saleNumber = "42";
-        content.cashier = "ANNA";
-        content.total = Money::fromCents(123450);
-        content.fullRateTax = Money::fromCents(19711);
-        content.reducedRateTax = Money::fromCents(0);
-        content.discountPercent = "10";
-        content.tendered = "1.300,00";
-        content.change = "65,50";
-        content.remarks = "Klingeln bei Hof";
-        content.customerName = "Meier";
-        content.customerAddress = "Gartenweg 3";
-        content.customerPlace = "12345 Berlin";
-        content.customerPhone = "0301111";
-        content.driver = "Bitte Wählen";
-        return content;
+        return {.shop = {"Bäckerei Sonnenschein", "Hauptstr. 1", "12345 Berlin", "030 123", "27/123/45678",
+                         "Danke und bis bald"},
+                .date = QDate(2026, 12, 6), .saleNumber = "42", .cashier = "ANNA", .total = Money::fromCents(123450),
+                .fullRateTax = Money::fromCents(19711), .reducedRateTax = Money(), .discountPercent = "10",
+                .tendered = "1.300,00", .change = "65,50", .remarks = "Klingeln bei Hof",
+                .customerName = "Meier", .customerAddress = "Gartenweg 3", .customerPlace = "12345 Berlin",
+                .customerPhone = "0301111", .driver = "Bitte Wählen"};
     }
+    // clang-format on
 
     DataControl m_lines{"Receipt"};
 };

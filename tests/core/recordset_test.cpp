@@ -85,12 +85,8 @@ TEST_F(RecordsetTest, AddUpdateDeleteAndRefresh)
     EXPECT_EQ(rs.recordCount(), 4) << "a started row counts at once";
     rs.setValue("CustomerID", *m_db->nextKey("Customer", "CustomerID"));
     rs.setText("Customername", "Neu");
-    rs.setText("accountbalance", "1.234,50");
     ASSERT_TRUE(rs.update()) << rs.lastError().toStdString();
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 4").toLongLong(), 123450);
-    EXPECT_EQ(rs.text("accountbalance"), "1.234,50");
-    EXPECT_FALSE(rs.setText("accountbalance", "viel")) << "not an amount";
-    EXPECT_EQ(rs.money("accountbalance"), Money::fromCents(123450));
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 4").toString(), "Neu");
 
     // An edit is stored when the row is left.
     rs.moveFirst();
