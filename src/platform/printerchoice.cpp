@@ -6,12 +6,17 @@ namespace printerchoice {
 
 namespace {
 // Application "DorERIRE", section "DR_PRT", key "Check".
-QString key() { return QStringLiteral("DR_PRT/Check"); }
+QString key()
+{
+    return QStringLiteral("DR_PRT/Check");
+}
 } // namespace
 
 QString read()
 {
-    return QSettings(QStringLiteral("DorERIRE"), QStringLiteral("DorERIRE")).value(key(), QStringLiteral("0")).toString();
+    return QSettings(QStringLiteral("DorERIRE"), QStringLiteral("DorERIRE"))
+        .value(key(), QStringLiteral("0"))
+        .toString();
 }
 
 void write(const QString &value)
