@@ -311,10 +311,16 @@ ReceiptContent FrmPayment::receiptContent(const QDate &saleDate) const
     content.change = txtChange->text();
     content.remarks = sales.zusText->text();
     content.delivery = CreditSale;
-    content.customerName = sales.txtName->text();
-    content.customerAddress = sales.txtAddress->text();
-    content.customerPlace = sales.txtPlace->text();
-    content.customerPhone = sales.txtContactNumber->text();
+    if (CreditSale) {
+        // The address of the customer the sale was booked to, which the
+        // customers' recordset stands on after the sale; the sales screen may
+        // show a caller who rang meanwhile.
+        const Recordset &customer = frmCustomer().ADOCustomer.recordset();
+        content.customerName = customer.text(QStringLiteral("Customername"));
+        content.customerAddress = customer.text(QStringLiteral("Address"));
+        content.customerPlace = customer.text(QStringLiteral("Place"));
+        content.customerPhone = customer.text(QStringLiteral("ContactNumber"));
+    }
     content.driver = cboFahrer->currentText();
     return content;
 }
@@ -333,9 +339,11 @@ void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
     DataControl &customers = frmCustomer().ADOCustomer;
     customers.refresh();
     customers->setFilter({{QStringLiteral("CustomerID"), customerId}});
-    // The sales screen keeps showing the sale's customer.
+    // The sales screen keeps showing the customer it shows: the sale's, or a
+    // caller who rang while the payment was open.
+    const QString shownCustomer = sales.Text1->text();
     sales.ADOCustomer.refresh();
-    sales.ADOCustomer->find({QStringLiteral("CustomerID"), customerId});
+    sales.ADOCustomer->find({QStringLiteral("CustomerID"), shownCustomer});
 }
 
 void FrmPayment::cmdOK_Click()
