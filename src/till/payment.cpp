@@ -32,34 +32,37 @@ Money PaymentAmounts::amountDue() const
     return m_order.total.mulDiv(WholeInHundredths - m_discountHundredths, WholeInHundredths);
 }
 
-// Each rate's share is the rounded running share minus the rounded running
-// share before it: the shares then add up to the amount due exactly, and
-// each lies less than a cent from its exact proportion.
-Money PaymentAmounts::shareOfAmountDue(Money gross, Money grossBefore) const
+// A rate's share of the amount due: its exact proportion rounded to whole
+// cents, half away from zero.
+Money PaymentAmounts::shareOfAmountDue(Money gross) const
 {
     const std::int64_t total = m_order.total.cents();
     if (total == 0)
         return {};
     // An order that pays money out (returns only) is shared out alike.
     const std::int64_t sign = total < 0 ? -1 : 1;
-    const Money due = amountDue();
-    const auto runningShare = [&](Money runningGross) { return due.mulDiv(sign * runningGross.cents(), sign * total); };
-    return runningShare(grossBefore + gross) - runningShare(grossBefore);
+    return amountDue().mulDiv(sign * gross.cents(), sign * total);
 }
 
 Money PaymentAmounts::fullRateTax() const
 {
     if (m_discountHundredths == 0)
         return m_order.fullRateTax;
-    return Order::taxContained(shareOfAmountDue(m_order.fullRateGross, {}), QString::fromLatin1(Order::FullRate));
+    return Order::taxContained(shareOfAmountDue(m_order.fullRateGross), QString::fromLatin1(Order::FullRate));
 }
 
 Money PaymentAmounts::reducedRateTax() const
 {
     if (m_discountHundredths == 0)
         return m_order.reducedRateTax;
-    return Order::taxContained(shareOfAmountDue(m_order.reducedRateGross, m_order.fullRateGross),
-                               QString::fromLatin1(Order::ReducedRate));
+    // Without untaxed lines the two shares make the amount due: the 7 % share
+    // is what the 19 % share leaves. With them, the untaxed rest takes what
+    // the two rounded shares leave (never less than nothing: the rounding
+    // can take at most the fraction of a cent the rest holds).
+    const bool untaxedRest = m_order.fullRateGross + m_order.reducedRateGross != m_order.total;
+    const Money share = untaxedRest ? shareOfAmountDue(m_order.reducedRateGross)
+                                    : amountDue() - shareOfAmountDue(m_order.fullRateGross);
+    return Order::taxContained(share, QString::fromLatin1(Order::ReducedRate));
 }
 
 std::optional<Money> changeFor(Money amountDue, const QString &tenderedText)

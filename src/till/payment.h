@@ -38,8 +38,8 @@ public:
     QString discountText() const;
 
 private:
-    // The share of the amount due that the order's lines at this rate make.
-    Money shareOfAmountDue(Money gross, Money grossBefore) const;
+    // The share of the amount due that the order's lines at one rate make.
+    Money shareOfAmountDue(Money gross) const;
 
     OrderSums m_order;
     std::int64_t m_discountHundredths = 0; // hundredths of a percent
