@@ -23,7 +23,7 @@ struct OrderLine
     QString taxRate;
 };
 
-// What the payment needs of an order: the total, the part of it at each tax
+// What the payment needs of an order: the total, the share of it at each tax
 // rate, and the tax sums as the order keeps them line by line.
 struct OrderSums
 {
