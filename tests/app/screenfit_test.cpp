@@ -141,7 +141,9 @@ void checkTextBox(QLineEdit *box, QStringList &faults)
         return;
     const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width() - 8;
     if (!fits && box->cursorPosition() != 0)
-        faults << QStringLiteral("%1 shows the end of \"%2\", not its start").arg(box->objectName(), box->text());
+        faults << QStringLiteral("%1 shows the end of \"%2\", not its start")
+                      .arg(box->objectName().isEmpty() ? box->parentWidget()->objectName() : box->objectName(),
+                           box->text());
 }
 
 QStringList faultsOf(QWidget *screen)
@@ -204,6 +206,13 @@ protected:
             sales.caButton[0]->click();
             sales.txtid->setText(LongArticleNumber);
             sales.ArtSelok->click();
+            // The cashier picks the long category in its box, then moves on:
+            // the box left behind shows the name's start.
+            screen.show();
+            processEvents();
+            sales.cboCategory->setFocus();
+            sales.cboCategory->setCurrentIndex(sales.cboCategory->findText(LongCategory));
+            sales.txtQty->setFocus();
         } else if (className == "FrmProductDelivery") {
             // Handed a product by the stock list, as the staff open it.
             FrmProductUpdate &stock = screens().get<FrmProductUpdate>();

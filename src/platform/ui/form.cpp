@@ -8,6 +8,34 @@
 #include "platform/screens.h"
 #include "platform/ui/wrappingbutton.h"
 
+namespace {
+// Moves a text box back to the start of its text when the focus leaves it:
+// a name picked from a box's list, or put in while the box had the focus,
+// would otherwise go on showing its last letters. The text box of a list box
+// takes the focus through the list box, so that is watched too.
+class StartOfTextOnLeaving : public QObject
+{
+public:
+    explicit StartOfTextOnLeaving(QLineEdit *box) : QObject(box), m_box(box)
+    {
+        box->installEventFilter(this);
+        if (QWidget *proxy = box->focusProxy())
+            proxy->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut && !m_box->isModified())
+            m_box->setCursorPosition(0);
+        return false;
+    }
+
+private:
+    QLineEdit *m_box;
+};
+} // namespace
+
 Form::Form(QWidget *parent) : QDialog(parent) {}
 
 void Form::reject()
@@ -41,6 +69,7 @@ void Form::showEvent(QShowEvent *event)
         if (!box->property(Watched).toBool()) {
             box->setProperty(Watched, true);
             connect(box, &QLineEdit::textChanged, box, showStart);
+            new StartOfTextOnLeaving(box);
         }
         showStart();
     }
