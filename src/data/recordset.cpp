@@ -596,7 +596,7 @@ bool Recordset::setText(const QString &column, const QString &typed)
         return setMoney(column, *amount);
     }
     if (type == schema::ColumnType::Quantity) {
-        const auto number = de::parseNumber(typed);
+        const auto number = de::parseQuantity(typed);
         if (!number)
             return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
         return setValue(column, schema::storedQuantity(*number));

@@ -51,7 +51,7 @@ BookingResult book(Database *database, const Delivery &delivery)
         return failed(db);
     if (!productId || product->values.empty())
         return refused(QStringLiteral("Es gibt kein Produkt mit der ID „%1“.").arg(delivery.productId));
-    const auto quantity = de::parseNumber(delivery.quantity);
+    const auto quantity = de::parseQuantity(delivery.quantity);
     if (!quantity)
         return refused(QStringLiteral("Die Anzahl „%1“ ist keine gültige Zahl.").arg(delivery.quantity));
     // A delivery brings goods: 0 or less would book a delivery of nothing, or

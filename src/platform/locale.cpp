@@ -28,6 +28,23 @@ std::optional<double> parseNumber(const QString &text)
     return value;
 }
 
+std::optional<double> parseQuantity(const QString &text)
+{
+    const auto value = parseNumber(text);
+    if (!value)
+        return std::nullopt;
+    const QString trimmed = text.trimmed();
+    const qsizetype comma = trimmed.indexOf(locale().decimalPoint());
+    if (comma >= 0) {
+        QString decimals = trimmed.mid(comma + 1);
+        while (decimals.endsWith(u'0'))
+            decimals.chop(1);
+        if (decimals.size() > 3)
+            return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<Money> parseMoney(const QString &text)
 {
     if (!parseNumber(text))

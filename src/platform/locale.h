@@ -20,6 +20,11 @@ const QLocale &locale();
 // a decimal one) gives no value.
 std::optional<double> parseNumber(const QString &text);
 
+// Reads a typed quantity as parseNumber does, with at most three decimals
+// (grams of a kilogram): a finer quantity cannot be weighed, would not be
+// stored exactly, and the tax-audit export could not write it.
+std::optional<double> parseQuantity(const QString &text);
+
 // Reads a typed amount exactly, rounding to cents half away from zero.
 std::optional<Money> parseMoney(const QString &text);
 

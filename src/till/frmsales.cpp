@@ -305,10 +305,12 @@ bool FrmSales::addLineFromEntryFields(bool parkLine)
     }
     const auto quantity = Order::parseQuantity(txtQty->text());
     if (!quantity) {
-        dialogs().msgBox(QStringLiteral("Die Menge „%1“ ist ungültig. Bitte eine Menge über 0 bis höchstens 9999 "
-                                        "eingeben, mit Komma und ohne Tausenderpunkt, z. B. 2 oder 1,5.")
-                             .arg(txtQty->text()),
-                         mb::vbExclamation);
+        dialogs().msgBox(
+            QStringLiteral(
+                "Die Menge „%1“ ist ungültig. Bitte eine Menge über 0 bis höchstens 9999 "
+                "eingeben, mit Komma, höchstens drei Nachkommastellen und ohne Tausenderpunkt, z. B. 2 oder 1,5.")
+                .arg(txtQty->text()),
+            mb::vbExclamation);
         return false;
     }
     const auto unitPrice = de::parseMoney(txtSalesPrice->text());

@@ -6,7 +6,7 @@ std::optional<double> Order::parseQuantity(const QString &text)
 {
     if (text.contains(u'.'))
         return std::nullopt;
-    const auto quantity = de::parseNumber(text);
+    const auto quantity = de::parseQuantity(text);
     if (!quantity || *quantity <= 0 || *quantity > LargestQuantity)
         return std::nullopt;
     return quantity;

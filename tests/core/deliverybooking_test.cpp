@@ -45,6 +45,7 @@ TEST_F(DeliveryBooking, WhatIsNoDeliveryIsRefusedWithItsReasonAndStoresNothing)
         {{"2", "", "0", "", ""}, "Bitte eine Produkt-ID angeben."},
         {{"2", "1", "fünf", "3,00", "6,50"}, "Die Anzahl „fünf“ ist keine gültige Zahl."},
         {{"2", "1", "", "3,00", "6,50"}, "Die Anzahl „“ ist keine gültige Zahl."},
+        {{"2", "1", "0,0005", "3,00", "6,50"}, "Die Anzahl „0,0005“ ist keine gültige Zahl."},
         {{"2", "1", "0", "3,00", "6,50"}, "Die Anzahl muss größer als 0 sein."},
         {{"2", "1", "-5", "3,00", "6,50"}, "Die Anzahl muss größer als 0 sein."},
         {{"2", "1", "5", "3.5", "6,50"}, "Der EK Preis „3.5“ ist kein gültiger Betrag."},

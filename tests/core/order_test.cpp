@@ -21,7 +21,9 @@ TEST(Order, QuantitiesArePositiveBoundedAndAmountsNeverWrap)
 {
     EXPECT_EQ(Order::parseQuantity("9999"), 9999.0);
     EXPECT_EQ(Order::parseQuantity(" 0,35 "), 0.35);
-    for (const char *refused : {"0", "0,00", "-2", "10000", "9999,01", "10000000000000", "1.250", "1.5", "", "x"})
+    EXPECT_EQ(Order::parseQuantity("0,1250"), 0.125); // grams, with a zero too many
+    for (const char *refused :
+         {"0", "0,00", "-2", "10000", "9999,01", "10000000000000", "1.250", "1.5", "", "x", "0,0001", "1,2345"})
         EXPECT_EQ(Order::parseQuantity(QString::fromLatin1(refused)), std::nullopt) << refused;
 
     const Money mostCents = Money::fromCents(std::numeric_limits<std::int64_t>::max());
