@@ -117,8 +117,14 @@ bool FrmKasaBer::DisplaySales()
                 line->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    const reports::Sums sums = reports::sumOf(ADOEntireSales.recordset());
-    lblTotal->setText(QStringLiteral("Summe: %1").arg(de::formatNumber(sums.total)));
+    try {
+        const reports::Sums sums = reports::sumOf(ADOEntireSales.recordset());
+        lblTotal->setText(QStringLiteral("Summe: %1").arg(de::formatNumber(sums.total)));
+    } catch (const MoneyOverflow &) {
+        lblTotal->clear();
+        dialogs().msgBox(TooLargeForReport, mb::vbExclamation);
+        return false;
+    }
     return true;
 }
 

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -6,6 +8,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "data/ui/report.h"
 #include "masterdata/frmuseraccount.h"
 #include "platform/screens.h"
 #include "reports/frmkasaber.h"
@@ -91,4 +94,18 @@ TEST_F(KasaBerTest, FindsACashiersSalesAndADriversDeliveriesByUserId)
     choose(report, "bernd", QDate(2026, 3, 1), QDate(2026, 3, 31), report.cmdShow);
     EXPECT_TRUE(listed(report).isEmpty());
     EXPECT_EQ(report.lblTotal->text(), "Summe: 0,00");
+}
+
+TEST_F(KasaBerTest, SumsTooLargeForAnAmountAreReportedNotFatal)
+{
+    const qint64 nearlyMost = std::numeric_limits<qint64>::max() / 2 + 1;
+    addSale(7, "2026-05-01", nearlyMost, "bernd", 0, 0);
+    addSale(8, "2026-05-02", nearlyMost, "bernd", 0, 0);
+    FrmKasaBer &report = frmKasaBer();
+    for (QPushButton *button : {report.cmdShow, report.cmdPrint}) {
+        m_dialogs->clearRecords();
+        choose(report, "bernd", QDate(2026, 5, 1), QDate(2026, 5, 31), button);
+        EXPECT_EQ(m_dialogs->messageTexts(), QStringList{TooLargeForReport});
+        EXPECT_EQ(report.lblTotal->text(), QString());
+    }
 }

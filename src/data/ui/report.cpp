@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "platform/money.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/reportpainter.h"
 #include "platform/ui/reportpreview.h"
@@ -54,6 +55,9 @@ bool showReportSafely(const std::function<void()> &fillAndShow)
                                         "nicht zu den Daten (%1). Gespeicherte Daten bleiben unverändert.")
                              .arg(QString::fromStdString(error.what())),
                          mb::vbExclamation);
+        return false;
+    } catch (const MoneyOverflow &) {
+        dialogs().msgBox(TooLargeForReport, mb::vbExclamation);
         return false;
     }
 }

@@ -41,5 +41,10 @@ private:
 // Runs what fills and shows a report. A fault in a layout (report::Error, such
 // as a field naming a column its record source lacks) must not end the
 // program right after a sale was stored: the user gets a German message, what
-// was stored stays stored, and false is returned.
+// was stored stays stored, and false is returned. The same holds for sums
+// of stored amounts too large for an amount (MoneyOverflow).
 bool showReportSafely(const std::function<void()> &fillAndShow);
+
+// What a screen says when the sums of its rows are too large for an amount.
+inline const QString TooLargeForReport =
+    QStringLiteral("Die Summen dieser Daten sind zu groß, um sie anzuzeigen. Gespeicherte Daten bleiben unverändert.");
