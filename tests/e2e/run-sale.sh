@@ -80,9 +80,16 @@ centres sales 'click:caButton(0)' 'caButton(0)' 'proSellect(0)' 'proSellect(1)' 
 centres payment txtamount cmdSales
 
 # Waits until a window with this exact title is visible and prints its id.
+# Asks again until then: a search that meets a window being closed (the login
+# as the main menu opens) ends with an X error instead of waiting on.
 window() {
-    timeout $WaitSeconds xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 ||
-        fail "no window \"$1\" within ${WaitSeconds}s"
+    local until=$((SECONDS + WaitSeconds)) id
+    while :; do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && { echo "$id"; return; }
+        [ $SECONDS -lt $until ] || fail "no window \"$1\" within ${WaitSeconds}s"
+        sleep 0.1
+    done
 }
 # Waits until no window with this title is visible any more.
 gone() {
