@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "platform/clock.h"
+
 // A data reset hands a fresh database over to the next start of the program:
 // the reset writes the hand-over file, the next start swaps it in before the
 // database is opened. The old database is kept under a name with the date
@@ -48,7 +50,7 @@ enum class Step {
 // renamed to its kept name, then the hand-over file to the database's name.
 // A start after an interrupted swap completes it. Must run while no
 // connection to the database is open.
-SwapResult completePending(const QDateTime &swapTime = QDateTime::currentDateTime());
+SwapResult completePending(const QDateTime &swapTime = currentClock().now());
 
 // Called after each step of the swap; a false answer stops the swap there,
 // as a killed program would. Tests drive interrupted swaps with it; nothing

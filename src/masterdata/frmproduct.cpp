@@ -18,6 +18,7 @@
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmsupplier.h"
 #include "masterdata/keys.h"
+#include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/screens.h"
 #include "platform/ui/dialogs.h"
@@ -392,7 +393,7 @@ void FrmProduct::LvProduct_Click()
         return;
     txtProduktid->setText(line->text(0));
     txtDescription->setText(line->text(1));
-    lblDate->setText(de::shortDate(QDate::currentDate()));
+    lblDate->setText(de::shortDate(currentClock().now().date()));
     cmdEdit->setEnabled(true);
 
     ADOProduct.refresh();

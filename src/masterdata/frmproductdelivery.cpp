@@ -14,6 +14,7 @@
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmproductupdate.h"
+#include "platform/clock.h"
 #include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 
@@ -77,7 +78,7 @@ FrmProductDelivery::FrmProductDelivery()
 
 void FrmProductDelivery::Form_Load()
 {
-    DTDate->setDate(QDate::currentDate());
+    DTDate->setDate(currentClock().now().date());
     // The deliveries only grow: opening them reads no row, and the list of
     // numbers comes from the numbers in use, not from every row.
     ADODeliveries.refresh();

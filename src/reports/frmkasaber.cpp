@@ -12,6 +12,7 @@
 
 #include "data/shopsettings.h"
 #include "masterdata/frmuseraccount.h"
+#include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/screens.h"
 #include "platform/ui/dialogs.h"
@@ -83,8 +84,8 @@ void FrmKasaBer::Form_Load()
     for (Recordset &rows = users.recordset(); !rows.eof(); rows.moveNext())
         cboUser->addItem(rows.text(QStringLiteral("userid")));
     cboUser->setCurrentIndex(-1);
-    dtFrom->setDate(QDate::currentDate());
-    dtTo->setDate(QDate::currentDate());
+    dtFrom->setDate(currentClock().now().date());
+    dtTo->setDate(currentClock().now().date());
 }
 
 bool FrmKasaBer::DisplaySales()

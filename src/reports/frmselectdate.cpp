@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "data/shopsettings.h"
+#include "platform/clock.h"
 #include "platform/screens.h"
 #include "platform/ui/dialogs.h"
 #include "reports/reportlayouts.h"
@@ -62,8 +63,8 @@ FrmSelectDate::FrmSelectDate() : SalesReport(reports::salesReportLayout()), Orde
 
 void FrmSelectDate::Form_Load()
 {
-    dtFrom->setDate(QDate::currentDate());
-    dtTo->setDate(QDate::currentDate());
+    dtFrom->setDate(currentClock().now().date());
+    dtTo->setDate(currentClock().now().date());
 }
 
 void FrmSelectDate::cmdPrint_Click()

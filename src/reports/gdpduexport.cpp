@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "data/database.h"
+#include "platform/clock.h"
 
 namespace gdpdu {
 
@@ -122,7 +123,7 @@ ExportResult exportDatabase(const QString &databasePath, const QString &folder, 
 
     if (progress)
         progress(steps - 1, steps, QString::fromLatin1(IndexFileName));
-    supplier.comment = periodComment(tables, QDate::currentDate());
+    supplier.comment = periodComment(tables, currentClock().now().date());
     const QDir dir(staging.path());
     if (!writeWhole(dir.filePath(QString::fromLatin1(IndexFileName)), indexXml(supplier, tables), &error) ||
         !writeWhole(dir.filePath(QString::fromLatin1(DtdFileName)), documentTypeDefinition(), &error))
