@@ -549,6 +549,8 @@ QString Recordset::shopText(int column, const QVariant &stored) const
         return de::formatNumber(Money::fromCents(stored.toLongLong()));
     if (m_types[column] == schema::ColumnType::Date)
         return de::shortDate(QDate::fromString(stored.toString(), Qt::ISODate));
+    if (m_types[column] == schema::ColumnType::Quantity && stored.typeId() == QMetaType::Double)
+        return de::formatQuantity(stored.toDouble());
     if (stored.typeId() == QMetaType::Double)
         return de::formatGeneral(stored.toDouble());
     return stored.toString();

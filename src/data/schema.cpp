@@ -27,6 +27,15 @@ namespace {
 #define LINE_AMOUNT(quantity, price)                                                                                   \
     "CAST(round(round(" quantity " * 1000000) * " price " / 1000000.0) AS INTEGER)"
 
+// A quantity in whole thousandths, rounded half away from zero; no quantity
+// (or no number) counts for none.
+#define THOUSANDTHS(quantity) "CAST(round(coalesce(" quantity ", 0) * 1000) AS INTEGER)"
+// Whole thousandths as the quantity they count: a whole number stays an
+// integer, so that 3 reads 3 and not 3.0; a fraction is the nearest double
+// to it, which prints with its three decimals.
+#define UNITS(thousandths)                                                                                             \
+    "CASE WHEN " thousandths " % 1000 = 0 THEN " thousandths " / 1000 ELSE " thousandths " / 1000.0 END"
+
 // The tables as the first program that kept a schema version laid them out.
 // Never change these: a later version adds what it needs as an upgrade step
 // below, so that a new file and an upgraded old one end up alike.
@@ -84,6 +93,22 @@ struct UpgradeStep
         " AFTER UPDATE OF " product ", " quantity " ON " table " BEGIN "                                               \
         ADD_TO_TOTAL(product, quantity, total, "OLD", "-") " " ADD_TO_TOTAL(product, quantity, total, "NEW", "+") " END"
 
+// The same in whole thousandths of the quantity, rounded half away from
+// zero: added as integers, the sums stay exact however many lines there are.
+#define ADD_THOUSANDTHS(product, quantity, total, row, sign)                                                           \
+    "INSERT OR IGNORE INTO ProductTotals (productid) SELECT " row "." product " WHERE " row "." product                \
+    " IS NOT NULL; UPDATE ProductTotals SET " total " = " total " " sign " " THOUSANDTHS(row "." quantity)            \
+    " WHERE productid = " row "." product ";"
+#define KEEP_THOUSANDTHS(table, product, quantity, total)                                                              \
+    "CREATE TRIGGER IF NOT EXISTS " table "AddsThousandthsTo" total " AFTER INSERT ON " table " BEGIN "                \
+        ADD_THOUSANDTHS(product, quantity, total, "NEW", "+") " END",                                                  \
+    "CREATE TRIGGER IF NOT EXISTS " table "TakesThousandthsFrom" total " AFTER DELETE ON " table " BEGIN "             \
+        ADD_THOUSANDTHS(product, quantity, total, "OLD", "-") " END",                                                  \
+    "CREATE TRIGGER IF NOT EXISTS " table "ChangesThousandthsOf" total                                                 \
+        " AFTER UPDATE OF " product ", " quantity " ON " table " BEGIN "                                               \
+        ADD_THOUSANDTHS(product, quantity, total, "OLD", "-") " "                                                      \
+        ADD_THOUSANDTHS(product, quantity, total, "NEW", "+") " END"
+
 const UpgradeStep UpgradeSteps[] = {
     // 1: the schema version is recorded; the views are re-created.
     {{}},
@@ -109,7 +134,32 @@ const UpgradeStep UpgradeSteps[] = {
         "  UNION ALL SELECT productid, 0, coalesce(quantity, 0) FROM SalesDetails WHERE productid IS NOT NULL)"
         " GROUP BY productid",
     }},
+    // 4: the running totals count whole thousandths of a unit (grams of a
+    // kilogram), under the same column names: weighed quantities added as
+    // binary fractions drift off their third decimal, and 30977,305 read
+    // 30977,3049999999 after a year of lines. The sums kept so far lie far
+    // closer than half a thousandth to the true ones and are taken over
+    // rounded. Run again after step 3, it ends as it did the first time.
+    {{
+        "DROP VIEW IF EXISTS ProductInventory",
+        "DROP TRIGGER IF EXISTS DeliveriesAddsTodelivered",
+        "DROP TRIGGER IF EXISTS DeliveriesTakesFromdelivered",
+        "DROP TRIGGER IF EXISTS DeliveriesChangesdelivered",
+        "DROP TRIGGER IF EXISTS SalesDetailsAddsTosold",
+        "DROP TRIGGER IF EXISTS SalesDetailsTakesFromsold",
+        "DROP TRIGGER IF EXISTS SalesDetailsChangessold",
+        "ALTER TABLE ProductTotals RENAME TO ProductTotalsInUnits",
+        "CREATE TABLE ProductTotals (productid INTEGER NOT NULL UNIQUE, delivered INTEGER NOT NULL DEFAULT 0,"
+        " sold INTEGER NOT NULL DEFAULT 0)",
+        "INSERT INTO ProductTotals (productid, delivered, sold)"
+        " SELECT productid, " THOUSANDTHS("delivered") ", " THOUSANDTHS("sold") " FROM ProductTotalsInUnits",
+        "DROP TABLE ProductTotalsInUnits",
+        KEEP_THOUSANDTHS("Deliveries", "prodno", "quantity", "delivered"),
+        KEEP_THOUSANDTHS("SalesDetails", "productid", "quantity", "sold"),
+    }},
 };
+#undef KEEP_THOUSANDTHS
+#undef ADD_THOUSANDTHS
 #undef KEEP_TOTAL
 #undef ADD_TO_TOTAL
 
@@ -130,8 +180,8 @@ const char *const Views[] = {
     " sum(" LINE_AMOUNT("quantity", "orderprice") ") AS Total FROM Deliveries GROUP BY deliveryno, Date",
     // The stock list: every product with what was delivered and what was sold.
     "CREATE VIEW ProductInventory AS SELECT p.ProductID AS Productid, p.Category AS Category,"
-    " p.Description AS Description, p.Size AS Size, coalesce(t.delivered, 0) AS Qtyorder,"
-    " p.Quantity AS Quantity, coalesce(t.sold, 0) AS qtysold, p.OrderPrice AS orderPrice,"
+    " p.Description AS Description, p.Size AS Size, " UNITS("coalesce(t.delivered, 0)") " AS Qtyorder,"
+    " p.Quantity AS Quantity, " UNITS("coalesce(t.sold, 0)") " AS qtysold, p.OrderPrice AS orderPrice,"
     " p.SalesPrice AS SalesPrice FROM Products p LEFT JOIN ProductTotals t ON t.productid = p.ProductID"
     " ORDER BY p.ProductID",
     // Customers who owe the shop something (or are owed): their balance.
@@ -140,6 +190,8 @@ const char *const Views[] = {
 };
 #undef KEY
 #undef LINE_AMOUNT
+#undef THOUSANDTHS
+#undef UNITS
 // clang-format on
 
 // What every column of every table and record source holds. A column of a
@@ -226,7 +278,7 @@ const std::vector<SourceColumns> &columnTypes()
           {"Cashier", Text}}},
         {"Deliveries",
          {{"deliveryno", Key}, {"prodno", Key}, {"quantity", Quantity}, {"orderprice", Money}, {"Date", Date}}},
-        {ProductTotalsTable, {{"productid", Key}, {"delivered", Quantity}, {"sold", Quantity}}},
+        {ProductTotalsTable, {{"productid", Key}, {"delivered", Thousandths}, {"sold", Thousandths}}},
         {"Receipt", {{"salesid", Key}, {"Desc", Text}, {"Quantity", Quantity}, {"SalesPrice", Money}, {"Ext", Money}}},
         {"EntireSales",
          {{"ID", Key}, {"Date", Date}, {"Total", Money}, {"CashierID", Text}, {"Mwst1", Money}, {"Mwst2", Money}}},

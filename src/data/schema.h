@@ -43,7 +43,10 @@ enum class ColumnType {
     Key,      // a whole number naming a row, of its own table or of another
     Money,    // whole cents
     Quantity, // a count, fractional for weighed goods
-    Date,     // "yyyy-MM-dd" text
+    // A quantity in whole thousandths: the stock list's running sums, which
+    // must add up exactly, however many weighed lines there are.
+    Thousandths,
+    Date, // "yyyy-MM-dd" text
     Text,
 };
 

@@ -20,11 +20,27 @@ FrmCustomer::FrmCustomer()
     cmdClose = addButton("cmdClose", QStringLiteral("Ende"));
     connect(cmdFind, &QPushButton::clicked, this, &FrmCustomer::cmdFind_Click);
     connect(cmdClose, &QPushButton::clicked, this, &FrmCustomer::cmdClose_Click);
+    // These run after the record buttons' own handlers: they see the row as
+    // "Hinzufügen", "Speichern" and "Neu Laden" left it.
+    connect(cmdNew, &QPushButton::clicked, this, [this] { m_adding = ADOCustomer->isNewRow(); });
+    connect(cmdSave, &QPushButton::clicked, this, &FrmCustomer::handBackAddedCustomer);
+    connect(cmdRefresh, &QPushButton::clicked, this, [this] { m_adding = false; });
 }
 
 void FrmCustomer::cmdFind_Click()
 {
+    // The search re-reads the table, which drops a row being added.
+    m_adding = false;
     findRow(QStringLiteral("Suche nach Telefonnummer..."), QStringLiteral("ContactNumber"));
+}
+
+void FrmCustomer::handBackAddedCustomer()
+{
+    // A refused row is still new and waits for the next "Speichern".
+    if (!m_adding || ADOCustomer->isNewRow())
+        return;
+    m_adding = false;
+    emit customerAdded(ADOCustomer->text(QStringLiteral("CustomerID")));
 }
 
 void FrmCustomer::cmdClose_Click()

@@ -24,6 +24,11 @@ public:
     QPushButton *cmdFind;
     QPushButton *cmdClose;
 
+signals:
+    // A customer started with "Hinzufügen" was stored: the screen that opened
+    // the editor for a caller it could not name takes them as its customer.
+    void customerAdded(const QString &customerId);
+
 protected:
     DataControl &control() override { return ADOCustomer; }
     QLineEdit *nameBox() override { return txtName; }
@@ -31,6 +36,10 @@ protected:
 private:
     void cmdFind_Click();
     void cmdClose_Click();
+    void handBackAddedCustomer();
+
+    // A row started with "Hinzufügen" is waiting to be stored.
+    bool m_adding = false;
 };
 
 FrmCustomer &frmCustomer();

@@ -145,8 +145,8 @@ void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked
         QTreeWidgetItem *line = LvProduct->topLevelItem(i);
         if (line->text(ColProductId) != productId)
             continue;
-        setCell(line, ColOrdered, de::formatGeneral(booked.quantityDelivered));
-        setCell(line, ColOnHand, de::formatGeneral(booked.quantityOnHand));
+        setCell(line, ColOrdered, de::formatQuantity(booked.quantityDelivered));
+        setCell(line, ColOnHand, de::formatQuantity(booked.quantityOnHand));
         setCell(line, ColOrderPrice, de::formatNumber(booked.orderPrice));
         setCell(line, ColSalesPrice, de::formatNumber(booked.salesPrice));
     }

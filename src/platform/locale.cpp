@@ -1,6 +1,7 @@
 #include "platform/locale.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QRegularExpression>
 #include <QVarLengthArray>
@@ -133,6 +134,16 @@ QString formatGeneral(double value)
     }
     text.remove(locale().groupSeparator());
     return text;
+}
+
+QString formatQuantity(double value)
+{
+    const double thousandths = std::round(value * 1000);
+    // Beyond whole thousandths that fit (no stock comes near) the number is
+    // shown as it is.
+    if (!std::isfinite(thousandths) || std::abs(thousandths) >= 9e18)
+        return formatGeneral(value);
+    return formatUnits(static_cast<qint64>(thousandths), {.decimals = 3, .minDecimals = 0, .grouped = false});
 }
 
 QString shortDate(const QDate &date)

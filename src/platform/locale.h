@@ -59,6 +59,11 @@ QString formatGrouped2(Money amount);
 // The general form of a number: as few decimals as it needs ("22,5", "3").
 QString formatGeneral(double value);
 
+// A quantity with at most three decimals, the finest that is weighed
+// ("30977,305", "2,5", "3"): a sum read as a binary fraction shows as the
+// quantity it stands for, never as 30977,3049999999.
+QString formatQuantity(double value);
+
 // "06.12.2026"
 QString shortDate(const QDate &date);
 

@@ -31,6 +31,7 @@ ColumnKind kindOf(const QString &table, const QString &column)
 {
     switch (schema::columnType(table, column).value_or(schema::ColumnType::Text)) {
     case schema::ColumnType::Key:
+    case schema::ColumnType::Thousandths:
         return ColumnKind::WholeNumber;
     case schema::ColumnType::Money:
         return ColumnKind::Money;

@@ -145,12 +145,17 @@ void FrmSales::cmdClose_Click()
 
 void FrmSales::btnCustomerE_Click()
 {
+    QString added;
+    const auto handBack = connect(&frmCustomer(), &FrmCustomer::customerAdded, this,
+                                  [&added](const QString &customerId) { added = customerId; });
     dialogs().showModal(&frmCustomer());
+    disconnect(handBack);
     // The editor stores through its own recordset: the block re-reads, so
     // that it shows, and the receipt prints, the customer as just edited.
     // That is the customer shown when the editor closes: a call that came
-    // in meanwhile has put its caller there. With nobody shown, nobody.
-    const QString shownCustomer = Text1->text();
+    // in meanwhile has put its caller there. With nobody shown (a caller no
+    // customer had), the customer just added for them; else nobody.
+    const QString shownCustomer = Text1->text().isEmpty() ? added : Text1->text();
     ADOCustomer.refresh();
     ADOCustomer->find({QStringLiteral("CustomerID"), shownCustomer});
 }

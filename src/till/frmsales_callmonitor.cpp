@@ -67,12 +67,11 @@ void FrmSales::announceCalls()
         const RingCall call = m_callsToAnnounce.front();
         m_callsToAnnounce.pop_front();
         dialogs().msgBox(ringMessage(call, currentClock().now()), mb::vbOKOnly);
-        // A caller who sends no number names nobody: the customer shown stays,
-        // rather than one who happens to have no number either.
-        if (phoneDigits(call.caller).isEmpty())
-            continue;
-        // Without a match no customer is current: the block shows nobody
-        // rather than a customer who did not call.
+        // The block shows the caller or nobody, never a customer who did not
+        // call: an order taken for a number no customer has, or for a caller
+        // who sends no number, must not go to the address shown before.
+        // Without digits the search names nobody either, not a customer who
+        // happens to have no number.
         ADOCustomer.refresh();
         findCustomerByPhone(ADOCustomer.recordset(), call.caller);
     }

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 
 #include <functional>
+#include <random>
+#include <vector>
 
 #include <QDateEdit>
 #include <QFrame>
@@ -12,12 +14,16 @@
 #include "app/frmabout.h"
 #include "app/frmmainmenu.h"
 #include "app/frmsettings.h"
+#include "data/database.h"
+#include "data/schema.h"
 #include "platform/screens.h"
 #include "shell/session.h"
 #include "masterdata/frmproductupdate.h"
 #include "reports/frmselectdate.h"
 #include "reports/previews.h"
 #include "support/fixture.h"
+#include "core/support/quantities.h"
+#include "till/salestore.h"
 
 using ::testing::Contains;
 
@@ -173,6 +179,62 @@ TEST_F(MainMenuTest, StockAndCreditReportsPrintTheShopAndTheirRows)
               QStringList({"Pizzeria Bäckerstraße", "Hauptstr. 5", "12345 Köln", "Offene Beträge der Kunden",
                            "Kd.-Nr. Name Adresse Telefon Betrag", "1 Anna Groß Weg 2 0221 123 12,50",
                            "3 Carla Weg 4 0221 789 -3,00"}));
+}
+
+// A year at the counter for weighed goods, sold through the till's own
+// storing: the stock list and the stock report show to the gram what the
+// shop weighed, summed here in whole thousandths.
+TEST_F(MainMenuTest, WeighedGoodsShowToTheGramInTheStockListAndTheStockReport)
+{
+    exec("INSERT INTO Products (ProductID, Category, Description, Size, Quantity, OrderPrice, SalesPrice) VALUES"
+         " (1, 'Käse', 'Gouda', 'kg', 0, 900, 1490), (2, 'Käse', 'Feta', 'kg', 0, 700, 1190),"
+         // On hand as an older program left it, added up as binary fractions.
+         " (3, 'Oliven', 'Grün', 'kg', 30977.3049999999, 500, 990)");
+    std::vector<qint64> delivered(4), onHand{0, 0, 0, 30977305}, sold(4);
+    std::mt19937 random(40);
+    {
+        Database::Transaction transaction(*m_db);
+        for (int line = 0; line < 40000; ++line) {
+            const int product = 1 + static_cast<int>(random() % 2);
+            const qint64 thousandths = 1 + static_cast<qint64>(random() % 9999);
+            if (line % 4 == 0) {
+                exec("INSERT INTO Deliveries VALUES (?1, ?2, ?3, 500, '2026-01-05')",
+                     {line, product, schema::storedQuantity(static_cast<double>(thousandths) / 1000)});
+                delivered[product] += thousandths;
+                continue;
+            }
+            OrderLine sale;
+            sale.productId = QString::number(product);
+            sale.quantity = thousandthsText(thousandths);
+            sale.unitPrice = "14,90";
+            ASSERT_TRUE(SaveSalesDetails(*m_db, line, {sale})) << m_db->lastError().toStdString();
+            sold[product] += thousandths;
+            onHand[product] -= thousandths;
+        }
+        ASSERT_TRUE(transaction.commit());
+    }
+    const auto figures = [&](int product) {
+        return QStringList{thousandthsText(delivered[product]), thousandthsText(onHand[product]),
+                           thousandthsText(sold[product])};
+    };
+
+    FrmMainMenu &menu = showMenuFor(Admin);
+    QStringList listed;
+    m_dialogs->onModal([&listed](QDialog *window) {
+        const QTreeWidget *list = qobject_cast<FrmProductUpdate *>(window)->LvProduct;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            for (int column = 4; column <= 6; ++column)
+                listed << list->topLevelItem(i)->text(column);
+        return 0;
+    });
+    menu.btnProUpdate->click();
+    EXPECT_EQ(listed, figures(1) + figures(2) + figures(3));
+
+    menu.btnProReport->click();
+    const QStringList printed = previews::lines("ProductInventory");
+    EXPECT_THAT(printed, Contains("1 Käse Gouda kg " + figures(1).join(' ') + " 9,00 14,90"));
+    EXPECT_THAT(printed, Contains("2 Käse Feta kg " + figures(2).join(' ') + " 7,00 11,90"));
+    EXPECT_THAT(printed, Contains("3 Oliven Grün kg 0 30977,305 0 5,00 9,90"));
 }
 
 TEST_F(MainMenuTest, ButtonsOpenTheirScreensAndOkUnloadsTheAboutBox)

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <deque>
 #include <limits>
+#include <random>
+#include <utility>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +13,13 @@
 
 #include "data/database.h"
 #include "data/passwords.h"
+#include "data/recordset.h"
 #include "data/schema.h"
 #include "masterdata/deliverybooking.h"
 #include "till/salestore.h"
 #include "platform/money.h"
 #include "support/fixture.h"
+#include "support/quantities.h"
 #include "support/rawconnection.h"
 
 using DatabaseSchema = DatabaseTest;
@@ -312,51 +318,170 @@ TEST_F(DatabaseSchema, FileCannotBeReadWithoutThePassword)
     EXPECT_TRUE(error.contains("kann nicht gelesen werden")) << error.toStdString();
 }
 
+namespace {
+// The stock list's delivered and sold figures as the record source hands
+// them over, compared with sums kept here in whole thousandths: the same
+// number as stored (a whole one as an integer), and the same text.
+void expectStockFigures(Database &db, const std::vector<qint64> &delivered, const std::vector<qint64> &sold)
+{
+    Recordset stock;
+    ASSERT_TRUE(stock.open(&db, "ProductInventory", false)) << db.lastError().toStdString();
+    for (std::size_t product = 1; product < delivered.size(); ++product) {
+        ASSERT_TRUE(stock.find({"Productid", QString::number(product)})) << product;
+        for (const auto &[column, thousandths] :
+             {std::pair{"Qtyorder", delivered[product]}, {"qtysold", sold[product]}}) {
+            const QVariant read = stock.value(column);
+            if (thousandths % 1000 == 0)
+                EXPECT_EQ(read, QVariant(thousandths / 1000)) << column << " of product " << product;
+            else
+                EXPECT_EQ(read, QVariant(static_cast<double>(thousandths) / 1000))
+                    << column << " of product " << product;
+            EXPECT_EQ(stock.text(column), thousandthsText(thousandths)) << column << " of product " << product;
+        }
+        stock.moveFirst();
+    }
+}
+} // namespace
+
 // The stock list's delivered and sold figures are kept as running totals;
-// after any mix of stored, changed and removed lines they must equal the sums
-// over the history (an older file's totals are filled from its history: see
-// the upgrade test above).
-TEST_F(DatabaseSchema, StockTotalsEqualTheSumsOverTheHistory)
+// after any mix of stored, changed and removed weighed lines they must equal
+// the sums over the history to the gram (an older file's totals: see the
+// upgrade tests above and below).
+// The running totals as the program of schema version 3 kept them: sums of
+// the quantities as the lines hold them, added up as binary fractions.
+#define ADD_AS_FRACTION(product, total, row, sign)                                                                     \
+    "INSERT OR IGNORE INTO ProductTotals (productid) SELECT " row "." product " WHERE " row "." product                \
+    " IS NOT NULL; UPDATE ProductTotals SET " total " = " total " " sign " coalesce(" row ".quantity, 0)"              \
+    " WHERE productid = " row "." product ";"
+#define KEEP_AS_FRACTION(table, product, total)                                                                        \
+    "CREATE TRIGGER " table "AddsTo" total " AFTER INSERT ON " table " BEGIN " ADD_AS_FRACTION(                        \
+        product, total, "NEW",                                                                                         \
+        "+") " END;"                                                                                                   \
+             "CREATE TRIGGER " table "TakesFrom" total " AFTER DELETE ON " table                                       \
+             " BEGIN " ADD_AS_FRACTION(product, total, "OLD",                                                          \
+                                       "-") " END;"                                                                    \
+                                            "CREATE TRIGGER " table "Changes" total " AFTER UPDATE OF " product        \
+                                            ", quantity ON " table                                                     \
+                                            " BEGIN " ADD_AS_FRACTION(product, total, "OLD", "-") " " ADD_AS_FRACTION( \
+                                                product, total, "NEW", "+") " END;"
+const char *const VersionThreeTotals =
+    "CREATE INDEX ProductsArtNr ON Products (ArtNr);"
+    "CREATE INDEX ProductsCategory ON Products (Category);"
+    "CREATE TABLE ProductTotals (productid INTEGER NOT NULL UNIQUE, delivered NUMERIC NOT NULL DEFAULT 0,"
+    " sold NUMERIC NOT NULL DEFAULT 0);" KEEP_AS_FRACTION("Deliveries", "prodno", "delivered")
+        KEEP_AS_FRACTION("SalesDetails", "productid", "sold") "PRAGMA user_version = 3;";
+#undef KEEP_AS_FRACTION
+#undef ADD_AS_FRACTION
+
+TEST_F(DatabaseSchema, TotalsAddedAsFractionsAreTakenOverToTheGram)
+{
+    const QString path = m_db->path();
+    const auto current = schemaOf(*m_db);
+    Database::setCurrent(nullptr);
+    m_db.reset();
+    ASSERT_TRUE(QFile::remove(path));
+    // A year at the counter for weighed goods, stored by the older program.
+    std::vector<qint64> delivered(3), sold(3);
+    qint64 firstDelivery = 0;
+    {
+        RawConnection old(path);
+        for (const char *statement : UnversionedSchema)
+            ASSERT_TRUE(old.exec(statement)) << old.error().toStdString();
+        ASSERT_TRUE(old.exec(VersionThreeTotals)) << old.error().toStdString();
+        ASSERT_TRUE(old.exec("INSERT INTO Products (ProductID, Description) VALUES (1, 'Käse'), (2, 'Oliven');"
+                             "BEGIN"));
+        std::mt19937 random(20);
+        for (int line = 0; line < 40000; ++line) {
+            const int product = 1 + line % 2;
+            const qint64 thousandths = 1 + static_cast<qint64>(random() % 1999);
+            const QString quantity = QString::number(static_cast<double>(thousandths) / 1000, 'f', 3);
+            const bool delivery = line % 5 == 0;
+            (delivery ? delivered : sold)[product] += thousandths;
+            if (line == 0)
+                firstDelivery = thousandths;
+            ASSERT_TRUE(old.exec(delivery ? QString("INSERT INTO Deliveries VALUES (%1, %2, %3, 100, '2026-01-05')")
+                                                .arg(line)
+                                                .arg(product)
+                                                .arg(quantity)
+                                          : QString("INSERT INTO SalesDetails VALUES (%1, %2, %3, 850)")
+                                                .arg(line)
+                                                .arg(product)
+                                                .arg(quantity)))
+                << old.error().toStdString();
+        }
+        ASSERT_TRUE(old.exec("COMMIT"));
+    }
+
+    QString error;
+    m_db = Database::open(path, &error);
+    ASSERT_TRUE(m_db) << error.toStdString();
+    EXPECT_EQ(schemaOf(*m_db), current) << "an upgraded file is laid out as a new one";
+    expectStockFigures(*m_db, delivered, sold);
+
+    // The sums go on from there to the gram.
+    exec("INSERT INTO SalesDetails VALUES (40000, 1, 0.35, 850), (40001, 2, 2, 850)");
+    exec("DELETE FROM Deliveries WHERE deliveryno = 0");
+    exec("UPDATE SalesDetails SET quantity = 1.005 WHERE salesid = 40001");
+    sold[1] += 350;
+    sold[2] += 1005;
+    delivered[1] -= firstDelivery;
+    expectStockFigures(*m_db, delivered, sold);
+}
+
+TEST_F(DatabaseSchema, StockTotalsEqualTheSumsOverTheHistoryToTheGram)
 {
     exec("INSERT INTO Products (ProductID, Description) VALUES (1, 'Brot'), (2, 'Käse'), (3, 'Wein')");
-    const auto expectTotalsMatchHistory = [](Database &db) {
-        for (int product = 1; product <= 3; ++product) {
-            const auto shown =
-                db.select("SELECT Qtyorder, qtysold FROM ProductInventory WHERE Productid = ?1", {product});
-            ASSERT_TRUE(shown && shown->values.size() == 1) << db.lastError().toStdString();
-            const double delivered =
-                db.scalar("SELECT coalesce(sum(quantity), 0) FROM Deliveries WHERE prodno = ?1", {product}).toDouble();
-            const double sold =
-                db.scalar("SELECT coalesce(sum(quantity), 0) FROM SalesDetails WHERE productid = ?1", {product})
-                    .toDouble();
-            EXPECT_NEAR(shown->values[0][0].toDouble(), delivered, 1e-9) << "product " << product;
-            EXPECT_NEAR(shown->values[0][1].toDouble(), sold, 1e-9) << "product " << product;
-        }
-    };
-    std::srand(14);
-    for (int step = 0; step < 200; ++step) {
-        const int product = 1 + std::rand() % 4; // 4 is no product
-        const double quantity = (std::rand() % 8) / 2.0;
-        switch (std::rand() % 5) {
+    // What is in the tables, line by line, oldest first: product and thousandths.
+    std::deque<std::pair<int, qint64>> salesLines, deliveryLines;
+    std::mt19937 random(14);
+    Database::Transaction transaction(*m_db);
+    for (int step = 0; step < 30000; ++step) {
+        const int product = 1 + static_cast<int>(random() % 4); // 4 is no product
+        const qint64 thousandths = static_cast<qint64>(random() % 20000);
+        const QVariant quantity = schema::storedQuantity(static_cast<double>(thousandths) / 1000);
+        switch (random() % 8) {
         case 0:
-            exec("INSERT INTO SalesDetails VALUES (?1, ?2, ?3, 100)", {step, product, quantity});
-            break;
         case 1:
-            exec("INSERT INTO Deliveries VALUES (?1, ?2, ?3, 100, '2026-01-01')", {step, product, quantity});
-            break;
         case 2:
+            exec("INSERT INTO SalesDetails VALUES (?1, ?2, ?3, 100)", {step, product, quantity});
+            salesLines.emplace_back(product, thousandths);
+            break;
+        case 3:
+        case 4:
+            exec("INSERT INTO Deliveries VALUES (?1, ?2, ?3, 100, '2026-01-01')", {step, product, quantity});
+            deliveryLines.emplace_back(product, thousandths);
+            break;
+        case 5:
+            if (salesLines.empty())
+                break;
             exec("UPDATE SalesDetails SET quantity = ?1, productid = ?2 WHERE rowid = (SELECT max(rowid) FROM "
                  "SalesDetails)",
                  {quantity, product});
+            salesLines.back() = {product, thousandths};
             break;
-        case 3:
+        case 6:
+            if (salesLines.empty())
+                break;
             exec("DELETE FROM SalesDetails WHERE rowid = (SELECT min(rowid) FROM SalesDetails)");
+            salesLines.pop_front();
             break;
         default:
+            if (deliveryLines.empty())
+                break;
             exec("DELETE FROM Deliveries WHERE rowid = (SELECT min(rowid) FROM Deliveries)");
+            deliveryLines.pop_front();
         }
     }
     exec("INSERT INTO SalesDetails VALUES (999, NULL, 5, 100)");
-    expectTotalsMatchHistory(*m_db);
+    ASSERT_TRUE(transaction.commit());
+
+    std::vector<qint64> delivered(4), sold(4);
+    for (const auto &[product, thousandths] : deliveryLines)
+        delivered[product] += thousandths;
+    for (const auto &[product, thousandths] : salesLines)
+        sold[product] += thousandths;
+    delivered.pop_back();
+    sold.pop_back();
+    expectStockFigures(*m_db, delivered, sold);
     EXPECT_EQ(m_db->tableNames().size(), 11) << "the totals are not one of the shop's tables";
 }

@@ -12,7 +12,9 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
+#include "masterdata/frmcustomer.h"
 #include "platform/screens.h"
 #include "platform/tcpclient.h"
 #include "support/fixture.h"
@@ -121,10 +123,9 @@ TEST_F(CallMonitorTest, CallsAreMatchedByDigitsAndNoneIsLostOrMisplaced)
     // "+49 30 1111" is the router's 0301111.
     ring(sales, "t1", "0301111");
     EXPECT_EQ(sales.txtName->text(), "Meier");
-    // An anonymous call is shown, and the customer shown stays.
+    // An anonymous call: see the next test.
     ring(sales, "t2", "");
     EXPECT_EQ(m_dialogs->messages().size(), size_t(2));
-    EXPECT_EQ(sales.txtName->text(), "Meier");
 
     // A call while the customer editor is open: the caller is shown after it.
     m_dialogs->onModal([&sales](QDialog *) {
@@ -188,4 +189,138 @@ TEST_F(CallMonitorTest, TheHeaderShowsTheConnectionAndTheTillConnectsAgain)
     exec("UPDATE Settings SET deZE = ''");
     EXPECT_EQ(frmSales().lblCallMonitor->text(), QString());
     EXPECT_FALSE(frmSales().tmrReconnect->isActive());
+}
+
+// A caller who sends no number is shown and names nobody, as a number no
+// customer has does: the order taken for them cannot go to the customer of
+// the call before.
+TEST_F(CallMonitorTest, AnAnonymousCallNamesNobodySoNoOrderGoesToThePreviousCaller)
+{
+    exec("UPDATE Customer SET Address = 'Lindenweg 3', Place = '50667 Köln' WHERE CustomerID = 2");
+    exec("INSERT INTO Products (ProductID, ArtNr, Description, Mwst, SalesPrice) VALUES (1, '1', 'Pizza', '7', 850)");
+    QTcpSocket *router = openSalesScreen();
+    ASSERT_TRUE(router);
+    FrmSales &sales = frmSales();
+    const auto block = [&sales] {
+        return QStringList{sales.txtName->text(), sales.txtAddress->text(), sales.txtPlace->text(),
+                           sales.txtContactNumber->text(), sales.Text1->text()};
+    };
+
+    int shown = 0;
+    for (const QByteArray &anonymous :
+         {QByteArray("t2;RING;1;;5551234;SIP0;\r\n"), QByteArray("t4;RING;1; ;5551234;SIP0;\r\n"),
+          QByteArray("t6;RING;1;unbekannt;5551234;SIP0;\r\n")}) {
+        send(router, QByteArray(Ring).replace("16:31:28", QByteArray::number(shown)));
+        ASSERT_TRUE(messagesShown(++shown));
+        ASSERT_EQ(block(), QStringList({"Schulz", "Lindenweg 3", "50667 Köln", "0171 / 123 45 67", "2"}));
+
+        send(router, anonymous);
+        ASSERT_TRUE(messagesShown(++shown)) << anonymous.toStdString();
+        const QString caller = QString::fromUtf8(anonymous.split(';')[3]);
+        EXPECT_TRUE(
+            m_dialogs->messages().back().text.startsWith("Anrufer:      " + caller + "\r\nI-Nummer:   5551234\r\n"));
+        EXPECT_TRUE(sales.ADOCustomer->eof()) << anonymous.toStdString();
+        EXPECT_EQ(block(), QStringList({"", "", "", "", ""})) << anonymous.toStdString();
+    }
+
+    // The order for the anonymous caller finds no customer to pay or deliver to.
+    sales.txtid->setText("1");
+    sales.ArtSelok->click();
+    ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 1);
+    sales.cmdPayment->click();
+    EXPECT_EQ(m_dialogs->messageTexts().last(), "Kunde nicht gefunden!");
+    EXPECT_TRUE(m_dialogs->shownWindows().isEmpty());
+    EXPECT_EQ(count("Sales"), 0);
+}
+
+// The cashier adds the caller the till could not name in the customer editor
+// opened from the ring: when it closes, the block shows them.
+TEST_F(CallMonitorTest, ACallerAddedInTheCustomerEditorIsTheCustomerWhenItCloses)
+{
+    FrmSales &sales = frmSales();
+    // Types into the editor's box as the cashier would.
+    const auto type = [](QLineEdit *box, const QString &text) {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    // The editor, as the cashier uses it while the till waits.
+    const auto inTheEditor = [this, &sales](std::function<void(FrmCustomer &)> work) {
+        m_dialogs->onModal([work](QDialog *window) {
+            auto &editor = *qobject_cast<FrmCustomer *>(window);
+            work(editor);
+            editor.cmdClose->click();
+            return 0;
+        });
+        sales.btnCustomerE->click();
+        processEvents();
+    };
+    const auto addCustomer = [&type](FrmCustomer &editor, const QString &name, const QString &number) {
+        editor.cmdNew->click();
+        type(editor.txtName, name);
+        type(editor.txtAddress, "Am Markt 1");
+        type(editor.txtContactNumber, number);
+        editor.cmdSave->click();
+    };
+
+    // What the cashier does in the editor, after a ring from a number, and
+    // whom the block shows when the editor closes.
+    struct Case
+    {
+        const char *caller;
+        std::function<void(FrmCustomer &)> work;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"0899999", [&](FrmCustomer &editor) { addCustomer(editor, "Neukunde", "0899 999"); }, "Neukunde"},
+        {"", [&](FrmCustomer &editor) { addCustomer(editor, "Anonym", ""); }, "Anonym"},
+        // A caller the till named stays the customer.
+        {"0301111", [&](FrmCustomer &editor) { addCustomer(editor, "Dritter", "0221 3"); }, "Meier"},
+        {"0777777", [](FrmCustomer &) {}, ""},
+        // A new row dropped, then a customer edited: nobody was added.
+        {"0777778",
+         [&](FrmCustomer &editor) {
+             editor.cmdNew->click();
+             type(editor.txtName, "Verworfen");
+             editor.cmdRefresh->click();
+             editor.cmdEdit->click();
+             type(editor.txtAddress, "Neue Str. 9");
+             editor.cmdSave->click();
+         },
+         ""},
+        // A new customer the editor refuses is nobody, not the customer
+        // whose number was typed for them.
+        {"0777780",
+         [&](FrmCustomer &editor) {
+             editor.cmdNew->click();
+             type(editor.txtid, "1");
+             type(editor.txtName, "Doppelt");
+             editor.cmdSave->click();
+         },
+         ""},
+        // A search drops the new row too.
+        {"0777779",
+         [&](FrmCustomer &editor) {
+             editor.cmdNew->click();
+             m_dialogs->answerInput("+49 30 1111");
+             editor.cmdFind->click();
+             editor.cmdEdit->click();
+             editor.cmdSave->click();
+         },
+         ""},
+    };
+    int stamp = 0;
+    for (const Case &c : cases) {
+        ring(sales, QString("t%1").arg(++stamp), c.caller);
+        inTheEditor(c.work);
+        EXPECT_EQ(sales.txtName->text(), c.expected) << c.caller;
+        if (QString(c.expected) == "Neukunde" || QString(c.expected) == "Anonym") {
+            EXPECT_EQ(sales.txtAddress->text(), "Am Markt 1");
+            EXPECT_EQ(
+                sales.Text1->text(),
+                scalar("SELECT CustomerID FROM Customer WHERE Customername = ?1", {QString(c.expected)}).toString());
+        }
+    }
+    EXPECT_EQ(count("Customer"), 6) << "three customers added, one dropped";
+    EXPECT_EQ(m_dialogs->shownWindows().count("frmCustomer"), 7);
+    EXPECT_TRUE(m_dialogs->messageTexts().contains("Die ID 1 ist bereits vergeben. Es wurde nichts gespeichert."));
 }
