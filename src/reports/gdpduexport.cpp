@@ -201,9 +201,16 @@ ExportResult exportDatabase(const QString &databasePath, const QString &folder, 
     if (!database)
         return failed(error);
     // Removed with everything still in it when the export ends, whatever way.
+    errno = 0;
     QTemporaryDir staging(QDir(folder).filePath(QString::fromLatin1(StagingPattern)));
-    if (!staging.isValid())
-        return failed(unusableFolder);
+    if (!staging.isValid()) {
+        const int why = errno;
+        if (why != ENOSPC && why != EDQUOT)
+            return failed(unusableFolder);
+        return failed(QStringLiteral("In den Ordner „%1“ kann nicht geschrieben werden: %2. Bitte einen anderen "
+                                     "Ordner wählen.")
+                          .arg(QDir::toNativeSeparators(folder), filesystem::reasonOf(why)));
+    }
 
     const QStringList tableNames = database->tableNames();
     const int steps = static_cast<int>(tableNames.size()) + 1;

@@ -1,5 +1,6 @@
 #include "smalldisk.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -12,11 +13,19 @@
 
 namespace {
 
-bool mountTmpfs(const QString &folder, qint64 bytes, unsigned long flags)
+// A limit on the number of entries can be changed later only when the disk
+// had one from the start.
+constexpr auto EntryLimit = "nr_inodes=100000";
+
+bool mountTmpfs(const QString &folder, const QByteArray &options, unsigned long flags)
 {
-    // A size of 0 would mean no limit at all.
-    const QByteArray options = "size=" + QByteArray::number(std::max<qint64>(bytes, 1));
     return ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", flags, options.constData()) == 0;
+}
+
+// A size of 0 would mean no limit at all.
+QByteArray sizeOption(qint64 bytes)
+{
+    return "size=" + QByteArray::number(std::max<qint64>(bytes, 1));
 }
 
 } // namespace
@@ -24,7 +33,7 @@ bool mountTmpfs(const QString &folder, qint64 bytes, unsigned long flags)
 SmallDisk::SmallDisk(const QString &folder, qint64 bytes) : m_folder(folder)
 {
     QDir().mkpath(folder);
-    m_mounted = mountTmpfs(folder, bytes, 0);
+    m_mounted = mountTmpfs(folder, sizeOption(bytes) + ',' + EntryLimit, 0);
     if (!m_mounted)
         m_why = QStringLiteral("a small disk cannot be mounted here (needs root): %1")
                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
@@ -53,5 +62,13 @@ bool SmallDisk::leaveFree(qint64 bytes)
         filler.close();
         return leaveFree(0);
     }
-    return mountTmpfs(m_folder, used + freePages * page, MS_REMOUNT);
+    return mountTmpfs(m_folder, sizeOption(used + freePages * page), MS_REMOUNT);
+}
+
+bool SmallDisk::leaveNoNewEntries()
+{
+    struct statvfs disk = {};
+    if (!m_mounted || ::statvfs(QFile::encodeName(m_folder).constData(), &disk) != 0)
+        return false;
+    return mountTmpfs(m_folder, "nr_inodes=" + QByteArray::number(qint64(disk.f_files - disk.f_ffree)), MS_REMOUNT);
 }

@@ -22,6 +22,8 @@ public:
     // Shrinks or grows the disk so that, beside what it holds now, it takes
     // only about this many more bytes (whole pages).
     bool leaveFree(qint64 bytes);
+    // Lets the disk hold no more files or folders than it holds now.
+    bool leaveNoNewEntries();
 
 private:
     QString m_folder;
