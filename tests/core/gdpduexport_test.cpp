@@ -226,8 +226,8 @@ TEST_F(GdpduTest, AFailedExportLeavesTheFolderAsItWas)
                   aborted);
     EXPECT_EQ(folderContent(), earlier);
 
-    // A file that cannot be put into the folder: the files moved there
-    // before it are taken out again and the earlier ones put back.
+    // A name in the folder that is taken by something other than a file of
+    // an earlier export: that stays, and nothing is replaced.
     exec("DELETE FROM Deliveries WHERE deliveryno = 2");
     QFile::remove(inFolder("Sales.csv"));
     QDir(m_folder).mkpath("Sales.csv/Eigenes");
@@ -379,6 +379,39 @@ TEST_F(GdpduTest, AnExportStoppedAtAnyStepLeavesNoSetThatLooksComplete)
     }
     EXPECT_GE(stops, 2 * (m_db->tableNames().size() + 2) - 1);
     EXPECT_EQ(withoutIndex, stops - 1);
+}
+
+TEST_F(GdpduTest, AFileThatCannotBePutInPlaceAtAnyStepPutsTheEarlierExportBack)
+{
+    ASSERT_TRUE(exportNow().ok);
+    const std::map<QString, QByteArray> earlier = folderFiles(m_folder);
+    exec("INSERT INTO Sales (salesid, Date, totalsales) VALUES (3, '2026-04-01', 999)");
+
+    // After the first change to the folder, then after the second, and so
+    // on, the new files still waiting in the working folder vanish, so that
+    // the next one cannot be put in place.
+    int failures = 0;
+    for (int failAt = 1;; ++failAt) {
+        SCOPED_TRACE(failAt);
+        ASSERT_LT(failAt, 100) << "the export never ends";
+        int steps = 0;
+        gdpdu::setStepHook([&] {
+            if (++steps == failAt)
+                for (const QString &working : QDir(m_folder).entryList({".gdpdu-export-*"}, QDir::Dirs | QDir::Hidden))
+                    for (const QString &waiting : QDir(inFolder(working)).entryList(QDir::Files))
+                        QFile::remove(QDir(inFolder(working)).filePath(waiting));
+            return true;
+        });
+        const gdpdu::ExportResult result = exportNow();
+        if (result.ok)
+            break;
+        ++failures;
+        EXPECT_TRUE(result.error.endsWith("“ konnte nicht angelegt werden.\nDer Export wurde abgebrochen; der Ordner "
+                                          "ist unverändert."))
+            << result.error.toStdString();
+        ASSERT_EQ(differing(folderFiles(m_folder), earlier), "");
+    }
+    EXPECT_GE(failures, 2 * (m_db->tableNames().size() + 2) - 1);
 }
 
 // What the files above show no case of: an empty text is quoted, a missing
