@@ -156,7 +156,7 @@ private:
     {
         if (filesystem::syncFolder(m_to.path()))
             return Outcome::Placed;
-        *error = QStringLiteral("Der Ordner „%1“ konnte nicht gesichert werden: %2.")
+        *error = QStringLiteral("Der Inhalt des Ordners „%1“ konnte nicht auf den Datenträger geschrieben werden: %2.")
                      .arg(QDir::toNativeSeparators(m_to.path()), filesystem::reasonOf(errno));
         return Outcome::Failed;
     }
