@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "data/database.h"
+#include "platform/completefile.h"
 
 namespace handover {
 
@@ -55,26 +55,41 @@ bool prepare(QString *error)
                          .arg(templateName, source.errorString());
         return false;
     }
-    QSaveFile copy(target);
-    if (!copy.open(QIODevice::WriteOnly)) {
+    const QString notWritten = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2");
+    CompleteFile copy(target);
+    if (!copy.open()) {
         if (error)
-            *error = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(target, copy.errorString());
+            *error = notWritten.arg(target, copy.failure());
         return false;
     }
     constexpr qint64 ChunkSize = 1 << 16;
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(ChunkSize);
-        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
-            break;
-        if (copy.write(chunk) != chunk.size())
-            break;
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
+            if (error)
+                *error = QStringLiteral("Die leere Datenbank „%1“ kann nicht gelesen werden: %2")
+                             .arg(templateName, source.errorString());
+            return false;
+        }
+        // Without commit() the temporary copy is removed and an older
+        // hand-over file stays as it was.
+        if (!copy.write(chunk)) {
+            if (error)
+                *error = notWritten.arg(target, copy.failure());
+            return false;
+        }
     }
-    // Without commit() the temporary file is removed and the target stays as
-    // it was.
-    if (source.error() != QFileDevice::NoError || copy.error() != QFileDevice::NoError || !copy.commit()) {
+    // A copy shorter than the template would be swapped in as a broken
+    // database at every start.
+    if (copy.size() != source.size()) {
         if (error)
-            *error = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2")
-                         .arg(target, copy.errorString().isEmpty() ? source.errorString() : copy.errorString());
+            *error =
+                QStringLiteral("Die leere Datenbank „%1“ konnte nicht vollständig gelesen werden.").arg(templateName);
+        return false;
+    }
+    if (!copy.commit()) {
+        if (error)
+            *error = notWritten.arg(target, copy.failure());
         return false;
     }
     return true;

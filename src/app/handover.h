@@ -17,9 +17,10 @@ namespace handover {
 
 // Copies the reset template to the hand-over file, replacing an older one.
 // The copy is written under a temporary name and renamed only when it is
-// complete, so that a start never swaps in half a file. False with a German
-// message when the template is missing or broken or the folder cannot be
-// written.
+// complete and on the disk, so that a start never swaps in half a file.
+// False with a German message when the template is missing or broken, the
+// folder cannot be written or the copy does not fit on the disk; no new
+// hand-over file is left then.
 bool prepare(QString *error);
 
 // The name the old database is kept under: "zazozu-YYYYMMDD-hhmmss.db".

@@ -6,10 +6,10 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 #include "data/database.h"
 #include "data/schema.h"
+#include "platform/completefile.h"
 #include "platform/locale.h"
 
 namespace gdpdu {
@@ -197,17 +197,18 @@ std::optional<QString> csvField(ColumnKind kind, const QVariant &value)
     return std::nullopt;
 }
 
-bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error)
+bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error,
+                   const QString &shownFolder)
 {
-    const QString path = QDir(folder).filePath(table.fileName);
     auto fail = [&](const QString &why) {
         if (error)
             *error = why;
         return false;
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Die Datei „%1“ konnte nicht angelegt werden.").arg(path));
+    CompleteFile file(QDir(folder).filePath(table.fileName));
+    auto notWritten = [&] { return fail(notWrittenMessage(table.fileName, shownFolder, file.failure())); };
+    if (!file.open())
+        return notWritten();
 
     QStringList names;
     QStringList selected{QStringLiteral("rowid")};
@@ -216,7 +217,8 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
         selected << quoteName(column.name);
     }
     const QString crlf = QStringLiteral("\r\n");
-    file.write((names.join(u';') + crlf).toUtf8());
+    if (!file.write((names.join(u';') + crlf).toUtf8()))
+        return notWritten();
 
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid LIMIT ?2")
                             .arg(selected.join(QStringLiteral(", ")), quoteName(table.table));
@@ -258,15 +260,20 @@ bool writeTableCsv(Database &database, const QString &folder, TableFile &table, 
             chunk += crlf;
         }
         table.records += static_cast<qint64>(slice->values.size());
-        const QByteArray bytes = chunk.toUtf8();
-        if (file.write(bytes) != bytes.size())
-            return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
+        if (!file.write(chunk.toUtf8()))
+            return notWritten();
         if (static_cast<int>(slice->values.size()) < SliceRows)
             break;
     }
     if (!file.commit())
-        return fail(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(path));
+        return notWritten();
     return true;
+}
+
+QString notWrittenMessage(const QString &fileName, const QString &shownFolder, const QString &reason)
+{
+    return QStringLiteral("Die Datei „%1“ konnte nicht in den Ordner „%2“ geschrieben werden: %3.")
+        .arg(fileName, QDir::toNativeSeparators(shownFolder), reason);
 }
 
 } // namespace gdpdu

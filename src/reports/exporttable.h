@@ -51,7 +51,14 @@ std::optional<QString> csvField(ColumnKind kind, const QVariant &value);
 
 // Writes folder/<table>.csv completely or not at all; counts the records and
 // notes the date range in *table. False with a German message on failure; a
-// value that does not fit its column is named by table, row and column.
-bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error);
+// value that does not fit its column is named by table, row and column, a
+// file that cannot be written by its name, the folder the user chose
+// (shownFolder) and the cause.
+bool writeTableCsv(Database &database, const QString &folder, TableFile &table, QString *error,
+                   const QString &shownFolder);
+
+// "Die Datei „Sales.csv“ konnte nicht in den Ordner „/media/stick“ geschrieben
+// werden: Datenträger voll."
+QString notWrittenMessage(const QString &fileName, const QString &shownFolder, const QString &reason);
 
 } // namespace gdpdu

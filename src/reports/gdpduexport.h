@@ -26,11 +26,19 @@ struct ExportResult
 using ProgressHandler = std::function<void(int done, int steps, const QString &what)>;
 
 // Opens its own connection to the database file, writes the files into the
-// folder and closes the connection again. The files are written aside first
-// and put into the folder only when all are complete: a failed export leaves
-// the folder as it was, and an auditor is never handed part of a set. The
-// supplier's comment is filled with the period the data covers.
+// folder and closes the connection again. The files are written aside first,
+// each checked to be on the disk whole, and put into the folder only when all
+// are complete: a failed export leaves the folder as it was, and a folder
+// that holds an index.xml holds every file it names, of the same export, even
+// when the program is stopped half-way. The supplier's comment is filled with
+// the period the data covers.
 ExportResult exportDatabase(const QString &databasePath, const QString &folder, DataSupplier supplier,
                             const ProgressHandler &progress = {});
+
+// Called after each change to the chosen folder while the files are put in
+// place; a false answer stops the export there, as a killed program would,
+// working folder and all. Tests drive interrupted exports with it; nothing
+// else sets it.
+void setStepHook(std::function<bool()> hook);
 
 } // namespace gdpdu

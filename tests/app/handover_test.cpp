@@ -1,10 +1,12 @@
 #include <QDir>
 
 #include "apptest.h"
+#include "app/frmsettings.h"
 #include "app/frmstart.h"
 #include "app/handover.h"
 #include "platform/screens.h"
 #include "core/support/rawconnection.h"
+#include "core/support/smalldisk.h"
 
 class HandOverTest : public AppTest
 {
@@ -170,4 +172,59 @@ TEST_F(HandOverTest, SwapThatCannotKeepTheOldDatabaseDoesNotHappen)
     m_db = Database::open(Live, nullptr);
     ASSERT_TRUE(m_db);
     EXPECT_EQ(count("Category"), 1);
+}
+
+TEST_F(HandOverTest, AResetThatDoesNotFitOnTheDiskFailsAndLeavesNoHandOverFile)
+{
+    SmallDisk disk(m_dir.filePath("disk"), 8 << 20);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    QDir::setCurrent(disk.path());
+    struct BackToTheTestFolder
+    {
+        QString folder;
+        ~BackToTheTestFolder() { QDir::setCurrent(folder); }
+    } back{m_dir.path()};
+    // A template of a shop that keeps some master data, many pages long.
+    makeTemplate();
+    {
+        QString error;
+        auto shop = Database::open(Template, &error);
+        ASSERT_TRUE(shop && shop->execute("INSERT INTO Category (CategoryID, Category) WITH RECURSIVE n(i) AS"
+                                          " (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                                          " SELECT i, hex(randomblob(50)) FROM n"))
+            << error.toStdString();
+    }
+    const qint64 page = 4096;
+    const qint64 templatePages = (QFileInfo(Template).size() + page - 1) / page;
+    // Room to open the template, but not for all of its copy: the copy
+    // fails at its first, a middle or its last page.
+    const qint64 openingRoom = 16;
+    ASSERT_GT(templatePages, 2 * openingRoom);
+    auto handOverFiles = [] {
+        return QDir().entryList({HandOver + "*"}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    };
+    for (const qint64 freePages : {openingRoom, templatePages / 2, templatePages - 1}) {
+        SCOPED_TRACE(freePages);
+        ASSERT_TRUE(disk.leaveFree(freePages * page));
+        QString error;
+        EXPECT_FALSE(handover::prepare(&error));
+        EXPECT_EQ(error, "Die Datei „zazozutmp.db“ kann nicht geschrieben werden: Datenträger voll");
+        EXPECT_EQ(handOverFiles(), QStringList());
+    }
+
+    // The settings screen says so and never that the data were deleted.
+    m_dialogs->answerInput(QString());
+    frmSettings().Tabellen_dell->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Tabellen konnten nicht gelöscht werden!\nDie Datei "
+                                                     "„zazozutmp.db“ kann nicht geschrieben werden: Datenträger voll"});
+    EXPECT_TRUE(screens().isLoaded<FrmSettings>());
+    EXPECT_EQ(handOverFiles(), QStringList());
+
+    // With room for the whole copy the reset is ready for the next start.
+    ASSERT_TRUE(disk.leaveFree((templatePages + openingRoom) * page));
+    QString error;
+    ASSERT_TRUE(handover::prepare(&error)) << error.toStdString();
+    EXPECT_EQ(contents(HandOver), contents(Template));
+    EXPECT_EQ(handOverFiles(), QStringList{HandOver});
 }

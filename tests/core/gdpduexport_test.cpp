@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <map>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "reports/exporttable.h"
 #include "reports/gdpduexport.h"
 #include "support/fixture.h"
+#include "support/smalldisk.h"
 
 using ::testing::ElementsAre;
 
@@ -102,9 +104,17 @@ protected:
         QDir().mkpath(m_folder);
     }
 
-    gdpdu::ExportResult exportNow()
+    void TearDown() override
     {
-        return gdpdu::exportDatabase(m_db->path(), m_folder, {"Pizzeria Süd", "Hauptstr. 5, 12345 Köln", {}});
+        gdpdu::setStepHook(nullptr);
+        DatabaseTest::TearDown();
+    }
+
+    gdpdu::ExportResult exportNow() { return exportTo(m_folder); }
+
+    gdpdu::ExportResult exportTo(const QString &folder)
+    {
+        return gdpdu::exportDatabase(m_db->path(), folder, {"Pizzeria Süd", "Hauptstr. 5, 12345 Köln", {}});
     }
 
     QString inFolder(const QString &name) const { return QDir(m_folder).filePath(name); }
@@ -216,8 +226,8 @@ TEST_F(GdpduTest, AFailedExportLeavesTheFolderAsItWas)
                   aborted);
     EXPECT_EQ(folderContent(), earlier);
 
-    // A file that cannot be put into the folder: the files moved there
-    // before it are taken out again and the earlier ones put back.
+    // A name in the folder that is taken by something other than a file of
+    // an earlier export: that stays, and nothing is replaced.
     exec("DELETE FROM Deliveries WHERE deliveryno = 2");
     QFile::remove(inFolder("Sales.csv"));
     QDir(m_folder).mkpath("Sales.csv/Eigenes");
@@ -233,6 +243,175 @@ TEST_F(GdpduTest, AFailedExportLeavesTheFolderAsItWas)
     ASSERT_TRUE(exportNow().ok);
     EXPECT_EQ(readCsv(inFolder("Sales.csv")).size(), 4u);
     EXPECT_EQ(QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), earlier.size());
+}
+
+namespace {
+
+// Every entry of a folder, hidden ones too, with its bytes (a folder as "/").
+std::map<QString, QByteArray> folderFiles(const QString &folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QFileInfo &entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        QFile file(entry.filePath());
+        files[entry.fileName()] = entry.isDir()                    ? QByteArray("/")
+                                  : file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                   : QByteArray("?");
+    }
+    return files;
+}
+
+void putFiles(const QString &folder, const std::map<QString, QByteArray> &files)
+{
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    for (const auto &[name, bytes] : files) {
+        QFile file(QDir(folder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+}
+
+// The names of the entries that are not in both with the same bytes.
+QString differing(const std::map<QString, QByteArray> &found, const std::map<QString, QByteArray> &expected)
+{
+    QStringList names;
+    for (const auto &[name, bytes] : found)
+        if (!expected.count(name) || expected.at(name) != bytes)
+            names << name;
+    for (const auto &entry : expected)
+        if (!found.count(entry.first))
+            names << entry.first + " (fehlt)";
+    return names.join(", ");
+}
+
+} // namespace
+
+TEST_F(GdpduTest, AnExportOntoAFullDiskFailsWholeNamesTheFolderAndSaysTheDiskIsFull)
+{
+    SmallDisk disk(m_dir.filePath("disk"), 4 << 20);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    m_folder = QDir(disk.path()).filePath("Prüfung 2026");
+    QDir().mkpath(m_folder);
+    ASSERT_TRUE(exportNow().ok);
+    const std::map<QString, QByteArray> earlier = folderFiles(m_folder);
+    // The new export differs from the earlier one in a table and in its description.
+    exec("INSERT INTO Sales (salesid, Date, totalsales) VALUES (3, '2026-04-01', 999)");
+    const QString reference = m_dir.filePath("reference");
+    QDir().mkpath(reference);
+    ASSERT_TRUE(exportTo(reference).ok);
+    ASSERT_EQ(differing(folderFiles(reference), earlier), "Sales.csv, index.xml");
+
+    // Room for none, some, or all but the last of the new files: each time
+    // the export fails at the file that no longer fits, header line, rows,
+    // description or its DTD alike, and the folder keeps the earlier export
+    // whole, with no working folder left.
+    QStringList refused;
+    int freePages = 0;
+    for (;; ++freePages) {
+        ASSERT_LT(freePages, 100) << "the export never fits";
+        ASSERT_TRUE(disk.leaveFree(freePages * 4096));
+        const gdpdu::ExportResult result = exportNow();
+        if (result.ok)
+            break;
+        SCOPED_TRACE(result.error.toStdString());
+        const QRegularExpression message("^Die Datei „([^“]+)“ konnte nicht in den Ordner „" +
+                                         QRegularExpression::escape(m_folder) +
+                                         "“ geschrieben werden: Datenträger voll\\.\nDer Export wurde abgebrochen; "
+                                         "der Ordner ist unverändert\\.$");
+        const QRegularExpressionMatch match = message.match(result.error);
+        ASSERT_TRUE(match.hasMatch());
+        refused << match.captured(1);
+        EXPECT_TRUE(result.files.isEmpty());
+        ASSERT_EQ(differing(folderFiles(m_folder), earlier), "");
+    }
+    EXPECT_GE(refused.size(), m_db->tableNames().size() + 2);
+    for (const char *file : {"Temp.csv", "Sales.csv", "index.xml", "gdpdu-01-08-2002.dtd"})
+        EXPECT_TRUE(refused.contains(file)) << file;
+    // Once it fits, every file is there whole.
+    EXPECT_EQ(differing(folderFiles(m_folder), folderFiles(reference)), "");
+}
+
+TEST_F(GdpduTest, AnExportStoppedAtAnyStepLeavesNoSetThatLooksComplete)
+{
+    ASSERT_TRUE(exportNow().ok);
+    const std::map<QString, QByteArray> earlier = folderFiles(m_folder);
+    exec("INSERT INTO Sales (salesid, Date, totalsales) VALUES (3, '2026-04-01', 999)");
+    const QString reference = m_dir.filePath("reference");
+    QDir().mkpath(reference);
+    ASSERT_TRUE(exportTo(reference).ok);
+    const std::map<QString, QByteArray> later = folderFiles(reference);
+    ASSERT_NE(later.at("index.xml"), earlier.at("index.xml"));
+    ASSERT_NE(later.at("Sales.csv"), earlier.at("Sales.csv"));
+
+    // Stopped after the first change to the folder, then after the second,
+    // and so on, as a killed program would be; the working folder it leaves
+    // is hidden and holds no index.xml of the folder's.
+    int stops = 0;
+    int withoutIndex = 0;
+    for (int stopAt = 1;; ++stopAt) {
+        SCOPED_TRACE(stopAt);
+        ASSERT_LT(stopAt, 100) << "the export never ends";
+        putFiles(m_folder, earlier);
+        int steps = 0;
+        gdpdu::setStepHook([&] { return ++steps < stopAt; });
+        const gdpdu::ExportResult result = exportNow();
+        if (result.ok) {
+            EXPECT_EQ(differing(folderFiles(m_folder), later), "");
+            break;
+        }
+        ++stops;
+        std::map<QString, QByteArray> left = folderFiles(m_folder);
+        for (auto entry = left.begin(); entry != left.end();)
+            if (entry->first.startsWith('.')) {
+                EXPECT_TRUE(entry->first.startsWith(".gdpdu-export-")) << entry->first.toStdString();
+                entry = left.erase(entry);
+            } else {
+                ++entry;
+            }
+        if (!left.count("index.xml")) {
+            ++withoutIndex;
+            continue;
+        }
+        // A folder with an index.xml holds every file of the same export.
+        const std::map<QString, QByteArray> &set = left.at("index.xml") == later.at("index.xml") ? later : earlier;
+        EXPECT_EQ(differing(left, set), "");
+    }
+    EXPECT_GE(stops, 2 * (m_db->tableNames().size() + 2) - 1);
+    EXPECT_EQ(withoutIndex, stops - 1);
+}
+
+TEST_F(GdpduTest, AFileThatCannotBePutInPlaceAtAnyStepPutsTheEarlierExportBack)
+{
+    ASSERT_TRUE(exportNow().ok);
+    const std::map<QString, QByteArray> earlier = folderFiles(m_folder);
+    exec("INSERT INTO Sales (salesid, Date, totalsales) VALUES (3, '2026-04-01', 999)");
+
+    // After the first change to the folder, then after the second, and so
+    // on, the new files still waiting in the working folder vanish, so that
+    // the next one cannot be put in place.
+    int failures = 0;
+    for (int failAt = 1;; ++failAt) {
+        SCOPED_TRACE(failAt);
+        ASSERT_LT(failAt, 100) << "the export never ends";
+        int steps = 0;
+        gdpdu::setStepHook([&] {
+            if (++steps == failAt)
+                for (const QString &working : QDir(m_folder).entryList({".gdpdu-export-*"}, QDir::Dirs | QDir::Hidden))
+                    for (const QString &waiting : QDir(inFolder(working)).entryList(QDir::Files))
+                        QFile::remove(QDir(inFolder(working)).filePath(waiting));
+            return true;
+        });
+        const gdpdu::ExportResult result = exportNow();
+        if (result.ok)
+            break;
+        ++failures;
+        EXPECT_TRUE(result.error.endsWith("“ konnte nicht angelegt werden.\nDer Export wurde abgebrochen; der Ordner "
+                                          "ist unverändert."))
+            << result.error.toStdString();
+        ASSERT_EQ(differing(folderFiles(m_folder), earlier), "");
+    }
+    EXPECT_GE(failures, 2 * (m_db->tableNames().size() + 2) - 1);
 }
 
 // What the files above show no case of: an empty text is quoted, a missing
