@@ -590,15 +590,19 @@ bool Recordset::setText(const QString &column, const QString &typed)
     const int index = columnIndex(column);
     const schema::ColumnType type = index < 0 ? schema::ColumnType::Text : m_types[index];
     if (type == schema::ColumnType::Money) {
-        const auto amount = de::parseMoney(typed);
+        const auto amount = de::parseAmount(typed);
         if (!amount)
-            return fail(QStringLiteral("„%1“ ist kein gültiger Betrag.").arg(typed));
+            return fail(
+                QStringLiteral("„%1“ ist kein gültiger Betrag: bitte höchstens zwei Nachkommastellen, z. B. 12,50.")
+                    .arg(typed));
         return setMoney(column, *amount);
     }
     if (type == schema::ColumnType::Quantity) {
         const auto number = de::parseQuantity(typed);
         if (!number)
-            return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
+            return fail(QStringLiteral("„%1“ ist keine gültige Menge: bitte mit Komma, höchstens drei "
+                                       "Nachkommastellen und ohne Tausenderpunkt, z. B. 12 oder 2,5.")
+                            .arg(typed));
         return setValue(column, schema::storedQuantity(*number));
     }
     if (type == schema::ColumnType::Date) {
