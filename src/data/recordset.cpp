@@ -652,6 +652,9 @@ bool Recordset::update()
         return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
     if (!isWritable())
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
+    if (m_rowRule && (row->isNew || row->anyChanged()))
+        if (const QString refusal = m_rowRule(*this); !refusal.isEmpty())
+            return fail(refusal);
     const bool ok = row->isNew ? storeNewRow(*row) : storeChangedRow(*row);
     if (ok)
         emit currentChanged();
@@ -761,6 +764,13 @@ qint64 Recordset::rowId() const
 {
     const Row *row = currentRow();
     return row && !row->isNew ? row->rowid : -1;
+}
+
+bool Recordset::isChanged(const QString &column) const
+{
+    const Row *row = currentRow();
+    const int index = columnIndex(column);
+    return row && index >= 0 && row->isChanged(index);
 }
 
 bool Recordset::isDirty() const
