@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "app/frmmainmenu.h"
@@ -24,6 +25,22 @@
 
 namespace {
 const QString FooterColumn = QStringLiteral("cbnText");
+const QString CallMonitorPortColumn = QStringLiteral("voIPort");
+
+// The till connects to the router's call monitor only on a TCP port, a whole
+// number from 1 to 65535; an empty box means no call monitor.
+QString callMonitorPortRefusal(const Recordset &settings)
+{
+    if (!settings.isChanged(CallMonitorPortColumn))
+        return {};
+    const QString port = settings.text(CallMonitorPortColumn).trimmed();
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    if (port.isEmpty() || (digits.match(port).hasMatch() && port.toInt() >= 1 && port.toInt() <= 65535))
+        return {};
+    return QStringLiteral("Der Router-Port „%1“ ist ungültig: bitte eine ganze Zahl von 1 bis 65535 angeben oder das "
+                          "Feld leer lassen.")
+        .arg(settings.text(CallMonitorPortColumn));
+}
 } // namespace
 
 FrmSettings::FrmSettings()
@@ -75,7 +92,8 @@ FrmSettings::FrmSettings()
                                     "Telefon die Nummer #96*5* wählen."));
     new BoundBox(voip, ADOSettings, QStringLiteral("deZE"));
     routerBoxes->addRow(lblvoip, voip);
-    voiport = addBox(Frame2, routerBoxes, "voiport", QStringLiteral("Router - Port"), QStringLiteral("voIPort"));
+    voiport = addBox(Frame2, routerBoxes, "voiport", QStringLiteral("Router - Port"), CallMonitorPortColumn);
+    ADOSettings->setRowRule(callMonitorPortRefusal);
 
     Frame1 = new QGroupBox(QStringLiteral("Drucker"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

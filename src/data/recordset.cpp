@@ -592,15 +592,19 @@ bool Recordset::setText(const QString &column, const QString &typed)
     const int index = columnIndex(column);
     const schema::ColumnType type = index < 0 ? schema::ColumnType::Text : m_types[index];
     if (type == schema::ColumnType::Money) {
-        const auto amount = de::parseMoney(typed);
+        const auto amount = de::parseAmount(typed);
         if (!amount)
-            return fail(QStringLiteral("„%1“ ist kein gültiger Betrag.").arg(typed));
+            return fail(
+                QStringLiteral("„%1“ ist kein gültiger Betrag: bitte höchstens zwei Nachkommastellen, z. B. 12,50.")
+                    .arg(typed));
         return setMoney(column, *amount);
     }
     if (type == schema::ColumnType::Quantity) {
         const auto number = de::parseQuantity(typed);
         if (!number)
-            return fail(QStringLiteral("„%1“ ist keine gültige Menge.").arg(typed));
+            return fail(QStringLiteral("„%1“ ist keine gültige Menge: bitte mit Komma, höchstens drei "
+                                       "Nachkommastellen und ohne Tausenderpunkt, z. B. 12 oder 2,5.")
+                            .arg(typed));
         return setValue(column, schema::storedQuantity(*number));
     }
     if (type == schema::ColumnType::Date) {
@@ -650,6 +654,9 @@ bool Recordset::update()
         return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
     if (!isWritable())
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
+    if (m_rowRule && (row->isNew || row->anyChanged()))
+        if (const QString refusal = m_rowRule(*this); !refusal.isEmpty())
+            return fail(refusal);
     const bool ok = row->isNew ? storeNewRow(*row) : storeChangedRow(*row);
     if (ok)
         emit currentChanged();
@@ -759,6 +766,13 @@ qint64 Recordset::rowId() const
 {
     const Row *row = currentRow();
     return row && !row->isNew ? row->rowid : -1;
+}
+
+bool Recordset::isChanged(const QString &column) const
+{
+    const Row *row = currentRow();
+    const int index = columnIndex(column);
+    return row && index >= 0 && row->isChanged(index);
 }
 
 bool Recordset::isDirty() const

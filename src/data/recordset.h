@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include <QDate>
@@ -122,6 +123,14 @@ public:
     // when its key is edited; -1 for a row not yet stored or no row at all.
     qint64 rowId() const;
     bool isWritable() const { return !m_baseTable.isEmpty(); }
+    // Whether the column of the current row was set and not yet stored.
+    bool isChanged(const QString &column) const;
+
+    // A rule of the screen that edits these rows: why the current row may not
+    // be stored, or an empty text. update(), and so leaving an edited row,
+    // asks it before a new or changed row is written; it outlives re-reading.
+    using RowRule = std::function<QString(const Recordset &)>;
+    void setRowRule(RowRule rule) { m_rowRule = std::move(rule); }
 
     // A German message for the last operation that failed.
     const QString &lastError() const { return m_lastError; }
@@ -195,6 +204,7 @@ private:
     // (Text for a column it does not list); worked out once per open.
     std::vector<schema::ColumnType> m_types;
     std::vector<Row> m_rows;
+    RowRule m_rowRule;
     std::vector<int> m_visible;
     int m_position = -1;
     Criteria m_filter;

@@ -17,6 +17,27 @@ BookingResult failed(Database &database)
 {
     return refused(QStringLiteral("Die Lieferung wurde nicht gespeichert.\n%1").arg(database.lastError()));
 }
+
+// Whether every line of the delivery (its number on its day), this one
+// included, and their sum fit an amount: the delivery report adds them up
+// in cents, and a line beyond that would be cut to the largest number there.
+// Nothing when the lines cannot be read.
+std::optional<bool> deliveryTotalFits(Database &db, qint64 number, const QDate &date, double quantity, Money orderPrice)
+{
+    const auto lines =
+        db.select(QStringLiteral("SELECT quantity, orderprice FROM Deliveries WHERE deliveryno = ?1 AND Date = ?2"),
+                  {number, date.toString(Qt::ISODate)});
+    if (!lines)
+        return std::nullopt;
+    try {
+        Money total = orderPrice.times(quantity);
+        for (const auto &line : lines->values)
+            total += Money::fromCents(line.at(1).toLongLong()).times(line.at(0).toDouble());
+    } catch (const MoneyOverflow &) {
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 QStringList numbersInUse(Database *database)
@@ -53,23 +74,38 @@ BookingResult book(Database *database, const Delivery &delivery)
         return refused(QStringLiteral("Es gibt kein Produkt mit der ID „%1“.").arg(delivery.productId));
     const auto quantity = de::parseQuantity(delivery.quantity);
     if (!quantity)
-        return refused(QStringLiteral("Die Anzahl „%1“ ist keine gültige Zahl.").arg(delivery.quantity));
+        return refused(QStringLiteral("Die Anzahl „%1“ ist keine gültige Zahl: bitte mit Komma, höchstens drei "
+                                      "Nachkommastellen und ohne Tausenderpunkt, z. B. 12 oder 2,5.")
+                           .arg(delivery.quantity));
     // A delivery brings goods: 0 or less would book a delivery of nothing, or
-    // lower the stock.
-    if (*quantity <= 0)
-        return refused(QStringLiteral("Die Anzahl muss größer als 0 sein."));
-    const auto orderPrice = de::parseMoney(delivery.orderPrice);
+    // lower the stock. More than the till sells in one line is a slip, such
+    // as a barcode scanned into the box.
+    if (*quantity <= 0 || *quantity > de::LargestQuantity)
+        return refused(QStringLiteral("Die Anzahl „%1“ liegt außerhalb des Bereichs: sie muss größer als 0 und "
+                                      "höchstens %2 sein.")
+                           .arg(delivery.quantity, de::formatGeneral(de::LargestQuantity)));
+    const auto orderPrice = de::parseAmount(delivery.orderPrice);
     if (!orderPrice)
-        return refused(QStringLiteral("Der EK Preis „%1“ ist kein gültiger Betrag.").arg(delivery.orderPrice));
-    const auto salesPrice = de::parseMoney(delivery.salesPrice);
+        return refused(QStringLiteral("Der EK Preis „%1“ ist kein gültiger Betrag: bitte höchstens zwei "
+                                      "Nachkommastellen, z. B. 12,50.")
+                           .arg(delivery.orderPrice));
+    const auto salesPrice = de::parseAmount(delivery.salesPrice);
     if (!salesPrice)
-        return refused(QStringLiteral("Der VK Preis „%1“ ist kein gültiger Betrag.").arg(delivery.salesPrice));
+        return refused(QStringLiteral("Der VK Preis „%1“ ist kein gültiger Betrag: bitte höchstens zwei "
+                                      "Nachkommastellen, z. B. 12,50.")
+                           .arg(delivery.salesPrice));
     if (!delivery.date.isValid())
         return refused(QStringLiteral("Bitte ein gültiges Datum angeben."));
 
     Database::Transaction transaction(db);
     if (!transaction.active())
         return failed(db);
+    const auto fits = deliveryTotalFits(db, *number, delivery.date, *quantity, *orderPrice);
+    if (!fits)
+        return failed(db);
+    if (!*fits)
+        return refused(QStringLiteral("Anzahl × EK Preis ergibt einen Betrag, der zu groß für die Lieferung ist. "
+                                      "Bitte Anzahl und EK Preis prüfen."));
     const QVariant delivered = schema::storedQuantity(*quantity);
     if (!db.execute(QStringLiteral("INSERT INTO Deliveries (deliveryno, prodno, quantity, orderprice, Date)"
                                    " VALUES (?1, ?2, ?3, ?4, ?5)"),

@@ -4,16 +4,33 @@
 
 #include "platform/screens.h"
 
+namespace {
+const QString NameColumn = QStringLiteral("Customername");
+const QString PhoneColumn = QStringLiteral("ContactNumber");
+
+// A customer is found by name in the payment and by telephone number when
+// calling: one with neither could never be found again.
+QString nameOrPhoneRefusal(const Recordset &customers)
+{
+    if (!customers.isNewRow() && !customers.isChanged(NameColumn) && !customers.isChanged(PhoneColumn))
+        return {};
+    if (!customers.text(NameColumn).trimmed().isEmpty() || !customers.text(PhoneColumn).trimmed().isEmpty())
+        return {};
+    return QStringLiteral("Bitte einen Namen oder eine Telefonnummer des Kunden angeben");
+}
+} // namespace
+
 FrmCustomer::FrmCustomer()
     : NumberedEditor(QStringLiteral("frmCustomer"), QStringLiteral("Customer"), QStringLiteral("Kundenverwaltung"),
                      QStringLiteral("Kunden informationen"), {QStringLiteral("Customer"), QStringLiteral("CustomerID")})
 {
     fraCustomer = makeFrame("fraCustomer", false);
     txtid = addBoundBox("txtid", QStringLiteral("ID:"), QStringLiteral("CustomerID"));
-    txtName = addBoundBox("txtName", QStringLiteral("Name:"), QStringLiteral("Customername"));
+    txtName = addBoundBox("txtName", QStringLiteral("Name:"), NameColumn);
     txtAddress = addBoundBox("txtAddress", QStringLiteral("Adresse:"), QStringLiteral("Address"));
     txtPlace = addBoundBox("txtPlace", QStringLiteral("Plz / Ort:"), QStringLiteral("Place"));
-    txtContactNumber = addBoundBox("txtContactNumber", QStringLiteral("Tel:"), QStringLiteral("ContactNumber"));
+    txtContactNumber = addBoundBox("txtContactNumber", QStringLiteral("Tel:"), PhoneColumn);
+    ADOCustomer->setRowRule(nameOrPhoneRefusal);
 
     addRecordButtons();
     cmdFind = addButton("cmdFind", QStringLiteral("Suchen"));

@@ -29,21 +29,26 @@ std::optional<double> parseNumber(const QString &text)
     return value;
 }
 
-std::optional<double> parseQuantity(const QString &text)
+namespace {
+// The decimals of a typed number that are not trailing zeros.
+qsizetype significantDecimals(const QString &text)
 {
-    const auto value = parseNumber(text);
-    if (!value)
-        return std::nullopt;
     const QString trimmed = text.trimmed();
     const qsizetype comma = trimmed.indexOf(locale().decimalPoint());
-    if (comma >= 0) {
-        QString decimals = trimmed.mid(comma + 1);
-        while (decimals.endsWith(u'0'))
-            decimals.chop(1);
-        if (decimals.size() > 3)
-            return std::nullopt;
-    }
-    return value;
+    if (comma < 0)
+        return 0;
+    QString decimals = trimmed.mid(comma + 1);
+    while (decimals.endsWith(u'0'))
+        decimals.chop(1);
+    return decimals.size();
+}
+} // namespace
+
+std::optional<double> parseQuantity(const QString &text)
+{
+    if (text.contains(locale().groupSeparator()) || significantDecimals(text) > 3)
+        return std::nullopt;
+    return parseNumber(text);
 }
 
 std::optional<Money> parseMoney(const QString &text)
@@ -67,6 +72,13 @@ std::optional<Money> parseMoney(const QString &text)
     const qint64 thousandths = whole.toLongLong() * 1000 + fraction.toLongLong();
     const qint64 cents = divideRoundingHalfAway(thousandths, 10);
     return Money::fromCents(negative ? -cents : cents);
+}
+
+std::optional<Money> parseAmount(const QString &text)
+{
+    if (significantDecimals(text) > 2)
+        return std::nullopt;
+    return parseMoney(text);
 }
 
 QString formatUnits(qint64 units, const DigitPattern &pattern)

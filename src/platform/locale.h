@@ -22,11 +22,22 @@ std::optional<double> parseNumber(const QString &text);
 
 // Reads a typed quantity as parseNumber does, with at most three decimals
 // (grams of a kilogram): a finer quantity cannot be weighed, would not be
-// stored exactly, and the tax-audit export could not write it.
+// stored exactly, and the tax-audit export could not write it. A point is
+// refused: "1.250" would read as 1250 while "1.5" would not read at all.
 std::optional<double> parseQuantity(const QString &text);
 
-// Reads a typed amount exactly, rounding to cents half away from zero.
+// The largest quantity of one order line or one delivery: more is a typing
+// slip (a barcode scanned into the quantity box), not goods.
+inline constexpr double LargestQuantity = 9999;
+
+// Reads an amount exactly, rounding to cents half away from zero; for
+// amounts the program wrote itself.
 std::optional<Money> parseMoney(const QString &text);
+
+// Reads an amount typed into a money box ("50", "1.234,50") with at most two
+// decimals; zeros after them change nothing and are allowed. More is a slip,
+// such as the keypad's "5" after "50,00": it is refused, never rounded.
+std::optional<Money> parseAmount(const QString &text);
 
 // How a whole number of units of a decimal fraction (cents are units of two
 // decimals) is written.

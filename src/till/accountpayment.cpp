@@ -13,10 +13,17 @@ AccountPayment bookAccountPayment(Recordset &customers, const QString &customerI
     }
     const QString balanceColumn = QStringLiteral("accountbalance");
     booking.balanceBefore = customers.money(balanceColumn);
-    const auto paid = de::parseMoney(paidText);
-    if (!paid)
+    const auto paid = de::parseAmount(paidText);
+    if (!paid) {
+        booking.outcome = AccountPayment::Outcome::NotAnAmount;
         return booking;
-    booking.balanceAfter = booking.balanceBefore - *paid;
+    }
+    try {
+        booking.balanceAfter = booking.balanceBefore - *paid;
+    } catch (const MoneyOverflow &) {
+        booking.outcome = AccountPayment::Outcome::OutOfRange;
+        return booking;
+    }
     if (paid->isZero())
         return booking;
     if (!customers.setMoney(balanceColumn, *booking.balanceAfter) || !customers.update()) {

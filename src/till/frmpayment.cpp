@@ -29,6 +29,23 @@ const QString ZeroAmount = QStringLiteral("0,00");
 // What the amount tendered shows when the dialog opens.
 const QString OpeningTendered = QStringLiteral("0");
 const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
+
+// Text in a money box that is no amount is named as such: "not enough money"
+// would send the cashier counting again. An empty box is left to the check,
+// which finds no money in it.
+bool amountReadable(QLineEdit *box, const QString &which)
+{
+    const QString typed = box->text();
+    if (typed.trimmed().isEmpty() || de::parseAmount(typed))
+        return true;
+    dialogs().msgBox(QStringLiteral("Der %1 Betrag „%2“ ist keine gültige Zahl: ein Betrag hat höchstens zwei "
+                                    "Nachkommastellen, z. B. 50 oder 50,00.")
+                         .arg(which, typed),
+                     mb::vbExclamation);
+    box->setFocus();
+    box->selectAll();
+    return false;
+}
 } // namespace
 
 void FrmPayment::Form_Load()
@@ -147,7 +164,7 @@ bool FrmPayment::txtCash_KeyPress(int key)
 {
     if (!isEnter(key))
         return false;
-    if (const auto paid = de::parseMoney(txtCash->text()))
+    if (const auto paid = de::parseAmount(txtCash->text()))
         txtCash->setText(de::formatNumber(*paid));
     txtamount->setFocus();
     txtamount->selectAll();
@@ -158,8 +175,9 @@ void FrmPayment::vOk_Click()
 {
     if (!AccountMode) {
         if (!m_amounts.applyDiscount(txtAdvance->text())) {
-            dialogs().msgBox(QStringLiteral("Der Rabatt „%1“ ist keine Zahl von 0 bis 100. Bitte den Rabatt in "
-                                            "Prozent eingeben, z. B. 10 oder 12,5.")
+            dialogs().msgBox(QStringLiteral("Der Rabatt „%1“ ist keine Zahl von 0 bis 100 mit höchstens zwei "
+                                            "Nachkommastellen. Bitte den Rabatt in Prozent eingeben, z. B. 10 "
+                                            "oder 12,5.")
                                  .arg(txtAdvance->text()),
                              mb::vbExclamation);
             txtAdvance->setFocus();
@@ -175,8 +193,11 @@ void FrmPayment::vOk_Click()
 // any discount; the discount box holds a percentage and has no say in it.
 void FrmPayment::checkAmount(const QString &insufficientMessage)
 {
+    if (!amountReadable(txtamount, QStringLiteral("gegebene")) ||
+        (AccountMode && !amountReadable(txtCash, QStringLiteral("gezahlte"))))
+        return;
     // In account mode the cash must cover the amount paid towards the balance.
-    const auto paid = de::parseMoney(txtCash->text());
+    const auto paid = de::parseAmount(txtCash->text());
     const Money due = AccountMode ? paid.value_or(Money()) : m_amounts.amountDue();
     const auto change = changeFor(due, txtamount->text());
     if (!change || (AccountMode && !paid)) {
@@ -185,7 +206,7 @@ void FrmPayment::checkAmount(const QString &insufficientMessage)
         txtamount->selectAll();
         return;
     }
-    showChange(*de::parseMoney(txtamount->text()), *change);
+    showChange(*de::parseAmount(txtamount->text()), *change);
     QPushButton *bar = AccountMode ? cmdOK : cmdSales;
     bar->setEnabled(true);
     bar->setFocus();
@@ -208,6 +229,8 @@ bool FrmPayment::settleTendered()
         showChange(due, Money());
         return true;
     }
+    if (!amountReadable(txtamount, QStringLiteral("gegebene")))
+        return false;
     const auto change = changeFor(due, txtamount->text());
     if (!change) {
         dialogs().msgBox(Insufficient, mb::vbInformation);
@@ -215,7 +238,7 @@ bool FrmPayment::settleTendered()
         txtamount->selectAll();
         return false;
     }
-    showChange(*de::parseMoney(txtamount->text()), *change);
+    showChange(*de::parseAmount(txtamount->text()), *change);
     return true;
 }
 
@@ -352,6 +375,23 @@ void FrmPayment::cmdOK_Click()
         bookAccountPayment(frmCustomer().ADOCustomer.recordset(), cboNo->currentText(), txtCash->text());
     if (booking.outcome == AccountPayment::Outcome::CustomerNotFound) {
         dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        return;
+    }
+    if (booking.outcome == AccountPayment::Outcome::NotAnAmount) {
+        const QString typed = txtCash->text();
+        dialogs().msgBox(typed.trimmed().isEmpty()
+                             ? QStringLiteral("Bitte den gezahlten Betrag angeben. Es wurde nichts gebucht.")
+                             : QStringLiteral("Der gezahlte Betrag „%1“ ist keine gültige Zahl: ein Betrag hat "
+                                              "höchstens zwei Nachkommastellen, z. B. 30 oder 30,00. Es wurde nichts "
+                                              "gebucht.")
+                                   .arg(typed),
+                         mb::vbExclamation);
+        return;
+    }
+    if (booking.outcome == AccountPayment::Outcome::OutOfRange) {
+        dialogs().msgBox(QStringLiteral("Der neue Kontostand wäre zu groß für die Kasse. Bitte den gezahlten Betrag "
+                                        "prüfen. Es wurde nichts gebucht."),
+                         mb::vbExclamation);
         return;
     }
     if (booking.outcome == AccountPayment::Outcome::NotStored) {

@@ -188,6 +188,7 @@ void FrmSales::cmdPayment_Click()
 
 void FrmSales::txtid_Change(const QString &text)
 {
+    m_articleNumberTyped = !text.isEmpty();
     if (text.isEmpty())
         return;
     const auto found = lookUpProducts(productRecordset(), {QStringLiteral("ArtNr"), text});
@@ -201,8 +202,25 @@ void FrmSales::ArtSelok_Click()
         dialogs().msgBox(QStringLiteral("Bitte Artikelnummer angeben"), mb::vbOKOnly);
         return;
     }
-    if (addLineForProduct({QStringLiteral("ArtNr"), txtid->text()}))
+    const auto found = productsOfArticleNumber();
+    if (!found)
+        return;
+    fillEntryFields(*found);
+    if (addLineFromEntryFields(false))
         txtid->clear();
+}
+
+std::optional<std::vector<ProductEntry>> FrmSales::productsOfArticleNumber()
+{
+    // While the number is typed the entry fields show what each shorter
+    // number found ("1" on the way to "1x" or "20013001"); only the number
+    // exactly as it stands names a product.
+    auto found = lookUpProducts(productRecordset(), {QStringLiteral("ArtNr"), txtid->text()});
+    if (found.empty()) {
+        dialogs().msgBox(ProductNotFound, mb::vbOKOnly);
+        return std::nullopt;
+    }
+    return found;
 }
 
 void FrmSales::cboCategory_Click(int)
@@ -232,6 +250,7 @@ void FrmSales::cboDescription_Click(int index)
     txtQty_Change();
     txtmwst->setText(product.taxRate);
     m_entryHoldsProduct = true;
+    m_articleNumberTyped = false;
 }
 
 bool FrmSales::cboDescription_KeyPress(int key)
@@ -258,7 +277,20 @@ bool FrmSales::txtQty_KeyPress(int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    addLineFromEntryFields(true);
+    if (m_articleNumberTyped && !txtid->text().isEmpty()) {
+        // A number typed counts as with "OK", with the quantity typed here.
+        const auto found = productsOfArticleNumber();
+        if (!found)
+            return true;
+        if (!m_entryHoldsProduct || cboNo->currentText() != found->back().productId) {
+            const QString quantity = txtQty->text();
+            fillEntryFields(*found);
+            txtQty->setText(quantity);
+            txtQty_Change();
+        }
+    }
+    if (addLineFromEntryFields(true))
+        txtid->clear();
     return true;
 }
 
@@ -356,6 +388,7 @@ void FrmSales::resetEntryFields()
     txtamount->setText(QStringLiteral("0.00"));
     // The tax rate stays: it is the rate of the line just added.
     m_entryHoldsProduct = false;
+    m_articleNumberTyped = false;
 }
 
 void FrmSales::putBackIntoEntryFields(const OrderLine &line)
@@ -371,6 +404,7 @@ void FrmSales::putBackIntoEntryFields(const OrderLine &line)
     txtmwst->setText(line.taxRate);
     // Enter in the quantity box adds the corrected line again.
     m_entryHoldsProduct = true;
+    m_articleNumberTyped = false;
 }
 
 void FrmSales::btnRemoveLast_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include <QList>
@@ -168,6 +169,10 @@ private:
     void applyTouchStyle();
 
     Recordset &productRecordset();
+    // The products whose article number is exactly the one typed, or nothing
+    // and "Artikel nicht gefunden!": the one rule of "OK" and of Enter in
+    // the quantity box.
+    std::optional<std::vector<ProductEntry>> productsOfArticleNumber();
     bool addLineForProduct(const Criterion &criterion);
     void fillEntryFields(const std::vector<ProductEntry> &found);
     bool addLineFromEntryFields(bool parkLine);
@@ -183,6 +188,9 @@ private:
     // The entry fields hold a product (from a look-up or a line taken back),
     // so that Enter in the quantity box may make a line of them.
     bool m_entryHoldsProduct = false;
+    // The article-number box was typed into after anything else filled the
+    // entry fields: Enter then adds what the number names, not the fields.
+    bool m_articleNumberTyped = false;
     QStringList m_categoryNames;    // of the category buttons, in order
     QStringList m_productButtonIds; // of the product buttons, in order
     CallMonitorLines m_callMonitorLines;

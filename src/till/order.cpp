@@ -4,8 +4,6 @@
 
 std::optional<double> Order::parseQuantity(const QString &text)
 {
-    if (text.contains(u'.'))
-        return std::nullopt;
     const auto quantity = de::parseQuantity(text);
     if (!quantity || *quantity <= 0 || *quantity > LargestQuantity)
         return std::nullopt;

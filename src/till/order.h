@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "data/taxrates.h"
+#include "platform/locale.h"
 #include "platform/money.h"
 
 // One line of the order being entered on the till. The texts are kept as the
@@ -47,11 +48,10 @@ public:
     static constexpr auto ReducedRate = taxrates::Reduced;
 
     // The largest quantity of one line: more is a typing slip, not a sale.
-    static constexpr double LargestQuantity = 9999;
+    static constexpr double LargestQuantity = de::LargestQuantity;
 
-    // Reads a typed quantity: greater than 0 and at most LargestQuantity,
-    // with a decimal comma ("1,5"). A point is refused: "1.250" would read as
-    // 1250 while "1.5" would not read at all.
+    // Reads a typed quantity as de::parseQuantity does ("1,5", never "1.250"),
+    // greater than 0 and at most LargestQuantity.
     static std::optional<double> parseQuantity(const QString &text);
 
     // Quantity × unit price in cents, rounded half away from zero; nothing

@@ -15,7 +15,7 @@ bool PaymentAmounts::applyDiscount(const QString &percentText)
         return true;
     }
     // A percentage reads like an amount: two decimals, exactly.
-    const auto percent = de::parseMoney(percentText);
+    const auto percent = de::parseAmount(percentText);
     if (!percent || percent->cents() < 0 || percent->cents() > WholeInHundredths)
         return false;
     m_discountHundredths = percent->cents();
@@ -67,7 +67,7 @@ Money PaymentAmounts::reducedRateTax() const
 
 std::optional<Money> changeFor(Money amountDue, const QString &tenderedText)
 {
-    const auto tendered = de::parseMoney(tenderedText);
+    const auto tendered = de::parseAmount(tenderedText);
     if (!tendered || *tendered < amountDue)
         return std::nullopt;
     return *tendered - amountDue;

@@ -26,8 +26,8 @@ public:
     explicit PaymentAmounts(const OrderSums &order);
 
     // Reads the percentage as typed ("10", "12,5"); an empty text means no
-    // discount. Text that is not a number from 0 to 100 is refused (false)
-    // and leaves the discount as it was.
+    // discount. Text that is not a number from 0 to 100 with at most two
+    // decimals is refused (false) and leaves the discount as it was.
     bool applyDiscount(const QString &percentText);
 
     Money handedOver() const { return m_order.total; }
@@ -46,5 +46,5 @@ private:
 };
 
 // The change for the amount tendered, or nothing when the text is not an
-// amount or is less than the amount due.
+// amount (de::parseAmount) or is less than the amount due.
 std::optional<Money> changeFor(Money amountDue, const QString &tenderedText);

@@ -2,11 +2,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 
 #include "apptest.h"
 #include "app/frmmainmenu.h"
 #include "app/frmsettings.h"
+#include "data/ui/datanavigator.h"
 #include "masterdata/frmuseraccount.h"
 #include "platform/screens.h"
 #include "platform/printerchoice.h"
@@ -153,4 +155,43 @@ TEST_F(FrmSettingsTest, DataResetNeedsTheFirstAccountsPasswordAndATemplateThenAs
     m_dialogs->answerMessage(mb::vbYes);
     frmSettings().Tabellen_dell->click();
     EXPECT_TRUE(m_dialogs->programEnded());
+}
+
+TEST_F(FrmSettingsTest, TheCallMonitorPortIsAWholeNumberFrom1To65535OrNothing)
+{
+    exec("UPDATE Settings SET cName = 'Pizza Roma', voIPort = '1012'");
+    const auto storedPort = [this] { return scalar("SELECT voIPort FROM Settings").toString(); };
+    FrmSettings &settings = frmSettings();
+    for (const char *typed : {"abc", "99999", "65536", "0", "-1", "+80", "1.012", "80 80", "1012a", "8,0"}) {
+        SCOPED_TRACE(typed);
+        typeInto(settings.voiport, typed);
+        settings.cmdSave->click();
+        EXPECT_EQ(m_dialogs->messageTexts(),
+                  QStringList{QString("Die Firmendaten konnten nicht gespeichert werden: Der Router-Port „%1“ ist "
+                                      "ungültig: bitte eine ganze Zahl von 1 bis 65535 angeben oder das Feld leer "
+                                      "lassen.")
+                                  .arg(typed)});
+        EXPECT_EQ(m_dialogs->messages().back().buttons, mb::vbExclamation);
+        EXPECT_EQ(storedPort(), "1012");
+        EXPECT_EQ(settings.voiport->text(), typed) << "kept for correction";
+        m_dialogs->clearRecords();
+    }
+    // Moving on to the row, as the arrows do, stores nothing either.
+    settings.navigator->findChild<QPushButton *>("cmdLast")->click();
+    EXPECT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_EQ(storedPort(), "1012");
+    m_dialogs->clearRecords();
+
+    // An empty box means no call monitor.
+    for (const char *typed : {"1", "65535", "08080", ""}) {
+        reopen();
+        QLineEdit *port = frmSettings().voiport;
+        port->selectAll();
+        QTest::keyClick(port, Qt::Key_Backspace);
+        QTest::keyClicks(port, typed);
+        frmSettings().cmdSave->click();
+        EXPECT_TRUE(m_dialogs->messages().empty()) << typed;
+        EXPECT_EQ(storedPort(), QString(typed));
+    }
+    EXPECT_EQ(scalar("SELECT cName FROM Settings").toString(), "Pizza Roma");
 }

@@ -1,3 +1,4 @@
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ TEST_F(AccountPaymentTest, APaymentLowersTheBalanceByWhatWasPaidAndTheSharedList
     }
 }
 
-TEST_F(AccountPaymentTest, NothingIsBookedToNoOneNorForAnAmountThatIsNoNumber)
+TEST_F(AccountPaymentTest, NothingIsBookedToNoOneNorForAnAmountThatIsNoAmountOrOutOfRange)
 {
     AccountPayment booking = bookAccountPayment(customers, "99", "10,00");
     EXPECT_EQ(booking.outcome, AccountPayment::Outcome::CustomerNotFound);
@@ -68,12 +69,21 @@ TEST_F(AccountPaymentTest, NothingIsBookedToNoOneNorForAnAmountThatIsNoNumber)
     booking = bookAccountPayment(customers, "", "10,00");
     EXPECT_EQ(booking.outcome, AccountPayment::Outcome::CustomerNotFound);
 
-    for (const char *typed : {"zehn", "", "10,00 €"}) {
+    // Nor for a slip: more than two decimals is refused, never rounded.
+    for (const char *typed : {"zehn", "", "10,00 €", "12,345", "0,001", "1.5"}) {
         booking = bookAccountPayment(customers, "7", typed);
-        EXPECT_EQ(booking.outcome, AccountPayment::Outcome::Booked) << typed;
-        EXPECT_EQ(booking.balanceBefore.cents(), 1250) << typed;
-        EXPECT_FALSE(booking.balanceAfter) << typed << ": the invoice prints no new balance";
+        EXPECT_EQ(booking.outcome, AccountPayment::Outcome::NotAnAmount) << typed;
+        EXPECT_FALSE(booking.balanceAfter) << typed << ": no invoice is printed";
     }
+    // A balance that the payment would take out of range books nothing.
+    exec("UPDATE Customer SET accountbalance = -9223372036854775000 WHERE CustomerID = 8");
+    ASSERT_TRUE(customers.open(m_db.get(), "Customer", false));
+    booking = bookAccountPayment(customers, "8", "10,00");
+    EXPECT_EQ(booking.outcome, AccountPayment::Outcome::OutOfRange);
+    EXPECT_FALSE(booking.balanceAfter);
+    EXPECT_EQ(storedBalance(8), Q_INT64_C(-9223372036854775000));
+    EXPECT_EQ(bookAccountPayment(customers, "8", "8,08").balanceAfter->cents(), std::numeric_limits<qint64>::min());
+    exec("UPDATE Customer SET accountbalance = -300 WHERE CustomerID = 8");
     EXPECT_EQ(storedBalance(7), 1250);
     EXPECT_EQ(storedBalance(8), -300);
 }

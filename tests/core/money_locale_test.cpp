@@ -64,6 +64,36 @@ TEST(Locale, ReadsTypedNumbersTheGermanWay)
         EXPECT_EQ(de::parseMoney(QString::fromUtf8(typed)), read) << typed;
 }
 
+TEST(Locale, TypedAmountsTakeAtMostTwoDecimalsAndQuantitiesThreeWithoutAPoint)
+{
+    // A slip is refused, never rounded; zeros after the last decimal allowed
+    // change nothing and are taken.
+    const std::vector<std::pair<const char *, std::optional<Money>>> amounts = {{"50,00", cents(5000)},
+                                                                                {"50,000", cents(5000)},
+                                                                                {"50,005", {}},
+                                                                                {"7,999", {}},
+                                                                                {"12,345", {}},
+                                                                                {"0,001", {}},
+                                                                                {"1.234,5", cents(123450)},
+                                                                                {" -0,50 ", cents(-50)},
+                                                                                {"abc", {}},
+                                                                                {"", {}},
+                                                                                {"1,2,3", {}},
+                                                                                {"12.5", {}},
+                                                                                {"1e3", {}},
+                                                                                {"99999999999999999999", {}}};
+    for (const auto &[typed, read] : amounts)
+        EXPECT_EQ(de::parseAmount(QString::fromLatin1(typed)), read) << typed;
+    // The rounding read stays for amounts the program wrote itself.
+    EXPECT_EQ(de::parseMoney("50,005"), cents(5001));
+
+    const std::vector<std::pair<const char *, std::optional<double>>> quantities = {
+        {"1,5", 1.5}, {"0,125", 0.125}, {"0,1250", 0.125}, {"0,0005", {}}, {"1.250", {}},
+        {"1.5", {}},  {"1.250,5", {}},  {"9999", 9999.0},  {"-2", -2.0},   {"2 kg", {}}};
+    for (const auto &[typed, read] : quantities)
+        EXPECT_EQ(de::parseQuantity(QString::fromLatin1(typed)), read) << typed;
+}
+
 // Amounts: see moneytext_test.cpp.
 TEST(Locale, WritesTheShopsFormats)
 {

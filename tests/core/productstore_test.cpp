@@ -49,7 +49,9 @@ TEST_F(ProductStore, ARefusedProductLeavesNothingBehind)
     ProductFields bad = milk();
     bad.Quantity = "zwölf";
     EXPECT_FALSE(store("1", bad));
-    EXPECT_EQ(error, "Anzahl: „zwölf“ ist keine gültige Menge. Es wurde nichts gespeichert.");
+    EXPECT_EQ(error,
+              "Anzahl: „zwölf“ ist keine gültige Menge: bitte mit Komma, höchstens drei Nachkommastellen und ohne "
+              "Tausenderpunkt, z. B. 12 oder 2,5. Es wurde nichts gespeichert.");
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(products->recordCount(), 0);
 

@@ -121,8 +121,9 @@ TEST_F(ProductEditor, SavingANewProductAsksAndStoresTheBoxesAsTyped)
     save(form, mb::vbYes);
     EXPECT_EQ(m_dialogs->messageTexts(),
               QStringList({"Do Wollen Sie wirklich speichern?",
-                           "Bitte felder Kontrollieren\nAnzahl: „zehn“ ist keine gültige Menge. Es wurde nichts "
-                           "gespeichert."}));
+                           "Bitte felder Kontrollieren\nAnzahl: „zehn“ ist keine gültige Menge: bitte mit Komma, "
+                           "höchstens drei Nachkommastellen und ohne Tausenderpunkt, z. B. 12 oder 2,5. Es wurde "
+                           "nichts gespeichert."}));
     EXPECT_EQ(m_dialogs->messages()[1].title, AppTitle);
     EXPECT_EQ(count("Products"), 3);
     EXPECT_EQ(state(form), "001001");
@@ -159,7 +160,8 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
     // A refused change is reported and keeps what was typed.
     type(form, "txtOrderPrice", "viel");
     click(form, "cmdUpdate");
-    expectMessage("EK Preis: „viel“ ist kein gültiger Betrag. Es wurde nichts gespeichert.");
+    expectMessage("EK Preis: „viel“ ist kein gültiger Betrag: bitte höchstens zwei Nachkommastellen, z. B. 12,50. "
+                  "Es wurde nichts gespeichert.");
     EXPECT_EQ(scalar("SELECT OrderPrice FROM Products WHERE ProductID = 1").toLongLong(), 150);
     EXPECT_EQ(text(form, "txtOrderPrice"), "viel");
 
@@ -169,6 +171,51 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
     click(form, "cmdUpdate");
     expectMessage("Den Artikel 1 gibt es nicht mehr. Es wurde nichts gespeichert.");
     EXPECT_EQ(count("Products"), 2);
+}
+
+TEST_F(ProductEditor, PricesTakeAtMostTwoDecimalsAndTheStockIsReadAsTheTillReadsQuantities)
+{
+    const QString amountHint = "ist kein gültiger Betrag: bitte höchstens zwei Nachkommastellen, z. B. 12,50.";
+    const QString quantityHint = "ist keine gültige Menge: bitte mit Komma, höchstens drei Nachkommastellen und "
+                                 "ohne Tausenderpunkt, z. B. 12 oder 2,5.";
+    struct Slip
+    {
+        const char *box;
+        const char *label;
+        const char *typed;
+        QString hint;
+    };
+    const std::vector<Slip> slips = {
+        {"txtamount", "VK Preis", "7,999", amountHint},     {"txtamount", "VK Preis", "12,345", amountHint},
+        {"txtamount", "VK Preis", "2,99 EUR", amountHint},  {"txtamount", "VK Preis", "2.99", amountHint},
+        {"txtOrderPrice", "EK Preis", "0,005", amountHint}, {"txtOrderPrice", "EK Preis", "1,2,3", amountHint},
+        {"txtQuantity", "Anzahl", "1.250", quantityHint},   {"txtQuantity", "Anzahl", "1.5", quantityHint},
+        {"txtQuantity", "Anzahl", "0,0005", quantityHint},  {"txtQuantity", "Anzahl", "2,5 kg", quantityHint},
+    };
+    const QString stored =
+        "SELECT Quantity || '|' || OrderPrice || '|' || SalesPrice FROM Products WHERE ProductID = 1";
+    FrmProduct &form = shown(frmProduct());
+    click(form, "cmdEdit");
+    for (const Slip &slip : slips) {
+        SCOPED_TRACE(slip.typed);
+        const QString before = text(form, slip.box);
+        type(form, slip.box, QString::fromUtf8(slip.typed));
+        click(form, "cmdUpdate");
+        expectMessage(QString("%1: „%2“ %3 Es wurde nichts gespeichert.")
+                          .arg(slip.label, QString::fromUtf8(slip.typed), slip.hint),
+                      mb::vbExclamation);
+        EXPECT_EQ(scalar(stored).toString(), "10|150|299");
+        EXPECT_EQ(text(form, slip.box), QString::fromUtf8(slip.typed)) << "kept for correction";
+        type(form, slip.box, before);
+    }
+
+    // Zeros after the second decimal change nothing and are taken.
+    type(form, "txtamount", "7,990");
+    type(form, "txtOrderPrice", "1.234,5");
+    type(form, "txtQuantity", "1250,125");
+    click(form, "cmdUpdate");
+    expectMessage("Apfel erfolgreich aktualisiert...", mb::vbInformation);
+    EXPECT_EQ(scalar(stored).toString(), "1250.125|123450|799");
 }
 
 TEST_F(ProductEditor, OnlyTheTillsRatesAndExistingSuppliersAreStoredUnasked)

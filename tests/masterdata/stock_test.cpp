@@ -252,7 +252,9 @@ TEST_F(Stock, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
     const QStringList typed = {"2", "1", "fünf", "3,00", "6,50"};
     fill(booking, typed);
     booking.btnUpdate->click();
-    expectMessage("Die Anzahl „fünf“ ist keine gültige Zahl.", mb::vbExclamation);
+    expectMessage("Die Anzahl „fünf“ ist keine gültige Zahl: bitte mit Komma, höchstens drei Nachkommastellen und "
+                  "ohne Tausenderpunkt, z. B. 12 oder 2,5.",
+                  mb::vbExclamation);
     EXPECT_EQ(deliveries() + product(1) + product(2), before);
     EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>()) << "the screen stays open";
     EXPECT_EQ(boxes(booking).mid(2), typed.mid(2)) << "what was typed stays";
@@ -265,4 +267,59 @@ TEST_F(Stock, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
     EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Die Lieferung wurde nicht gespeichert."));
     EXPECT_EQ(deliveries() + product(1) + product(2), before);
     EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>());
+}
+
+TEST_F(Stock, TheBookingReadsQuantitiesAsTheTillAndAmountsWithTwoDecimalsRefusingSlips)
+{
+    const QString before = deliveries() + product(1);
+    const QString quantityHint = "bitte mit Komma, höchstens drei Nachkommastellen und ohne Tausenderpunkt, z. B. 12 "
+                                 "oder 2,5.";
+    const QString rangeHint = "liegt außerhalb des Bereichs: sie muss größer als 0 und höchstens 9999 sein.";
+    const QString amountHint = "ist kein gültiger Betrag: bitte höchstens zwei Nachkommastellen, z. B. 12,50.";
+    struct Slip
+    {
+        QStringList typed; // number, id, quantity, EK, VK
+        QString message;
+    };
+    const std::vector<Slip> slips = {
+        {{"2", "1", "1.250", "3,00", "6,50"}, "Die Anzahl „1.250“ ist keine gültige Zahl: " + quantityHint},
+        {{"2", "1", "1.5", "3,00", "6,50"}, "Die Anzahl „1.5“ ist keine gültige Zahl: " + quantityHint},
+        {{"2", "1", "2,5 kg", "3,00", "6,50"}, "Die Anzahl „2,5 kg“ ist keine gültige Zahl: " + quantityHint},
+        {{"2", "1", "0,0001", "3,00", "6,50"}, "Die Anzahl „0,0001“ ist keine gültige Zahl: " + quantityHint},
+        // A barcode scanned into the quantity box.
+        {{"2", "1", "4006381333931", "0,89", "1,49"}, "Die Anzahl „4006381333931“ " + rangeHint},
+        {{"2", "1", "99999999", "999.999.999.999,99", "1,49"}, "Die Anzahl „99999999“ " + rangeHint},
+        {{"2", "1", "10000", "3,00", "6,50"}, "Die Anzahl „10000“ " + rangeHint},
+        {{"2", "1", "0", "3,00", "6,50"}, "Die Anzahl „0“ " + rangeHint},
+        {{"2", "1", "-2", "3,00", "6,50"}, "Die Anzahl „-2“ " + rangeHint},
+        {{"2", "1", "5", "7,999", "6,50"}, "Der EK Preis „7,999“ " + amountHint},
+        {{"2", "1", "5", "3,00", "12,345"}, "Der VK Preis „12,345“ " + amountHint},
+        {{"2", "1", "5", "3,00", "6,5a"}, "Der VK Preis „6,5a“ " + amountHint},
+        {{"2", "1", "9999", "999.999.999.999.999,99", "1,49"},
+         "Anzahl × EK Preis ergibt einen Betrag, der zu groß für die Lieferung ist. Bitte Anzahl und EK Preis "
+         "prüfen."},
+    };
+    for (const Slip &slip : slips) {
+        SCOPED_TRACE(slip.typed.join(" / ").toStdString());
+        choose("1", [&](FrmProductDelivery &booking) {
+            fill(booking, slip.typed);
+            booking.btnUpdate->click();
+            expectMessage(slip.message, mb::vbExclamation);
+            EXPECT_EQ(boxes(booking).mid(2), slip.typed.mid(2)) << "what was typed stays";
+            booking.btnCancel->click();
+        });
+        EXPECT_EQ(deliveries() + product(1), before);
+    }
+
+    // The till's limits themselves are booked: the largest quantity and a gram.
+    choose("1", [](FrmProductDelivery &booking) {
+        fill(booking, {"2", "1", "9999", "1.000,00", "12,50"});
+        booking.btnUpdate->click();
+    });
+    choose("1", [](FrmProductDelivery &booking) {
+        fill(booking, {"3", "1", "0,001", "1.000,10", "12,5"});
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(deliveries(), QString("2 1 9999 100000 %1|3 1 0.001 100010 %1").arg(Today));
+    EXPECT_EQ(product(1), "10011.001 100010 1250");
 }

@@ -152,3 +152,61 @@ TEST_F(CustomerEditor, EditingLeavesTheBalanceAndNeuLadenDropsTheChange)
     click(form, "cmdSave");
     EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 3").toLongLong(), 0);
 }
+
+TEST_F(CustomerEditor, ACustomerNeedsANameOrATelephoneNumber)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber, accountbalance) VALUES"
+         " (1, 'Anna', '030 1', 0), (2, NULL, NULL, 700)");
+    const QString refused = "Die Datenbank hat den Datensatz abgelehnt: Bitte einen Namen oder eine Telefonnummer "
+                            "des Kunden angeben. Es wurde nichts gespeichert.";
+    const QString customers = "SELECT group_concat(CustomerID || ':' || coalesce(Customername, '') || ':' ||"
+                              " coalesce(ContactNumber, '') || ':' || coalesce(Address, ''), '|') FROM Customer";
+    const QString before = scalar(customers).toString();
+    FrmCustomer &form = shown(frmCustomer());
+    // Name, address, telephone as typed into a new customer; blanks are nothing.
+    const std::vector<QStringList> nobody = {{"", "", ""}, {"", "Weg 1", ""}, {"  ", "Weg 1", " "}};
+    for (const QStringList &typed : nobody) {
+        SCOPED_TRACE(typed.join('/').toStdString());
+        click(form, "cmdNew");
+        type(form, "txtName", typed[0]);
+        type(form, "txtAddress", typed[1]);
+        type(form, "txtContactNumber", typed[2]);
+        click(form, "cmdSave");
+        expectMessage(refused, mb::vbExclamation);
+        EXPECT_EQ(scalar(customers).toString(), before);
+        EXPECT_TRUE(control(form, "cmdSave")->isEnabled()) << "still editing what was typed";
+        click(form, "cmdRefresh");
+    }
+
+    // Either one is enough.
+    click(form, "cmdNew");
+    type(form, "txtName", "Bernd");
+    click(form, "cmdSave");
+    click(form, "cmdNew");
+    type(form, "txtContactNumber", "0171 5");
+    click(form, "cmdSave");
+    EXPECT_TRUE(m_dialogs->messages().empty());
+    EXPECT_EQ(scalar(customers).toString(), before + "|3:Bernd::|4::0171 5:");
+
+    // Emptying both of a stored customer is refused too, by "Speichern" and by
+    // moving on to another customer.
+    click(form, "cmdRefresh");
+    click(form, "cmdEdit");
+    EXPECT_EQ(text(form, "txtName"), "Anna");
+    type(form, "txtName", "");
+    type(form, "txtContactNumber", "");
+    click(form, "cmdSave");
+    expectMessage(refused, mb::vbExclamation);
+    click(form, "cmdNext");
+    expectMessage("Bitte einen Namen oder eine Telefonnummer des Kunden angeben", mb::vbExclamation);
+    EXPECT_EQ(scalar(customers).toString(), before + "|3:Bernd::|4::0171 5:");
+
+    // A customer stored without either before stays usable: its balance can
+    // still be booked.
+    click(form, "cmdRefresh");
+    Recordset &rows = frmCustomer().ADOCustomer.recordset();
+    rows.setFilter({{"CustomerID", "2"}});
+    ASSERT_TRUE(rows.setMoney("accountbalance", Money::fromCents(500)));
+    EXPECT_TRUE(rows.update()) << rows.lastError().toStdString();
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 2").toLongLong(), 500);
+}

@@ -171,7 +171,7 @@ TEST_F(PaymentTest, TheKeypadTypesTheAmountAndTheCheckWantsEnoughMoney)
         // Too little, by Enter and by the keypad's "OK".
         payment.txtamount->setText("24,99");
         enter(payment.txtamount);
-        payment.txtamount->setText("5,,");
+        payment.txtamount->setText("5");
         payment.vOk->click();
         EXPECT_EQ(m_dialogs->messageTexts(), (QStringList{"Insuficient Fund...", "Bezahlung Unzureichend..."}));
         EXPECT_EQ(m_dialogs->messages().front().buttons, 64);
@@ -329,6 +329,121 @@ TEST_F(PaymentTest, AccountPaymentLowersTheBalanceAndPrintsTheInvoice)
     EXPECT_FALSE(payment.cmdOK->isEnabled());
     EXPECT_EQ(payment.cmdCancel->text(), "Close");
     EXPECT_EQ(count("Sales"), 0);
+}
+
+TEST_F(PaymentTest, AmountTenderedAndDiscountTakeAtMostTwoDecimalsAndTextIsNamedNoNumber)
+{
+    const QString notANumber = "Der gegebene Betrag „%1“ ist keine gültige Zahl: ein Betrag hat höchstens zwei "
+                               "Nachkommastellen, z. B. 50 oder 50,00.";
+    FrmSales &sales = orderOf25();
+    pay(sales, [&](FrmPayment &payment) {
+        // Enter, the keypad's "OK" and "Bar" (which checks before it stores).
+        const std::vector<std::pair<const char *, std::function<void()>>> keys = {
+            {"Enter", [&] { enter(payment.txtamount); }},
+            {"OK", [&] { payment.vOk->click(); }},
+            {"Bar", [&] { payment.cmdSales->click(); }}};
+        for (const char *typed : {"50,005", "25,001", "30,0001", "abc", "5,,", "50,00 €", "1e3", "30.5", "--30"}) {
+            for (const auto &[key, press] : keys) {
+                SCOPED_TRACE(std::string(typed) + " " + key);
+                payment.txtamount->setText(QString::fromUtf8(typed));
+                press();
+                EXPECT_EQ(m_dialogs->messageTexts(), QStringList{notANumber.arg(QString::fromUtf8(typed))});
+                EXPECT_EQ(payment.txtamount->text(), QString::fromUtf8(typed)) << "nothing rounded";
+                EXPECT_EQ(payment.txtChange->text(), "0,00");
+                EXPECT_TRUE(payment.cmdCancel->isEnabled());
+                m_dialogs->clearRecords();
+            }
+        }
+
+        // A discount with a third decimal is refused, never rounded: the bill stays.
+        payment.txtamount->setText("30");
+        for (const char *typed : {"12,345", "10,001", "0,005", "12,5%"}) {
+            payment.txtAdvance->setText(QString::fromUtf8(typed));
+            payment.vOk->click();
+            EXPECT_EQ(m_dialogs->messageTexts(),
+                      QStringList{QString("Der Rabatt „%1“ ist keine Zahl von 0 bis 100 mit höchstens zwei "
+                                          "Nachkommastellen. Bitte den Rabatt in Prozent eingeben, z. B. 10 oder 12,5.")
+                                      .arg(QString::fromUtf8(typed))});
+            EXPECT_EQ(payment.txtBill->text(), "25,00") << typed;
+            EXPECT_EQ(payment.txtChange->text(), "0,00") << typed;
+            m_dialogs->clearRecords();
+        }
+
+        // Two decimals pass, as do zeros after them: nothing to round.
+        payment.txtAdvance->setText("12,50");
+        payment.txtamount->setText("50,000");
+        payment.vOk->click();
+        EXPECT_EQ(payment.txtBill->text(), "21,88"); // 25,00 less 12,5 % is 21,875
+        EXPECT_EQ(payment.txtamount->text(), "50,00");
+        EXPECT_EQ(payment.txtChange->text(), "28,12");
+
+        // The keypad's "5" after the checked "50,00" is a slip, refused by
+        // "OK" and by "Bar" alike; the change counted before stays.
+        payment.vTaste[5]->click();
+        EXPECT_EQ(payment.txtamount->text(), "50,005");
+        payment.vOk->click();
+        payment.cmdSales->click();
+        EXPECT_EQ(m_dialogs->messageTexts(), QStringList(2, notANumber.arg("50,005")));
+        EXPECT_EQ(payment.txtChange->text(), "28,12");
+        EXPECT_EQ(count("Sales"), 0);
+
+        payment.txtamount->setText("50");
+        readNextPreview();
+        payment.cmdSales->click();
+    });
+    EXPECT_EQ(scalar("SELECT totalsales FROM Sales").toLongLong(), 2188);
+    EXPECT_THAT(m_printed, IsSupersetOf({"Total 21,88", "Rabatt 12,5%", "Gegeben 50,00", "Rückgeld 28,12"}));
+}
+
+TEST_F(PaymentTest, AnAccountPaymentThatIsNoAmountOrOutOfRangeBooksNothingAndPrintsNoInvoice)
+{
+    exec("UPDATE Customer SET accountbalance = 10000 WHERE CustomerID = 1");
+    FrmPayment &payment = frmPayment();
+    payment.AccountMode = true;
+    payment.cboCustomer->setCurrentIndex(0);
+    payment.txtamount->setText("50");
+    const QString notBooked = "Der gezahlte Betrag „%1“ ist keine gültige Zahl: ein Betrag hat höchstens zwei "
+                              "Nachkommastellen, z. B. 30 oder 30,00. Es wurde nichts gebucht.";
+    for (const char *typed : {"12,345", "zwölf", "0,001", "1.5"}) {
+        SCOPED_TRACE(typed);
+        payment.txtCash->setText(QString::fromUtf8(typed));
+        enter(payment.txtamount);
+        EXPECT_EQ(m_dialogs->messageTexts(),
+                  QStringList{QString("Der gezahlte Betrag „%1“ ist keine gültige Zahl: ein Betrag hat höchstens "
+                                      "zwei Nachkommastellen, z. B. 50 oder 50,00.")
+                                  .arg(QString::fromUtf8(typed))});
+        m_dialogs->clearRecords();
+        payment.cmdOK->setEnabled(true);
+        payment.cmdOK->click();
+        EXPECT_EQ(m_dialogs->messageTexts(), QStringList{notBooked.arg(QString::fromUtf8(typed))});
+        m_dialogs->clearRecords();
+    }
+    payment.txtCash->clear();
+    payment.cmdOK->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Bitte den gezahlten Betrag angeben. Es wurde nichts gebucht."});
+    m_dialogs->clearRecords();
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 10000);
+
+    // A balance the payment would take below the smallest amount.
+    exec("UPDATE Customer SET accountbalance = -9223372036854775000 WHERE CustomerID = 1");
+    frmCustomer().ADOCustomer.refresh();
+    payment.txtCash->setText("10,00");
+    payment.cmdOK->click();
+    EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Der neue Kontostand wäre zu groß für die Kasse. Bitte den "
+                                                     "gezahlten Betrag prüfen. Es wurde nichts gebucht."});
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(),
+              Q_INT64_C(-9223372036854775000));
+    EXPECT_TRUE(m_dialogs->shownWindows().isEmpty()) << "no invoice for a payment not booked";
+
+    exec("UPDATE Customer SET accountbalance = 10000 WHERE CustomerID = 1");
+    frmCustomer().ADOCustomer.refresh();
+    payment.txtCash->setText("12,34");
+    enter(payment.txtamount);
+    EXPECT_EQ(payment.txtChange->text(), "37,66");
+    readNextPreview();
+    payment.cmdOK->click();
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 10000 - 1234);
+    EXPECT_THAT(m_printed, Contains("Rem. Balance 87,66"));
 }
 
 TEST_F(PaymentTest, ASaleAfterMidnightCarriesTheNewDay)

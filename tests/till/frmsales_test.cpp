@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 
 #include <QComboBox>
 #include <QDate>
@@ -353,6 +354,63 @@ TEST_F(SalesScreenTest, ATypedArticleNumberMakesALineWithOkOrEnter)
     // "OK" empties the article number too.
     sell(sales, "1");
     EXPECT_EQ(sales.txtid->text(), QString());
+}
+
+TEST_F(SalesScreenTest, OkAndEnterSellOnlyTheProductWhoseArticleNumberIsExactlyTheOneTyped)
+{
+    addProduct(1, "1", "Tiramisu", "Desserts", "7", 450);
+    addProduct(2, "2001", "Coca-Cola", "Getränke", "19", 190, "0,33 l");
+    FrmSales &sales = frmSales();
+    const std::vector<std::pair<const char *, std::function<void()>>> keys = {
+        {"OK", [&] { sales.ArtSelok->click(); }}, {"Enter", [&] {
+                                                       sales.txtQty->setText("2");
+                                                       QTest::keyClick(sales.txtQty, Qt::Key_Return);
+                                                   }}};
+
+    // Typed key by key, a shorter number on the way fills the entry fields
+    // ("1" for "1x", "2001" for "20013001"); that product is not the one named.
+    for (const char *typed : {"1x", "1'", "1;2", "20013001", "2001x", "01", "+1", "1,0", "1.0", "1 ", " 1", "200"}) {
+        for (const auto &[key, press] : keys) {
+            SCOPED_TRACE(std::string(typed) + " " + key);
+            sales.txtid->clear();
+            QTest::keyClicks(sales.txtid, QString::fromUtf8(typed));
+            press();
+            EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Artikel nicht gefunden!"});
+            EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
+            EXPECT_EQ(sales.txtid->text(), QString::fromUtf8(typed)) << "kept for correction";
+            m_dialogs->clearRecords();
+        }
+    }
+
+    // The number exactly: each key adds its line and empties the box, so
+    // that the next number typed is not appended to the last.
+    sales.txtid->clear();
+    QTest::keyClicks(sales.txtid, "1");
+    sales.txtQty->setText("2");
+    QTest::keyClick(sales.txtQty, Qt::Key_Return);
+    EXPECT_EQ(sales.txtid->text(), QString());
+    QTest::keyClicks(sales.txtid, "2001");
+    sales.txtQty->setText("3");
+    QTest::keyClick(sales.txtQty, Qt::Key_Return);
+    EXPECT_EQ(sales.txtid->text(), QString());
+    QTest::keyClicks(sales.txtid, "1");
+    sales.ArtSelok->click();
+    EXPECT_EQ(sales.txtid->text(), QString());
+    ASSERT_EQ(sales.LvProduct->topLevelItemCount(), 3);
+    EXPECT_EQ(lineTexts(sales, 0), (QStringList{"1", "Desserts", "Tiramisu", "2", "4,50", "9,00"}));
+    EXPECT_EQ(lineTexts(sales, 1), (QStringList{"2", "Getränke", "Coca-Cola", "3", "1,90", "5,70"}));
+    EXPECT_EQ(lineTexts(sales, 2), (QStringList{"1", "Desserts", "Tiramisu", "1", "4,50", "4,50"}));
+    EXPECT_EQ(sums(sales), (QStringList{"19,20", "0,91", "0,88"}));
+    EXPECT_TRUE(m_dialogs->messages().empty());
+
+    // A line taken back goes in again by Enter as it is, whatever the
+    // article box was typed to before it was taken back.
+    QTest::keyClicks(sales.txtid, "1x");
+    sales.btnRemoveLast->click();
+    QTest::keyClick(sales.txtQty, Qt::Key_Return);
+    EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 3);
+    EXPECT_EQ(lineTexts(sales, 2), (QStringList{"1", "Desserts", "Tiramisu", "1", "4,50", "4,50"}));
+    EXPECT_TRUE(m_dialogs->messages().empty());
 }
 
 TEST_F(SalesScreenTest, CategoryAndDescriptionListsMakeALine)
