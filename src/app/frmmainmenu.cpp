@@ -25,6 +25,7 @@
 #include "reports/frmselectdate.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
+#include "reports/ui/reportsource.h"
 #include "shell/session.h"
 #include "till/frmsales.h"
 
@@ -186,6 +187,8 @@ void FrmMainMenu::btnProReport_Click()
     if (loadedEarlier)
         stock.refresh();
     stock->clearFilter();
+    if (!reportRowsReadable(stock.recordset()))
+        return;
     showReportSafely([&] {
         m_productInventory.setDataSource(stock);
         reports::setShopHeader(m_productInventory, QStringLiteral("section4"), QStringLiteral("label13"),
@@ -208,9 +211,11 @@ void FrmMainMenu::btnRepDelivery_Click()
 
 void FrmMainMenu::btnRepCredit_Click()
 {
+    Adodc1.refresh();
+    if (!reportRowsReadable(Adodc1.recordset()))
+        return;
     showReportSafely([&] {
         m_creditReport.setDataSource(Adodc1);
-        Adodc1.refresh();
         reports::setShopHeader(m_creditReport, QStringLiteral("section4"), QStringLiteral("label1"),
                                QStringLiteral("label2"), QStringLiteral("label3"), shopsettings::current());
         m_creditReport.show();

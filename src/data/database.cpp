@@ -121,20 +121,28 @@ Database::~Database()
     sqlite3_close(m_handle);
 }
 
-Statement *Database::prepared(const QString &sql)
+std::shared_ptr<Statement> Database::prepared(const QString &sql)
 {
     // Storing a sale runs the same few statements line by line: preparing
     // each once per run keeps the store close to what the bare database
     // costs. The cache is bounded; generated texts (filters) come and go.
+    // A statement someone holds belongs to its holder as well: dropping it
+    // from the cache leaves it whole for them, and it is not handed out
+    // again until they let go, as a second user would reset it under them.
     constexpr std::size_t MostStatements = 64;
-    if (const auto known = m_statements.find(sql); known != m_statements.end())
-        return &known->second;
-    Statement statement(m_handle, sql);
-    if (!statement.isValid())
+    if (const auto known = m_statements.find(sql); known != m_statements.end()) {
+        if (known->second.use_count() == 1)
+            return known->second;
+        auto own = std::make_shared<Statement>(m_handle, sql);
+        return own->isValid() ? own : nullptr;
+    }
+    auto statement = std::make_shared<Statement>(m_handle, sql);
+    if (!statement->isValid())
         return nullptr;
     if (m_statements.size() >= MostStatements)
         m_statements.clear();
-    return &m_statements.emplace(sql, std::move(statement)).first->second;
+    m_statements.emplace(sql, statement);
+    return statement;
 }
 
 Database *Database::current()
@@ -214,7 +222,7 @@ bool Database::fail(const QString &what)
 
 bool Database::execute(const QString &sql, const std::vector<QVariant> &params)
 {
-    Statement *statement = prepared(sql);
+    const std::shared_ptr<Statement> statement = prepared(sql);
     if (!statement)
         return fail(QStringLiteral("Die Datenbank hat die Anweisung abgelehnt"));
     const Statement::Use use(*statement);
@@ -235,7 +243,7 @@ std::optional<Database::Rows> Database::select(const QString &sql, const std::ve
         fail(QStringLiteral("Die Daten konnten nicht gelesen werden"));
         return std::nullopt;
     };
-    Statement *statement = prepared(sql);
+    const std::shared_ptr<Statement> statement = prepared(sql);
     if (!statement)
         return failed();
     const Statement::Use use(*statement);

@@ -88,6 +88,13 @@ public:
 
     const QString &path() const { return m_path; }
 
+    // A statement prepared once and kept for the texts the program runs
+    // often; nullptr when the database refuses the text. The caller shares
+    // it: a statement held is never finalized under its holder, however
+    // many others are prepared meanwhile, nor handed to a second caller
+    // while it is held (that one gets a statement of its own).
+    std::shared_ptr<Statement> prepared(const QString &sql);
+
     // Runs one statement with its parameters bound in order (?1, ?2, ...).
     // On failure returns false and keeps a German message for lastError().
     bool execute(const QString &sql, const std::vector<QVariant> &params = {});
@@ -131,16 +138,15 @@ private:
     // the first read. nullptr and a German message when it cannot be opened.
     static sqlite3 *openKeyed(const QString &path, int flags, QString *error);
     bool fail(const QString &what);
-    // A statement prepared once and kept; nullptr when the text is refused.
-    Statement *prepared(const QString &sql);
 
     sqlite3 *m_handle = nullptr;
     QString m_path;
     QString m_lastError;
     bool m_busy = false;
-    // Finalized when dropped or with the Database, before the connection
-    // closes: a connection with a statement left open does not close.
-    std::unordered_map<QString, Statement> m_statements;
+    // Finalized when dropped by the cache and by every holder, or with the
+    // Database, before the connection closes: a connection with a statement
+    // left open does not close.
+    std::unordered_map<QString, std::shared_ptr<Statement>> m_statements;
 };
 
 // Double quotes a table or column name for SQL.

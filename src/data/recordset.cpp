@@ -50,6 +50,61 @@ bool comparesExactlyInSql(const QString &declaredType)
            type.contains(QLatin1String("CLOB")) || type.contains(QLatin1String("TEXT"));
 }
 
+// The database's side of comparing a column with a text, never narrower
+// than the comparison made here (matches()): a column that holds nothing
+// (NULL) reads as the empty text, as the screens show it in an empty box.
+// Both forms are answered from the column's index.
+QString equalsText(const QString &column, qsizetype parameter, const QString &text)
+{
+    const QString name = quoteName(column);
+    if (text.isEmpty())
+        return QStringLiteral("(%1 = ?%2 OR %1 IS NULL)").arg(name).arg(parameter);
+    return QStringLiteral("%1 = ?%2").arg(name).arg(parameter);
+}
+
+// Writing a row and reading back what was stored go together: when the row
+// cannot be read back, the write is taken back as well, so that a store
+// reported as failed has stored nothing. A savepoint, because the write may
+// lie inside a transaction of the caller's.
+class WriteTogether
+{
+public:
+    explicit WriteTogether(Database &database) : m_database(database)
+    {
+        m_open = m_database.execute(QStringLiteral("SAVEPOINT recordset_row"));
+    }
+    ~WriteTogether()
+    {
+        if (m_open)
+            takeBack();
+    }
+    WriteTogether(const WriteTogether &) = delete;
+    WriteTogether &operator=(const WriteTogether &) = delete;
+
+    bool begun() const { return m_open; }
+    // False, with the database's reason in *why, when the write could not be
+    // made lasting; it is then taken back.
+    bool commit(QString *why)
+    {
+        m_open = false;
+        if (m_database.execute(QStringLiteral("RELEASE recordset_row")))
+            return true;
+        *why = m_database.lastError();
+        takeBack();
+        return false;
+    }
+
+private:
+    void takeBack()
+    {
+        m_database.execute(QStringLiteral("ROLLBACK TO recordset_row"));
+        m_database.execute(QStringLiteral("RELEASE recordset_row"));
+    }
+
+    Database &m_database;
+    bool m_open = false;
+};
+
 QString withoutTrailingSemicolon(const QString &sql)
 {
     QString trimmed = sql.trimmed();
@@ -91,6 +146,9 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
                 .toString();
         if (type == QLatin1String("table")) {
             m_baseTable = table;
+            static const QRegularExpression orderBy(QStringLiteral("\\border\\s+by\\b"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+            m_inRowOrder = !orderBy.match(rest).hasMatch();
             m_selectSql = QStringLiteral("SELECT rowid AS %1, * FROM %2%3").arg(RowIdColumn, quoteName(table), rest);
         } else if (!sourceIsSql) {
             m_selectSql = QStringLiteral("SELECT * FROM %1").arg(quoteName(table));
@@ -128,6 +186,7 @@ void Recordset::close()
     m_foundRowOnly = false;
     m_readWhenMoved = false;
     m_narrowed = false;
+    m_inRowOrder = false;
     m_declaredTypes.clear();
     m_types.clear();
     m_baseTable.clear();
@@ -152,6 +211,25 @@ bool Recordset::canNarrow(const Criteria &criteria) const
     return true;
 }
 
+QString Recordset::matchingRows(const Criteria &criteria, std::vector<QVariant> &params) const
+{
+    QStringList conditions;
+    bool emptyText = false;
+    for (const Criterion &criterion : criteria) {
+        params.push_back(criterion.value);
+        conditions << equalsText(m_columns[columnIndex(criterion.column)], params.size(), criterion.value);
+        emptyText = emptyText || criterion.value.isEmpty();
+    }
+    QString sql =
+        QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(m_selectSql, conditions.join(QStringLiteral(" AND ")));
+    // The rows of one text come in the source's order: one value of the
+    // column, then the order of the rows. Empty and NULL are two values, so
+    // a table read in the order of its rows gets that order back.
+    if (emptyText && m_inRowOrder)
+        sql += QStringLiteral(" ORDER BY ") + RowIdColumn;
+    return sql;
+}
+
 bool Recordset::load(bool firstRowOnly)
 {
     // With a filter the database hands over the rows that match, through its
@@ -163,14 +241,7 @@ bool Recordset::load(bool firstRowOnly)
     QString sql = m_selectSql;
     std::vector<QVariant> params = m_params;
     if (m_narrowed) {
-        QStringList conditions;
-        for (const Criterion &criterion : m_filter) {
-            params.push_back(criterion.value);
-            conditions << QStringLiteral("%1 = ?%2")
-                              .arg(quoteName(m_columns[columnIndex(criterion.column)]))
-                              .arg(params.size());
-        }
-        sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(m_selectSql, conditions.join(QStringLiteral(" AND ")));
+        sql = matchingRows(m_filter, params);
     } else if (firstRowOnly) {
         sql = QStringLiteral("SELECT * FROM (%1) LIMIT 1").arg(m_selectSql);
     }
@@ -408,14 +479,8 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
         if (row.isNew || row.anyChanged())
             return false;
     const int column = columnIndex(criterion.column);
-    // The rows that match come in the order of the full read: the same value
-    // of the column, then the source's order.
     std::vector<QVariant> params = m_params;
-    params.push_back(criterion.value);
-    const auto found = m_database->select(QStringLiteral("SELECT * FROM (%1) WHERE %2 = ?%3")
-                                              .arg(m_selectSql, quoteName(m_columns[column]))
-                                              .arg(params.size()),
-                                          params);
+    const auto found = m_database->select(matchingRows({criterion}, params), params);
     if (!found)
         return false;
     for (auto &values : found->values) {
@@ -678,11 +743,7 @@ bool Recordset::storeNewRow(Row &row)
     const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(m_baseTable))
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(quoteName(m_baseTable), names.join(u','), placeholders.join(u','));
-    if (!m_database->execute(sql, params))
-        return fail(m_database->lastError());
-    row.rowid = m_database->lastInsertRowId();
-    row.isNew = false;
-    return reread(row);
+    return storeRow(row, sql, params);
 }
 
 bool Recordset::storeChangedRow(Row &row)
@@ -701,18 +762,45 @@ bool Recordset::storeChangedRow(Row &row)
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
                             .arg(quoteName(m_baseTable), assignments.join(u','))
                             .arg(params.size());
-    if (!m_database->execute(sql, params))
+    return storeRow(row, sql, params);
+}
+
+bool Recordset::storeRow(Row &row, const QString &sql, const std::vector<QVariant> &params)
+{
+    WriteTogether write(*m_database);
+    if (!write.begun() || !m_database->execute(sql, params))
         return fail(m_database->lastError());
-    return reread(row);
+    // The row keeps its edits, and a new row stays new, until the write and
+    // the read back are both done.
+    Row stored = row;
+    if (stored.isNew) {
+        stored.rowid = m_database->lastInsertRowId();
+        stored.isNew = false;
+    }
+    QString why;
+    if (!reread(stored))
+        return false;
+    if (!write.commit(&why))
+        return fail(why);
+    row = std::move(stored);
+    return true;
 }
 
 bool Recordset::reread(Row &row)
 {
-    // Read back what the database holds, in the types it stored.
+    // Read back what the database holds, in the types it stored. A row that
+    // is gone, or read with other columns than the recordset has, is not
+    // what was written.
     const auto stored = m_database->select(
         QStringLiteral("SELECT * FROM %1 WHERE rowid = ?1").arg(quoteName(m_baseTable)), {row.rowid});
-    if (stored && !stored->values.empty() && stored->columns.size() == m_columns.size())
-        row.values = stored->values.front();
+    if (!stored)
+        return fail(m_database->lastError());
+    if (stored->values.empty())
+        return fail(QStringLiteral("Der Datensatz ist in der Datenbank nicht mehr vorhanden."));
+    if (stored->columns.size() != m_columns.size())
+        return fail(
+            QStringLiteral("Die Tabelle „%1“ wurde inzwischen geändert; bitte die Daten neu laden.").arg(m_baseTable));
+    row.values = stored->values.front();
     row.changed.clear();
     return true;
 }
@@ -750,8 +838,10 @@ void Recordset::cancelUpdate()
         m_rows.erase(m_rows.begin() + m_visible[m_position]);
         rebuildVisible();
         m_position = m_visible.empty() ? -1 : static_cast<int>(m_visible.size()) - 1;
-    } else {
-        reread(*row);
+    } else if (!reread(*row)) {
+        // What is stored cannot be read: the edits are dropped all the same,
+        // so that no later move stores them unasked; lastError() says why.
+        row->changed.clear();
     }
     moved();
 }

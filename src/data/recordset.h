@@ -164,6 +164,9 @@ private:
     bool ensureLoaded(bool firstRowOnly = false) const;
     bool load(bool firstRowOnly = false);
     bool canNarrow(const Criteria &criteria) const;
+    // The SQL of the source's rows that match, in the source's order; the
+    // criteria's values are added to params.
+    QString matchingRows(const Criteria &criteria, std::vector<QVariant> &params) const;
     bool findBeforeReading(const Criterion &criterion);
     // The current row, reading the rows first when they are still unread;
     // rawCurrentRow does not read (an unread recordset has no row but one
@@ -178,6 +181,10 @@ private:
     bool leaveCurrentRow();
     bool storeNewRow(Row &row);
     bool storeChangedRow(Row &row);
+    // Runs the row's write and reads back what it stored, both or neither.
+    bool storeRow(Row &row, const QString &sql, const std::vector<QVariant> &params);
+    // Reads the stored row into it; false, the row unchanged, when it
+    // cannot be read.
     bool reread(Row &row);
     bool fail(const QString &message);
     void moved();
@@ -198,6 +205,8 @@ private:
     bool m_readWhenMoved = false;
     // The rows read are only those the filter let through.
     bool m_narrowed = false;
+    // A whole table, whose rows are read in the order they are stored.
+    bool m_inRowOrder = false;
     QStringList m_columns;
     QStringList m_declaredTypes;
     // What each column holds, as the schema lists it for the source read

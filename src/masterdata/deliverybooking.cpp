@@ -38,6 +38,34 @@ std::optional<bool> deliveryTotalFits(Database &db, qint64 number, const QDate &
     }
     return true;
 }
+
+struct Prices
+{
+    Money order;
+    Money sales;
+};
+
+// A price box left as it was proposed means the product's price as it is
+// stored now: when it changed since the proposal was read, the stored one is
+// kept rather than the older proposal written back over it. Nothing when the
+// product cannot be read.
+std::optional<Prices> pricesToStore(Database &db, qint64 productId, const Delivery &delivery, Prices typed)
+{
+    const auto stored =
+        db.select(QStringLiteral("SELECT OrderPrice, SalesPrice FROM Products WHERE ProductID = ?1"), {productId});
+    if (!stored)
+        return std::nullopt;
+    if (stored->values.empty())
+        return typed;
+    const auto keepNewer = [](const QString &text, const QString &proposed, const QVariant &now, Money *price) {
+        if (!proposed.isEmpty() && text == proposed && !now.isNull())
+            *price = Money::fromCents(now.toLongLong());
+    };
+    const std::vector<QVariant> &now = stored->values.front();
+    keepNewer(delivery.orderPrice, delivery.proposedOrderPrice, now[0], &typed.order);
+    keepNewer(delivery.salesPrice, delivery.proposedSalesPrice, now[1], &typed.sales);
+    return typed;
+}
 } // namespace
 
 QStringList numbersInUse(Database *database)
@@ -100,7 +128,10 @@ BookingResult book(Database *database, const Delivery &delivery)
     Database::Transaction transaction(db);
     if (!transaction.active())
         return failed(db);
-    const auto fits = deliveryTotalFits(db, *number, delivery.date, *quantity, *orderPrice);
+    const auto prices = pricesToStore(db, *productId, delivery, {*orderPrice, *salesPrice});
+    if (!prices)
+        return failed(db);
+    const auto fits = deliveryTotalFits(db, *number, delivery.date, *quantity, prices->order);
     if (!fits)
         return failed(db);
     if (!*fits)
@@ -109,14 +140,14 @@ BookingResult book(Database *database, const Delivery &delivery)
     const QVariant delivered = schema::storedQuantity(*quantity);
     if (!db.execute(QStringLiteral("INSERT INTO Deliveries (deliveryno, prodno, quantity, orderprice, Date)"
                                    " VALUES (?1, ?2, ?3, ?4, ?5)"),
-                    {*number, *productId, delivered, static_cast<qint64>(orderPrice->cents()),
+                    {*number, *productId, delivered, static_cast<qint64>(prices->order.cents()),
                      delivery.date.toString(Qt::ISODate)}))
         return failed(db);
     // The stock on hand is raised as it stands: rounding it down first would
     // lose the fraction of goods sold by weight (2,5 kg plus 1,5 kg is 4 kg).
     if (!db.execute(QStringLiteral("UPDATE Products SET Quantity = coalesce(Quantity, 0) + ?1, OrderPrice = ?2,"
                                    " SalesPrice = ?3 WHERE ProductID = ?4"),
-                    {delivered, static_cast<qint64>(orderPrice->cents()), static_cast<qint64>(salesPrice->cents()),
+                    {delivered, static_cast<qint64>(prices->order.cents()), static_cast<qint64>(prices->sales.cents()),
                      *productId}))
         return failed(db);
     BookedProduct booked;
@@ -126,8 +157,8 @@ BookingResult book(Database *database, const Delivery &delivery)
     booked.quantityDelivered =
         db.scalar(QStringLiteral("SELECT coalesce(sum(quantity), 0) FROM Deliveries WHERE prodno = ?1"), {*productId})
             .toDouble();
-    booked.orderPrice = *orderPrice;
-    booked.salesPrice = *salesPrice;
+    booked.orderPrice = prices->order;
+    booked.salesPrice = prices->sales;
     if (!transaction.commit())
         return failed(db);
     return BookingResult{booked, {}};

@@ -33,6 +33,11 @@ struct Delivery
     QString orderPrice;
     QString salesPrice;
     QDate date;
+    // The prices the boxes were filled with, as the product held them then.
+    // A price left as proposed stands for the product's price as stored when
+    // the booking is made, which may be newer than the proposal.
+    QString proposedOrderPrice = {};
+    QString proposedSalesPrice = {};
 };
 
 // The product as the booking left it.
@@ -55,6 +60,7 @@ struct BookingResult
 
 // Stores the delivery's row and raises the product's stock by the quantity
 // (more than 0) and sets its prices, all together or, when anything is wrong, not at all.
+// A price left as proposed never writes an older price over a newer one.
 BookingResult book(Database *database, const Delivery &delivery);
 
 } // namespace deliveries

@@ -93,6 +93,14 @@ void FrmProductDelivery::Form_Load()
         dialogs().msgBox(error, mb::vbExclamation);
 }
 
+void FrmProductDelivery::ProposePrices(const QString &orderPrice, const QString &salesPrice)
+{
+    m_proposedOrderPrice = orderPrice;
+    m_proposedSalesPrice = salesPrice;
+    txtorder->setText(orderPrice);
+    txtsales->setText(salesPrice);
+}
+
 void FrmProductDelivery::cboNumber_Change(const QString &text)
 {
     // Every number the box passes through, typed or set, joins its list once;
@@ -103,9 +111,9 @@ void FrmProductDelivery::cboNumber_Change(const QString &text)
 
 void FrmProductDelivery::btnUpdate_Click()
 {
-    const deliveries::BookingResult result =
-        deliveries::book(Database::current(), {cboNumber->currentText(), txtNo->text(), txtQuantity->text(),
-                                               txtorder->text(), txtsales->text(), DTDate->date()});
+    const deliveries::BookingResult result = deliveries::book(
+        Database::current(), {cboNumber->currentText(), txtNo->text(), txtQuantity->text(), txtorder->text(),
+                              txtsales->text(), DTDate->date(), m_proposedOrderPrice, m_proposedSalesPrice});
     if (!result.booked) {
         // Nothing was stored; the screen stays with what was typed.
         dialogs().msgBox(result.refusal, mb::vbExclamation);

@@ -20,6 +20,10 @@ public:
     FrmProductDelivery();
     void Form_Load() override;
 
+    // Fills the price boxes with the product's prices as the stock list
+    // shows them; a box left so keeps the price stored when booking.
+    void ProposePrices(const QString &orderPrice, const QString &salesPrice);
+
     DataControl ADODeliveries{QStringLiteral("Deliveries")};
 
     QDateEdit *DTDate;
@@ -44,6 +48,9 @@ private:
     void btnUpdate_Click();
     void btnCancel_Click();
     void Form_Activate();
+
+    QString m_proposedOrderPrice;
+    QString m_proposedSalesPrice;
 };
 
 FrmProductDelivery &frmProductDelivery();

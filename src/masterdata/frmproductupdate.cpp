@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "data/database.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproductdelivery.h"
 #include "platform/locale.h"
@@ -154,9 +155,23 @@ void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked
 
 void FrmProductUpdate::btnSearch_Click()
 {
-    // The search narrows the rows read at opening; it does not read anew.
+    // The search reads the product afresh: the rows read at opening hold the
+    // figures from before any booking made since, and a line showing them
+    // would hand them to the next booking.
+    ADOProductInventory.refresh();
     ADOProductInventory->setFilter({{QStringLiteral("productid"), txtSearch->text()}});
     DisplayProductList();
+}
+
+void FrmProductUpdate::ShowStoredFigures(QTreeWidgetItem *line)
+{
+    Recordset stored;
+    if (!stored.open(Database::current(), QStringLiteral("SELECT * FROM ProductInventory WHERE productid = ?1"), true,
+                     {line->text(ColProductId)}) ||
+        stored.eof())
+        return;
+    for (int column = 0; column < ColumnCount; ++column)
+        setCell(line, column, stored.text(QString::fromLatin1(Columns[column].source)));
 }
 
 void FrmProductUpdate::btnSelect_Click()
@@ -177,14 +192,13 @@ void FrmProductUpdate::HandOverSelectedLine()
     const QList<QTreeWidgetItem *> selected = LvProduct->selectedItems();
     QTreeWidgetItem *line = selected.isEmpty() ? nullptr : selected.front();
     if (line) {
+        ShowStoredFigures(line);
         booking.txtNo->setText(line->text(ColProductId));
         booking.txtDescription->setText(line->text(ColDescription));
     }
     booking.txtQuantity->setText(QStringLiteral("0"));
-    if (line) {
-        booking.txtorder->setText(line->text(ColOrderPrice));
-        booking.txtsales->setText(line->text(ColSalesPrice));
-    }
+    if (line)
+        booking.ProposePrices(line->text(ColOrderPrice), line->text(ColSalesPrice));
     dialogs().showModal(&booking);
 }
 

@@ -50,6 +50,9 @@ private:
     void LvProduct_DblClick();
     void btnClose_Click();
     void HandOverSelectedLine();
+    // Rewrites the line with the product's figures as stored now, so that
+    // what the booking is handed is never older than what is stored.
+    void ShowStoredFigures(QTreeWidgetItem *line);
 
     // Shows every product again; nothing on the screen offers it.
     void ResetProductInventoryList();

@@ -53,7 +53,7 @@ bool storeKeyedRow(Recordset &rows, const KeyColumn &key, QString *error)
 {
     const auto refuse = [error](const QString &why) {
         if (error)
-            *error = why + QStringLiteral(" Es wurde nichts gespeichert.");
+            *error = nothingStored(why);
         return false;
     };
     if (rows.eof() || rows.bof())
@@ -79,6 +79,17 @@ bool storeKeyedRow(Recordset &rows, const KeyColumn &key, QString *error)
     // refused by it.
     rows.setValue(key.column, *value);
     if (!rows.update())
-        return refuse(QStringLiteral("Die Datenbank hat den Datensatz abgelehnt: %1.").arg(rows.lastError()));
+        return refuse(QStringLiteral("Die Datenbank hat den Datensatz abgelehnt: %1").arg(rows.lastError()));
     return true;
+}
+
+QString nothingStored(const QString &why)
+{
+    const QString sentence = QStringLiteral("Es wurde nichts gespeichert.");
+    QString text = why.trimmed();
+    if (text.endsWith(sentence))
+        return text;
+    if (!text.isEmpty() && !text.endsWith(u'.') && !text.endsWith(u'!') && !text.endsWith(u'?'))
+        text += u'.';
+    return text.isEmpty() ? sentence : text + u' ' + sentence;
 }

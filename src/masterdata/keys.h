@@ -34,3 +34,7 @@ std::optional<bool> keyInUse(const KeyColumn &key, qint64 value, QString *error,
 // row, nothing is stored, the row keeps what was typed and `error` says why
 // in German. A row without changes needs no storing and counts as stored.
 bool storeKeyedRow(Recordset &rows, const KeyColumn &key, QString *error);
+
+// Why a row was not stored, closed by the one sentence that says so: a reason
+// from the database (another program holding it) may say it already.
+QString nothingStored(const QString &why);

@@ -60,8 +60,8 @@ bool writeAndStore(Recordset &products, const ProductFields &fields, QString *er
                                                                : products.setText(column.column, typed);
         if (!written) {
             if (error)
-                *error = QStringLiteral("%1: %2 Es wurde nichts gespeichert.")
-                             .arg(column.box, why.isEmpty() ? products.lastError() : why);
+                *error =
+                    nothingStored(QStringLiteral("%1: %2").arg(column.box, why.isEmpty() ? products.lastError() : why));
             products.cancelUpdate();
             return false;
         }

@@ -19,6 +19,7 @@
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
 #include "reports/ui/periodpicker.h"
+#include "reports/ui/reportsource.h"
 
 namespace {
 // The list's columns and the recordset columns they show.
@@ -110,6 +111,11 @@ bool FrmKasaBer::DisplaySales()
     ADOEntireSales->setFilter({{QStringLiteral("CashierID"), user}});
 
     LvSales->clear();
+    // Sales that cannot be read must not show as a period without sales.
+    if (!reportRowsReadable(ADOEntireSales.recordset())) {
+        lblTotal->clear();
+        return false;
+    }
     for (Recordset &sales = ADOEntireSales.recordset(); !sales.eof(); sales.moveNext()) {
         auto *line = new QTreeWidgetItem(LvSales);
         for (int column = 0; column < ListColumnCount; ++column) {

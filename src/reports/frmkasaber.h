@@ -41,7 +41,8 @@ public:
 
 private:
     // Reads and lists the chosen user's sales; false, after telling the
-    // user, when no user is chosen or the period is reversed.
+    // user, when no user is chosen, the period is reversed or the sales
+    // cannot be read.
     bool DisplaySales();
 };
 

@@ -13,6 +13,7 @@
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
 #include "reports/ui/periodpicker.h"
+#include "reports/ui/reportsource.h"
 #include "shell/session.h"
 
 namespace {
@@ -22,11 +23,9 @@ void showPeriodReport(Report &report, DataControl &source, const BoundSql &query
 {
     source.setRecordSource(query.sql, DataControl::CommandType::Text, query.params);
     // A period that cannot be read must not print as a period without sales.
-    if (!source.refresh()) {
-        dialogs().msgBox(QStringLiteral("Der Bericht konnte nicht erstellt werden: %1").arg(source->lastError()),
-                         mb::vbExclamation);
+    source.refresh();
+    if (!reportRowsReadable(source.recordset()))
         return;
-    }
     showReportSafely([&] {
         report.setDataSource(source);
         reports::setShopHeader(report, QStringLiteral("Section4"), QStringLiteral("Label1"), QStringLiteral("Label2"),

@@ -21,6 +21,7 @@
 #include "masterdata/frmproductupdate.h"
 #include "reports/frmselectdate.h"
 #include "reports/previews.h"
+#include "reports/reporttest.h"
 #include "support/fixture.h"
 #include "core/support/quantities.h"
 #include "till/salestore.h"
@@ -255,4 +256,48 @@ TEST_F(MainMenuTest, ButtonsOpenTheirScreensAndOkUnloadsTheAboutBox)
     frmAbout().abClose->click();
     processEvents();
     EXPECT_FALSE(screens().isLoaded<FrmAbout>());
+}
+
+// The stock and credit reports whose rows cannot be read say so, and show no
+// report that reads like a shop without products or open amounts; the stock
+// report as well when the stock list loaded earlier read the rows before.
+TEST_F(MainMenuTest, ReportsWhoseRowsCannotBeReadAreReportedNotShownEmpty)
+{
+    exec("INSERT INTO Products (ProductID, Description, Quantity, SalesPrice) VALUES (1, 'Margherita', 12, 650)");
+    exec("INSERT INTO Customer VALUES (1, 'Anna Groß', 'Weg 2', '50667 Köln', '0221 123', 1250)");
+    FrmMainMenu &menu = showMenuFor(Admin);
+    struct Case
+    {
+        QPushButton *button;
+        QString view;
+        QString layout;
+    };
+    for (const Case &c : {Case{menu.btnProReport, "ProductInventory", "ProductInventory"},
+                          Case{menu.btnRepCredit, "Lieferungen", "CreditReport"}}) {
+        const QString created = scalar("SELECT sql FROM sqlite_master WHERE name = ?1", {c.view}).toString();
+        for (const Unreadable how : {Unreadable::RowsFail, Unreadable::Gone}) {
+            for (const bool readBefore : {false, true}) {
+                const std::string what = c.view.toStdString() + (how == Unreadable::Gone ? ", gone" : ", rows fail") +
+                                         (readBefore ? ", read before" : "");
+                exec("DROP VIEW IF EXISTS " + c.view);
+                exec(created);
+                screens().unload<FrmProductUpdate>();
+                processEvents();
+                if (readBefore) {
+                    c.button->click();
+                    ASSERT_FALSE(previews::lines(c.layout).isEmpty()) << what;
+                }
+                previews::closeAll();
+                m_dialogs->clearRecords();
+
+                ASSERT_TRUE(makeUnreadable(*m_db, c.view, how)) << what;
+                c.button->click();
+                ASSERT_EQ(m_dialogs->messages().size(), 1u) << what;
+                EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Der Bericht konnte nicht erstellt werden: "))
+                    << what << ": " << m_dialogs->messages()[0].text.toStdString();
+                EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbExclamation) << what;
+                EXPECT_TRUE(previews::lines(c.layout).isEmpty()) << what;
+            }
+        }
+    }
 }

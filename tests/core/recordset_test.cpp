@@ -267,3 +267,117 @@ TEST_F(RecordsetTest, GrowingTablesAreAppendedWithoutReadingThem)
     // Moving through it reads it.
     EXPECT_EQ(details->recordCount(), 2);
 }
+
+// A row that cannot be read back after it was written is a failed store: the
+// write is taken back, the row keeps what was typed for another try, and
+// the reason is given.
+TEST_F(RecordsetTest, AStoreThatCannotBeReadBackFailsAndStoresNothing)
+{
+    Recordset &rs = customers.recordset();
+    const auto stored = [this] {
+        return scalar("SELECT group_concat(CustomerID || ' ' || Customername, '|') FROM Customer").toString();
+    };
+    const QString before = stored();
+
+    // The database keeps a new row where it cannot be found again.
+    exec("CREATE TRIGGER hide AFTER INSERT ON Customer BEGIN"
+         " UPDATE Customer SET rowid = rowid + 1000 WHERE rowid = new.rowid; END");
+    ASSERT_TRUE(rs.addNew());
+    rs.setValue("CustomerID", 4);
+    rs.setText("Customername", "Neu");
+    EXPECT_FALSE(rs.update());
+    EXPECT_EQ(rs.lastError(), "Der Datensatz ist in der Datenbank nicht mehr vorhanden.");
+    EXPECT_TRUE(rs.isNewRow());
+    EXPECT_EQ(rs.text("Customername"), "Neu");
+    EXPECT_EQ(stored(), before);
+    exec("DROP TRIGGER hide");
+    EXPECT_TRUE(rs.update()) << rs.lastError().toStdString();
+    EXPECT_FALSE(rs.isNewRow());
+    EXPECT_EQ(rs.value("CustomerID"), QVariant(qint64(4))) << "read back as stored";
+
+    // The same for an edit of a stored row.
+    exec("CREATE TRIGGER hide AFTER UPDATE ON Customer BEGIN"
+         " UPDATE Customer SET rowid = rowid + 1000 WHERE rowid = new.rowid; END");
+    const QString withNew = stored();
+    rs.moveFirst();
+    rs.setText("Customername", "Meier-Neu");
+    EXPECT_FALSE(rs.update());
+    EXPECT_FALSE(rs.lastError().isEmpty());
+    EXPECT_TRUE(rs.isDirty());
+    EXPECT_EQ(stored(), withNew);
+    exec("DROP TRIGGER hide");
+    EXPECT_TRUE(rs.update()) << rs.lastError().toStdString();
+    EXPECT_FALSE(rs.isDirty());
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Neu");
+
+    // Inside a caller's transaction the store is taken back alone.
+    {
+        Database::Transaction transaction(*m_db);
+        ASSERT_TRUE(transaction.active());
+        exec("INSERT INTO Category (CategoryID, Category) VALUES (1, 'Pizza')");
+        exec("CREATE TRIGGER hide AFTER UPDATE ON Customer BEGIN"
+             " UPDATE Customer SET rowid = rowid + 1000 WHERE rowid = new.rowid; END");
+        rs.setText("Customername", "Meier");
+        EXPECT_FALSE(rs.update());
+        exec("DROP TRIGGER hide");
+        EXPECT_TRUE(transaction.commit()) << m_db->lastError().toStdString();
+    }
+    EXPECT_EQ(count("Category"), 1);
+    EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Neu");
+}
+
+// A column that holds nothing reads as the empty text, whether the rows were
+// read before the filter (compared here) or the filter reads them (by the
+// database, through the column's index).
+TEST_F(RecordsetTest, AnEmptyTextMatchesEmptyAndNullAlikeOnEveryPath)
+{
+    exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (4, 'Ohne', NULL), (5, 'Leer', ''),"
+         " (6, 'Leerzeichen', ' ')");
+    exec("INSERT INTO Products (ProductID, Category, SupplierID) VALUES (1, NULL, NULL), (2, '', 7), (3, 'Pizza', 0)");
+    DataControl products{"Products"};
+    struct Case
+    {
+        DataControl *control;
+        Criterion criterion;
+        QString shown;
+        QStringList ids;
+    };
+    const Case cases[] = {
+        {&customers, {"ContactNumber", ""}, "CustomerID", {"4", "5"}},
+        {&customers, {"ContactNumber", " "}, "CustomerID", {"6"}},
+        {&customers, {"Customername", "Ohne"}, "CustomerID", {"4"}},
+        {&products, {"Category", ""}, "ProductID", {"1", "2"}},
+        {&products, {"SupplierID", ""}, "ProductID", {"1"}},
+        {&products, {"SupplierID", "0"}, "ProductID", {"3"}},
+    };
+    for (const Case &c : cases) {
+        for (const bool readFirst : {false, true}) {
+            c.control->refresh();
+            if (readFirst)
+                (*c.control)->recordCount();
+            (*c.control)->setFilter({c.criterion});
+            QStringList ids;
+            for (; !(*c.control)->eof(); (*c.control)->moveNext())
+                ids << (*c.control)->text(c.shown);
+            EXPECT_EQ(ids, c.ids) << c.criterion.column.toStdString() << " = '" << c.criterion.value.toStdString()
+                                  << "', read first: " << readFirst;
+
+            // A search stands on the first such row either way.
+            c.control->refresh();
+            if (readFirst)
+                (*c.control)->recordCount();
+            EXPECT_TRUE((*c.control)->find(c.criterion));
+            EXPECT_EQ((*c.control)->text(c.shown), c.ids.front()) << c.criterion.column.toStdString();
+        }
+    }
+
+    // The database still answers from the index for the empty text.
+    const auto plan = m_db->select("EXPLAIN QUERY PLAN SELECT * FROM Customer WHERE (ContactNumber = ?1 OR "
+                                   "ContactNumber IS NULL)",
+                                   {QString()});
+    ASSERT_TRUE(plan);
+    QStringList steps;
+    for (const auto &row : plan->values)
+        steps << row.back().toString();
+    EXPECT_TRUE(steps.join(' ').contains("CustomerContactNumber")) << steps.join(" | ").toStdString();
+}

@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -5,6 +7,7 @@
 #include "platform/screens.h"
 #include "masterdata/frmproduct.h"
 #include "masterdata/frmsupplier.h"
+#include "core/support/rawconnection.h"
 #include "editortest.h"
 
 namespace {
@@ -319,4 +322,53 @@ TEST_F(ProductEditor, TheSupplierNameFollowsTheSupplierRecordset)
     emit suppliers->activated(1);
     EXPECT_EQ(text(form, "txtSupplier"), "Selgros");
     EXPECT_EQ(frmSupplier().ADOSupplier->recordCount(), 1);
+}
+
+// A product stored while another program writes to the database is refused
+// with the reason, which says once that nothing was stored; what was typed
+// stays for another try.
+TEST_F(ProductEditor, StoringWhileTheDatabaseIsInUseSaysOnceThatNothingWasStored)
+{
+    using namespace std::chrono_literals;
+    struct ShortWait
+    {
+        ShortWait() { Database::setBusyTimeout(50ms); }
+        ~ShortWait() { Database::setBusyTimeout(5s); }
+    } shortWait;
+    const QString path = m_db->path();
+    Database::setCurrent(nullptr);
+    m_db = Database::open(path, nullptr);
+    ASSERT_TRUE(m_db);
+    Database::setCurrent(m_db.get());
+    const QString refusal = "Die Datenbank hat den Datensatz abgelehnt: " + Database::inUseMessage();
+
+    FrmProduct &form = shown(frmProduct());
+    click(form, "cmdNew");
+    type(form, "txtArtNr", "D4");
+    type(form, "txtDescription", "Dill");
+    type(form, "txtQuantity", "10");
+    {
+        RawConnection otherProgram(path);
+        ASSERT_TRUE(otherProgram.exec("BEGIN IMMEDIATE; INSERT INTO Temp (tmpno) VALUES (1);"));
+        save(form, mb::vbYes);
+        EXPECT_EQ(m_dialogs->messageTexts(),
+                  QStringList({"Do Wollen Sie wirklich speichern?", "Bitte felder Kontrollieren\n" + refusal}));
+        EXPECT_EQ(count("Products"), 3);
+        EXPECT_EQ(text(form, "txtDescription"), "Dill");
+    }
+    save(form, mb::vbYes);
+    EXPECT_EQ(scalar("SELECT Description FROM Products WHERE ProductID = 4").toString(), "Dill");
+
+    click(form, "cmdEdit");
+    type(form, "txtDescription", "Dill frisch");
+    m_dialogs->clearRecords();
+    {
+        RawConnection otherProgram(path);
+        ASSERT_TRUE(otherProgram.exec("BEGIN IMMEDIATE; INSERT INTO Temp (tmpno) VALUES (1);"));
+        click(form, "cmdUpdate");
+        expectMessage(refusal, mb::vbExclamation);
+    }
+    EXPECT_EQ(scalar("SELECT Description FROM Products WHERE ProductID = 4").toString(), "Dill");
+    click(form, "cmdUpdate");
+    expectMessage("Dill frisch erfolgreich aktualisiert...", mb::vbInformation);
 }

@@ -323,3 +323,89 @@ TEST_F(Stock, TheBookingReadsQuantitiesAsTheTillAndAmountsWithTwoDecimalsRefusin
     EXPECT_EQ(deliveries(), QString("2 1 9999 100000 %1|3 1 0.001 100010 %1").arg(Today));
     EXPECT_EQ(product(1), "10011.001 100010 1250");
 }
+
+// A search shows the figures as stored, also right after a booking, and a
+// line handed to the booking is read again first: a booking proposes no
+// figure older than what is stored.
+TEST_F(Stock, SearchAndHandOverShowTheFiguresAsStoredNow)
+{
+    exec("INSERT INTO Products (ProductID, Category, Description, Size, Quantity, OrderPrice, SalesPrice) VALUES"
+         " (5, 'Backen', 'Mehl', 'kg', 25.5, 120, 199)");
+    FrmProductUpdate &list = shown(frmProductUpdate());
+    choose("5", [](FrmProductDelivery &booking) {
+        booking.txtQuantity->setText("10,25");
+        booking.txtorder->setText("1,25");
+        booking.btnUpdate->click();
+    });
+    m_dialogs->clearRecords();
+    EXPECT_EQ(search(list, "5"), QStringList{"5"});
+    EXPECT_EQ(stockLine("5"), QStringList({"10,25", "35,75", "0", "1,25", "1,99"}));
+
+    // Booking again from the searched line proposes, and keeps, the price booked before.
+    QStringList handed;
+    choose("5", [&handed](FrmProductDelivery &booking) {
+        handed = boxes(booking);
+        booking.txtQuantity->setText("1");
+        booking.btnUpdate->click();
+    });
+    EXPECT_EQ(handed, QStringList({"5", "Mehl", "0", "1,25", "1,99"}));
+    EXPECT_EQ(product(5), "36.75 125 199");
+    EXPECT_EQ(stockLine("5"), QStringList({"11,25", "36,75", "0", "1,25", "1,99"}));
+
+    // Figures another program changed while the list was open are read
+    // again for the line handed over, and only for it.
+    exec("UPDATE Products SET Quantity = 40, OrderPrice = 130, SalesPrice = 249 WHERE ProductID IN (2, 5)");
+    exec("INSERT INTO SalesDetails VALUES (1, 5, 2, 249)");
+    choose("5", [&handed](FrmProductDelivery &booking) {
+        handed = boxes(booking);
+        booking.btnCancel->click();
+    });
+    EXPECT_EQ(handed, QStringList({"5", "Mehl", "0", "1,30", "2,49"}));
+    EXPECT_EQ(stockLine("5"), QStringList({"11,25", "40", "2", "1,30", "2,49"}));
+    EXPECT_EQ(search(list, "2"), QStringList{"2"});
+    EXPECT_EQ(stockLine("2"), QStringList({"0", "40", "0", "1,30", "2,49"}));
+}
+
+// A price box left as proposed stands for the price stored when the booking
+// is made: a price another program set meanwhile is not written back over
+// with the older proposal. A price typed is stored as typed.
+TEST_F(Stock, ABookingNeverWritesAnOlderPriceOverANewerOne)
+{
+    struct Case
+    {
+        QString orderTyped; // empty: left as proposed
+        QString salesTyped;
+        QString stored;   // quantity, order and sales price in cents
+        QStringList line; // "Best.", "Vorh.", "Verk.", "EK", "VK"
+        QString delivery; // the delivery's quantity and order price
+    };
+    const Case cases[] = {
+        {"", "", "14 700 800", {"2", "14", "0", "7,00", "8,00"}, "2 700"},
+        {"", "3,00", "16 700 300", {"4", "16", "0", "7,00", "3,00"}, "2 700"},
+        {"4,00", "", "18 400 800", {"6", "18", "0", "4,00", "8,00"}, "2 400"},
+        {"5,00", "6,00", "20 500 600", {"8", "20", "0", "5,00", "6,00"}, "2 500"},
+    };
+    for (const Case &c : cases) {
+        // The stock list shows the prices as stored before the other program's change.
+        exec("UPDATE Products SET OrderPrice = 123450, SalesPrice = 250 WHERE ProductID = 1");
+        screens().unload<FrmProductUpdate>();
+        processEvents();
+        shown(frmProductUpdate());
+        choose("1", [this, &c](FrmProductDelivery &booking) {
+            exec("UPDATE Products SET OrderPrice = 700, SalesPrice = 800 WHERE ProductID = 1");
+            booking.txtQuantity->setText("2");
+            if (!c.orderTyped.isEmpty())
+                booking.txtorder->setText(c.orderTyped);
+            if (!c.salesTyped.isEmpty())
+                booking.txtsales->setText(c.salesTyped);
+            booking.btnUpdate->click();
+        });
+        const std::string what = (c.orderTyped + " / " + c.salesTyped).toStdString();
+        EXPECT_EQ(product(1), c.stored) << what;
+        EXPECT_EQ(stockLine("1"), c.line) << what;
+        EXPECT_EQ(scalar("SELECT quantity || ' ' || orderprice FROM Deliveries ORDER BY rowid DESC LIMIT 1").toString(),
+                  c.delivery)
+            << what;
+        m_dialogs->clearRecords();
+    }
+}

@@ -109,3 +109,31 @@ TEST_F(KasaBerTest, SumsTooLargeForAnAmountAreReportedNotFatal)
         EXPECT_EQ(report.lblTotal->text(), QString());
     }
 }
+
+// Sales that cannot be read are reported, never listed or printed as a
+// cashier without sales; the list of an earlier choice does not stay either.
+TEST_F(KasaBerTest, SalesThatCannotBeReadAreReportedNotShownAsNone)
+{
+    const QString createdEntireSales = scalar("SELECT sql FROM sqlite_master WHERE name = 'EntireSales'").toString();
+    FrmKasaBer &report = frmKasaBer();
+    for (const Unreadable how : {Unreadable::RowsFail, Unreadable::Gone}) {
+        choose(report, "anna", QDate(2026, 3, 1), QDate(2026, 3, 31), report.cmdShow);
+        ASSERT_EQ(listed(report).size(), 2);
+        ASSERT_TRUE(makeUnreadable(*m_db, "EntireSales", how));
+        for (QPushButton *button : {report.cmdShow, report.cmdPrint}) {
+            previews::closeAll();
+            m_dialogs->clearRecords();
+            choose(report, "anna", QDate(2026, 3, 1), QDate(2026, 3, 31), button);
+            ASSERT_EQ(m_dialogs->messages().size(), 1u);
+            EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Der Bericht konnte nicht erstellt werden: "))
+                << m_dialogs->messages()[0].text.toStdString();
+            EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbExclamation);
+            EXPECT_TRUE(listed(report).isEmpty());
+            EXPECT_EQ(report.lblTotal->text(), QString());
+            EXPECT_TRUE(previews::lines("KasaBerReport").isEmpty());
+        }
+        // The sales as they were, for the next way of failing.
+        exec("DROP VIEW IF EXISTS EntireSales");
+        exec(createdEntireSales);
+    }
+}
