@@ -145,10 +145,13 @@ BookingResult book(Database *database, const Delivery &delivery)
         return failed(db);
     // The stock on hand is raised as it stands: rounding it down first would
     // lose the fraction of goods sold by weight (2,5 kg plus 1,5 kg is 4 kg).
-    if (!db.execute(QStringLiteral("UPDATE Products SET Quantity = coalesce(Quantity, 0) + ?1, OrderPrice = ?2,"
-                                   " SalesPrice = ?3 WHERE ProductID = ?4"),
-                    {delivered, static_cast<qint64>(prices->order.cents()), static_cast<qint64>(prices->sales.cents()),
-                     *productId}))
+    // It is kept to the gram, as a sale keeps it, so that deliveries added as
+    // binary fractions never drift off their third decimal.
+    if (!db.execute(
+            QStringLiteral("UPDATE Products SET Quantity = round(coalesce(Quantity, 0) + ?1, 3), OrderPrice = ?2,"
+                           " SalesPrice = ?3 WHERE ProductID = ?4"),
+            {delivered, static_cast<qint64>(prices->order.cents()), static_cast<qint64>(prices->sales.cents()),
+             *productId}))
         return failed(db);
     BookedProduct booked;
     booked.productId = *productId;

@@ -106,4 +106,9 @@ TEST_F(DeliveryBooking, FractionalStockIsNotRoundedAway)
     EXPECT_EQ(result.booked->quantityDelivered, 3.5) << "with the earlier delivery of 2";
     EXPECT_EQ(scalar("SELECT typeof(Quantity) FROM Products WHERE ProductID = 3").toString(), "integer");
     EXPECT_EQ(scalar("SELECT Date FROM Deliveries WHERE deliveryno = 2").toString(), "2026-03-01");
+
+    // Weighed deliveries keep the stock to the gram: 2,5 + 1,5 + 100 × 0,1 is 14 exactly, not 13,99999….
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(book({"3", "3", "0,1", "9,00", "14,90"}).booked);
+    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 3").toDouble(), 14.0);
 }
