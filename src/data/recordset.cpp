@@ -712,6 +712,14 @@ bool Recordset::addNew()
     return true;
 }
 
+QString Recordset::rowRefusal() const
+{
+    const Row *row = currentRow();
+    if (!m_rowRule || !row || !(row->isNew || row->anyChanged()))
+        return {};
+    return m_rowRule(*this);
+}
+
 bool Recordset::update()
 {
     Row *row = currentRow();
@@ -719,9 +727,8 @@ bool Recordset::update()
         return fail(QStringLiteral("Es ist kein Datensatz ausgewählt."));
     if (!isWritable())
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
-    if (m_rowRule && (row->isNew || row->anyChanged()))
-        if (const QString refusal = m_rowRule(*this); !refusal.isEmpty())
-            return fail(refusal);
+    if (const QString refusal = rowRefusal(); !refusal.isEmpty())
+        return fail(refusal);
     const bool ok = row->isNew ? storeNewRow(*row) : storeChangedRow(*row);
     if (ok)
         emit currentChanged();

@@ -131,6 +131,9 @@ public:
     // asks it before a new or changed row is written; it outlives re-reading.
     using RowRule = std::function<QString(const Recordset &)>;
     void setRowRule(RowRule rule) { m_rowRule = std::move(rule); }
+    // Why the rule refuses the current row as it stands; empty when it may be
+    // stored (or nothing was changed).
+    QString rowRefusal() const;
 
     // A German message for the last operation that failed.
     const QString &lastError() const { return m_lastError; }

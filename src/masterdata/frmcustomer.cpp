@@ -16,7 +16,7 @@ QString nameOrPhoneRefusal(const Recordset &customers)
         return {};
     if (!customers.text(NameColumn).trimmed().isEmpty() || !customers.text(PhoneColumn).trimmed().isEmpty())
         return {};
-    return QStringLiteral("Bitte einen Namen oder eine Telefonnummer des Kunden angeben");
+    return QStringLiteral("Bitte einen Namen oder eine Telefonnummer des Kunden angeben.");
 }
 } // namespace
 

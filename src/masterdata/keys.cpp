@@ -75,6 +75,9 @@ bool storeKeyedRow(Recordset &rows, const KeyColumn &key, QString *error)
     if (*taken)
         return refuse(QStringLiteral("Die ID %1 ist bereits vergeben.").arg(*value));
 
+    // The screen's own rule speaks for itself: the database has not seen the row.
+    if (const QString rule = rows.rowRefusal(); !rule.isEmpty())
+        return refuse(rule);
     // The database keeps keys as numbers; typed text such as " 7" would be
     // refused by it.
     rows.setValue(key.column, *value);

@@ -157,8 +157,8 @@ TEST_F(CustomerEditor, ACustomerNeedsANameOrATelephoneNumber)
 {
     exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber, accountbalance) VALUES"
          " (1, 'Anna', '030 1', 0), (2, NULL, NULL, 700)");
-    const QString refused = "Die Datenbank hat den Datensatz abgelehnt: Bitte einen Namen oder eine Telefonnummer "
-                            "des Kunden angeben. Es wurde nichts gespeichert.";
+    const QString refused =
+        "Bitte einen Namen oder eine Telefonnummer des Kunden angeben. Es wurde nichts gespeichert.";
     const QString customers = "SELECT group_concat(CustomerID || ':' || coalesce(Customername, '') || ':' ||"
                               " coalesce(ContactNumber, '') || ':' || coalesce(Address, ''), '|') FROM Customer";
     const QString before = scalar(customers).toString();
@@ -198,7 +198,7 @@ TEST_F(CustomerEditor, ACustomerNeedsANameOrATelephoneNumber)
     click(form, "cmdSave");
     expectMessage(refused, mb::vbExclamation);
     click(form, "cmdNext");
-    expectMessage("Bitte einen Namen oder eine Telefonnummer des Kunden angeben", mb::vbExclamation);
+    expectMessage("Bitte einen Namen oder eine Telefonnummer des Kunden angeben.", mb::vbExclamation);
     EXPECT_EQ(scalar(customers).toString(), before + "|3:Bernd::|4::0171 5:");
 
     // A customer stored without either before stays usable: its balance can
