@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -124,11 +123,14 @@ FrmSales::FrmSales()
 QWidget *FrmSales::buildHeader()
 {
     auto *header = new QWidget(this);
-    txtcName = makeLabel("txtcName", QString(), header);
+    // The shop's and the cashier's names end in "…" rather than push the
+    // clock and the screen's edge beyond the display.
+    txtcName = makeNameLabel("txtcName", header);
     Label10 = makeLabel("Label10", QStringLiteral("Datum:"), header);
     lbldata = makeLabel("lbldata", QStringLiteral("01/01/2011"), header);
     Label6 = makeLabel("Label6", QStringLiteral("Kassierer:"), header);
-    txtCashier = makeLabel("txtCashier", QStringLiteral("cashier"), header);
+    txtCashier = makeNameLabel("txtCashier", header);
+    txtCashier->setText(QStringLiteral("cashier"));
     Label1 = makeLabel("Label1", QStringLiteral("Date:"), header);
     Label1->hide();
     DTDate = new QDateEdit(header);
@@ -142,25 +144,24 @@ QWidget *FrmSales::buildHeader()
     large.setBold(true);
     txtcName->setFont(large);
     stsTime->setFont(large);
-    // A long cashier name takes a second line rather than pushing the clock
-    // and the screen's edge beyond the display.
-    txtCashier->setWordWrap(true);
 
-    // Date above cashier, so that a long cashier's name has the width of a
-    // line to itself; beyond that it wraps.
-    auto *dateAndCashier = new QGridLayout;
-    dateAndCashier->addWidget(Label10, 0, 0);
-    dateAndCashier->addWidget(lbldata, 0, 1);
-    dateAndCashier->addWidget(Label6, 1, 0);
-    dateAndCashier->addWidget(txtCashier, 1, 1);
-    dateAndCashier->setColumnStretch(1, 1);
+    // The shop's name has a line to itself, the cashier's the width the
+    // date and the call monitor leave on the line below.
+    auto *dateAndCashier = new QHBoxLayout;
+    dateAndCashier->addWidget(Label10);
+    dateAndCashier->addWidget(lbldata);
+    dateAndCashier->addSpacing(24);
+    dateAndCashier->addWidget(Label6);
+    dateAndCashier->addWidget(txtCashier, 1);
+    dateAndCashier->addSpacing(24);
+    dateAndCashier->addWidget(lblCallMonitor);
+    auto *lines = new QVBoxLayout;
+    lines->addWidget(txtcName);
+    lines->addLayout(dateAndCashier);
 
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(txtcName);
-    layout->addSpacing(32);
-    layout->addLayout(dateAndCashier, 1);
-    layout->addWidget(lblCallMonitor);
+    layout->addLayout(lines, 1);
     layout->addSpacing(24);
     layout->addWidget(stsTime);
     return header;
@@ -227,9 +228,9 @@ QWidget *FrmSales::buildCustomerBlock()
     fraCustomer = new QGroupBox(QStringLiteral("Kunde"), this);
     fraCustomer->setObjectName(QStringLiteral("fraCustomer"));
     cName = makeLabel("cName", QStringLiteral("Name:"), fraCustomer);
-    txtName = makeTextBox("txtName", fraCustomer);
-    txtAddress = makeTextBox("txtAddress", fraCustomer);
-    txtPlace = makeTextBox("txtPlace", fraCustomer);
+    txtName = makeNameBox("txtName", fraCustomer);
+    txtAddress = makeNameBox("txtAddress", fraCustomer);
+    txtPlace = makeNameBox("txtPlace", fraCustomer);
     txtContactNumber = makeTextBox("txtContactNumber", fraCustomer);
     Text1 = makeTextBox("Text1", fraCustomer);
 
