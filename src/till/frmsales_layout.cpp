@@ -60,9 +60,11 @@ FrmSales::FrmSales()
     LvProduct->setHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Kategorie"), QStringLiteral("Artikel"),
                                 QStringLiteral("Menge"), QStringLiteral("Preis"), QStringLiteral("Betrag")});
     LvProduct->setRootIsDecorated(false);
-    LvProduct->setUniformRowHeights(true);
     LvProduct->setAlternatingRowColors(true);
-    fitNameColumns(LvProduct, {ColCategory, ColDescription});
+    // What tells the lines apart is the article's name: it stands next to
+    // the number and gets its width first.
+    LvProduct->header()->moveSection(ColDescription, ColCategory);
+    fitNameColumns(LvProduct, {ColDescription, ColCategory}, NameFit::FirstWholeOnTwoLines);
     connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, [this] { LvProduct_DblClick(); });
 
     txttotal = makeTextBox("txttotal");
@@ -107,9 +109,11 @@ FrmSales::FrmSales()
     pages->addWidget(categoryPages, 2);
     pages->addWidget(productPages, 3);
 
+    // The order list takes the width the product buttons can spare: seven
+    // to a row, each still as wide as a long word of a product's name.
     auto *body = new QHBoxLayout;
-    body->addLayout(left, 4);
-    body->addLayout(pages, 7);
+    body->addLayout(left, 9);
+    body->addLayout(pages, 14);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildHeader());
@@ -298,6 +302,15 @@ void FrmSales::applyTouchStyle()
     for (QLineEdit *box : {txtid, txtQty, txtSalesPrice, txtamount, txttotal})
         box->setMinimumHeight(48);
     ArtSelok->setMinimumSize(96, 48);
+    // The order list is read by the cashier close up, its heads only name
+    // its columns: a smaller type leaves two lines of the list's width to
+    // an article's name.
+    QFont lines = base;
+    lines.setPointSize(13);
+    LvProduct->setFont(lines);
+    QFont heads = base;
+    heads.setPointSize(10);
+    LvProduct->header()->setFont(heads);
     QFont total = txttotal->font();
     total.setPointSize(24);
     total.setBold(true);

@@ -301,6 +301,52 @@ TEST_F(ScreenFit, EveryScreenShowsLongNamesWhole)
     }
 }
 
+// A pizza shop's articles, 30 characters long, that differ only towards
+// their ends, in a category with a long name: at the till's width each line
+// of the order names its article whole, so that no two lines read alike.
+TEST_F(ScreenFit, OrderListNamesEachArticleWhole)
+{
+    fillShop();
+    const QStringList articles{"Pizza Quattro Formaggi (32 cm)", "Pizza Quattro Formaggi (26 cm)",
+                               "Pizza Salami mit Peperoni groß", "Pizza Salami mit Peperoni mild",
+                               "Maultaschen Schwäbische Art XL", "Wiener Würstchen mit Kartoffel"};
+    for (int i = 0; i < articles.size(); ++i)
+        exec("INSERT INTO Products (ProductID, ArtNr, Description, Category, Mwst, SalesPrice)"
+             " VALUES (?1, ?2, ?3, ?4, '7', 1250)",
+             {100 + i, QString::number(2000 + i), articles[i], LongCategory});
+    FrmSales &sales = screens().get<FrmSales>();
+    for (int i = 0; i < articles.size(); ++i) {
+        sales.txtid->setText(QString::number(2000 + i));
+        sales.ArtSelok->click();
+    }
+    // In a window wide enough for the articles' and the category's names
+    // each line has a row of one line; back at the till's width, the rows
+    // take the second line their names then need.
+    QTreeView *list = sales.LvProduct;
+    ASSERT_EQ(list->model()->rowCount(), articles.size());
+    const QSize tillSize = sales.size();
+    sales.resize(tillSize + QSize(1000, 0));
+    sales.show();
+    processEvents();
+    for (int row = 0; row < articles.size(); ++row) {
+        const QModelIndex description = list->model()->index(row, FrmSales::ColDescription);
+        EXPECT_LT(list->visualRect(description).height(), 2 * list->fontMetrics().lineSpacing()) << row;
+    }
+    sales.resize(tillSize);
+    processEvents();
+    ASSERT_EQ(sales.width(), TillDisplay.width());
+
+    for (int row = 0; row < articles.size(); ++row) {
+        const QModelIndex description = list->model()->index(row, FrmSales::ColDescription);
+        EXPECT_EQ(description.data().toString(), articles[row]);
+        EXPECT_TRUE(showsWhole(list, description))
+            << articles[row].toStdString() << " in " << list->visualRect(description).width() << "×"
+            << list->visualRect(description).height() << " px";
+    }
+    const QStringList faults = faultsOf(&sales);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n  ").toStdString();
+}
+
 // However long the shop's, the cashier's and the customer's names, the
 // sales screen and the payment dialog fit the till's display; a name too
 // long for its place ends in "…" and shows whole as its tool tip.
