@@ -94,7 +94,7 @@ void FrmPayment::buildFields()
     label("lblAmount", QStringLiteral("Bezahlt:"), 240, 4080, AmountBoxLeft);
     label("lblChange", QStringLiteral("Zurück:"), 240, 4800, AmountBoxLeft);
 
-    txtCashier = makeTextBox("txtCashier", Frame2);
+    txtCashier = makeNameBox("txtCashier", Frame2);
     placeTwips(txtCashier, 1440, 240, 2055, 285);
     txtid = makeTextBox("txtid", Frame2);
     placeTwips(txtid, 5160, 240, 1575, 285);

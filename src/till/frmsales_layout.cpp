@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -61,9 +60,11 @@ FrmSales::FrmSales()
     LvProduct->setHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Kategorie"), QStringLiteral("Artikel"),
                                 QStringLiteral("Menge"), QStringLiteral("Preis"), QStringLiteral("Betrag")});
     LvProduct->setRootIsDecorated(false);
-    LvProduct->setUniformRowHeights(true);
     LvProduct->setAlternatingRowColors(true);
-    fitNameColumns(LvProduct, {ColCategory, ColDescription});
+    // What tells the lines apart is the article's name: it stands next to
+    // the number and gets its width first.
+    LvProduct->header()->moveSection(ColDescription, ColCategory);
+    fitNameColumns(LvProduct, {ColDescription, ColCategory}, NameFit::FirstWholeOnTwoLines);
     connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, [this] { LvProduct_DblClick(); });
 
     txttotal = makeTextBox("txttotal");
@@ -108,9 +109,11 @@ FrmSales::FrmSales()
     pages->addWidget(categoryPages, 2);
     pages->addWidget(productPages, 3);
 
+    // The order list takes the width the product buttons can spare: seven
+    // to a row, each still as wide as a long word of a product's name.
     auto *body = new QHBoxLayout;
-    body->addLayout(left, 4);
-    body->addLayout(pages, 7);
+    body->addLayout(left, 9);
+    body->addLayout(pages, 14);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildHeader());
@@ -124,11 +127,14 @@ FrmSales::FrmSales()
 QWidget *FrmSales::buildHeader()
 {
     auto *header = new QWidget(this);
-    txtcName = makeLabel("txtcName", QString(), header);
+    // The shop's and the cashier's names end in "…" rather than push the
+    // clock and the screen's edge beyond the display.
+    txtcName = makeNameLabel("txtcName", header);
     Label10 = makeLabel("Label10", QStringLiteral("Datum:"), header);
     lbldata = makeLabel("lbldata", QStringLiteral("01/01/2011"), header);
     Label6 = makeLabel("Label6", QStringLiteral("Kassierer:"), header);
-    txtCashier = makeLabel("txtCashier", QStringLiteral("cashier"), header);
+    txtCashier = makeNameLabel("txtCashier", header);
+    txtCashier->setText(QStringLiteral("cashier"));
     Label1 = makeLabel("Label1", QStringLiteral("Date:"), header);
     Label1->hide();
     DTDate = new QDateEdit(header);
@@ -142,25 +148,24 @@ QWidget *FrmSales::buildHeader()
     large.setBold(true);
     txtcName->setFont(large);
     stsTime->setFont(large);
-    // A long cashier name takes a second line rather than pushing the clock
-    // and the screen's edge beyond the display.
-    txtCashier->setWordWrap(true);
 
-    // Date above cashier, so that a long cashier's name has the width of a
-    // line to itself; beyond that it wraps.
-    auto *dateAndCashier = new QGridLayout;
-    dateAndCashier->addWidget(Label10, 0, 0);
-    dateAndCashier->addWidget(lbldata, 0, 1);
-    dateAndCashier->addWidget(Label6, 1, 0);
-    dateAndCashier->addWidget(txtCashier, 1, 1);
-    dateAndCashier->setColumnStretch(1, 1);
+    // The shop's name has a line to itself, the cashier's the width the
+    // date and the call monitor leave on the line below.
+    auto *dateAndCashier = new QHBoxLayout;
+    dateAndCashier->addWidget(Label10);
+    dateAndCashier->addWidget(lbldata);
+    dateAndCashier->addSpacing(24);
+    dateAndCashier->addWidget(Label6);
+    dateAndCashier->addWidget(txtCashier, 1);
+    dateAndCashier->addSpacing(24);
+    dateAndCashier->addWidget(lblCallMonitor);
+    auto *lines = new QVBoxLayout;
+    lines->addWidget(txtcName);
+    lines->addLayout(dateAndCashier);
 
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(txtcName);
-    layout->addSpacing(32);
-    layout->addLayout(dateAndCashier, 1);
-    layout->addWidget(lblCallMonitor);
+    layout->addLayout(lines, 1);
     layout->addSpacing(24);
     layout->addWidget(stsTime);
     return header;
@@ -227,9 +232,9 @@ QWidget *FrmSales::buildCustomerBlock()
     fraCustomer = new QGroupBox(QStringLiteral("Kunde"), this);
     fraCustomer->setObjectName(QStringLiteral("fraCustomer"));
     cName = makeLabel("cName", QStringLiteral("Name:"), fraCustomer);
-    txtName = makeTextBox("txtName", fraCustomer);
-    txtAddress = makeTextBox("txtAddress", fraCustomer);
-    txtPlace = makeTextBox("txtPlace", fraCustomer);
+    txtName = makeNameBox("txtName", fraCustomer);
+    txtAddress = makeNameBox("txtAddress", fraCustomer);
+    txtPlace = makeNameBox("txtPlace", fraCustomer);
     txtContactNumber = makeTextBox("txtContactNumber", fraCustomer);
     Text1 = makeTextBox("Text1", fraCustomer);
 
@@ -297,6 +302,15 @@ void FrmSales::applyTouchStyle()
     for (QLineEdit *box : {txtid, txtQty, txtSalesPrice, txtamount, txttotal})
         box->setMinimumHeight(48);
     ArtSelok->setMinimumSize(96, 48);
+    // The order list is read by the cashier close up, its heads only name
+    // its columns: a smaller type leaves two lines of the list's width to
+    // an article's name.
+    QFont lines = base;
+    lines.setPointSize(13);
+    LvProduct->setFont(lines);
+    QFont heads = base;
+    heads.setPointSize(10);
+    LvProduct->header()->setFont(heads);
     QFont total = txttotal->font();
     total.setPointSize(24);
     total.setBold(true);

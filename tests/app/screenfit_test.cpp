@@ -1,12 +1,16 @@
 // Every screen of the program, filled with the longest names of a real shop,
 // shows each caption, label and list entry whole: on one line or wrapped
-// inside its control, and a list entry too long for its column shows whole
-// as its tool tip. Text boxes too narrow for their text show its start.
+// inside its control, and a name or list entry too long for its place shows
+// whole as its tool tip. Text boxes too narrow for their text show its
+// start, and one that is not typed into shows the whole text as its tool
+// tip. However long the names, no window outgrows a 1280×1024 display nor
+// puts a control beyond its own edges.
 #include <functional>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -19,6 +23,7 @@
 #include "allscreenheaders.h"
 #include "masterdata/accounts.h"
 #include "platform/screens.h"
+#include "platform/tcpclient.h"
 #include "shell/session.h"
 #include "apptest.h"
 #include "platform/ui/wrappingbutton.h"
@@ -40,6 +45,9 @@ const QString LongCategory = QStringLiteral("Überbackene Nudelgerichte (groß)"
 const QString LongProduct = QStringLiteral("Pizza Quattro Formaggi mit Gorgonzola");
 const QString LongCustomer = QStringLiteral("Jürgen Schäfer-Müllenhoff Söhne GbR");
 const QString LongCashier = QStringLiteral("Maximilian Jürgen Schäfer-Lüdenscheid");
+const QString LongShop = QStringLiteral("Pizzeria Ristorante Bella Napoli Schäfer & Söhne GmbH");
+// The display of the shop's till.
+constexpr QSize TillDisplay(1280, 1024);
 const QString LongSupplier = QStringLiteral("Großhandel Lüneburger Heide Süßwaren");
 const QString LongArticleNumber = QStringLiteral("4006381333931");
 
@@ -52,12 +60,26 @@ QString shown(QString caption)
     return caption.remove(u'\r');
 }
 
+// What a control shows as tool tip when the pointer rests on the point.
+QString toolTipAt(QWidget *control, const QPoint &point)
+{
+    QToolTip::hideText();
+    QHelpEvent help(QEvent::ToolTip, point, control->mapToGlobal(point));
+    QApplication::sendEvent(control, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 // Adds a fault when the text, laid out in the area with the flags, needs
 // more room than the area has.
-void checkFits(const QWidget *control, const QString &text, const QRect &area, int flags, QStringList &faults)
+// A text cut to its area passes when the control shows it whole as its tool
+// tip.
+void checkFits(QWidget *control, const QString &text, const QRect &area, int flags, QStringList &faults,
+               bool cutWithToolTip = false)
 {
     const QSize needed = control->fontMetrics().boundingRect(area, flags, shown(text)).size();
     if (needed.width() <= area.width() && needed.height() <= area.height())
+        return;
+    if (cutWithToolTip && toolTipAt(control, area.center()) == text)
         return;
     const QString name = control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
                                                          : control->objectName();
@@ -93,15 +115,24 @@ void checkLabel(QLabel *label, QStringList &faults)
         return;
     const QRect area =
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    checkFits(label, text, area, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), faults);
+    checkFits(label, text, area, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), faults, true);
 }
 
-// What the list shows as tool tip when the pointer rests on a cell.
-QString toolTipOver(QTreeView *list, const QRect &cell)
+// Whether a list's cell shows its text whole: on one line, or on the lines
+// of its row where the list wraps its entries.
+bool showsWhole(QTreeView *list, const QModelIndex &index)
 {
-    QHelpEvent help(QEvent::ToolTip, cell.center(), list->viewport()->mapToGlobal(cell.center()));
-    QApplication::sendEvent(list->viewport(), &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
+    const QString text = index.data().toString();
+    const QVariant font = index.data(Qt::FontRole);
+    const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : list->font());
+    // The margin a list keeps on either side of a cell's text.
+    const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const QRect cell = list->visualRect(index);
+    if (!list->wordWrap())
+        return metrics.horizontalAdvance(text) + margin <= cell.width();
+    const QRect area(0, 0, cell.width() - margin, cell.height());
+    const QSize needed = metrics.boundingRect(area, Qt::TextWordWrap, text).size();
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 void checkList(QTreeView *list, QStringList &faults)
@@ -120,12 +151,9 @@ void checkList(QTreeView *list, QStringList &faults)
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, column);
             const QString text = index.data().toString();
-            const QVariant font = index.data(Qt::FontRole);
-            const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : list->font());
-            const QRect cell = list->visualRect(index);
-            if (text.isEmpty() || metrics.horizontalAdvance(text) + margin <= cell.width())
+            if (text.isEmpty() || showsWhole(list, index))
                 continue;
-            if (toolTipOver(list, cell) != text)
+            if (toolTipAt(list->viewport(), list->visualRect(index).center()) != text)
                 faults << QStringLiteral("%1 line %2 column %3: \"%4\" is cut and has no tool tip")
                               .arg(list->objectName())
                               .arg(row)
@@ -135,20 +163,50 @@ void checkList(QTreeView *list, QStringList &faults)
     }
 }
 
-void checkTextBox(QLineEdit *box, QStringList &faults)
+// On the till's screens a box that takes no typing shows a name (the
+// cashier's, the customer's): cut, it shows the whole name as its tool tip.
+void checkTextBox(QLineEdit *box, bool namesWholeAsToolTip, QStringList &faults)
 {
     if (box->echoMode() != QLineEdit::Normal || box->hasFocus() || box->text().isEmpty())
         return;
     const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width() - 8;
+    const QString name = box->objectName().isEmpty() ? box->parentWidget()->objectName() : box->objectName();
     if (!fits && box->cursorPosition() != 0)
-        faults << QStringLiteral("%1 shows the end of \"%2\", not its start")
-                      .arg(box->objectName().isEmpty() ? box->parentWidget()->objectName() : box->objectName(),
-                           box->text());
+        faults << QStringLiteral("%1 shows the end of \"%2\", not its start").arg(name, box->text());
+    const bool typedInto = !box->isReadOnly() && box->isEnabled();
+    if (namesWholeAsToolTip && !fits && !typedInto && toolTipAt(box, box->rect().center()) != box->text())
+        faults << QStringLiteral("%1 cuts \"%2\" and has no tool tip").arg(name, box->text());
+}
+
+// The window fits the display, and every control that is read or pressed
+// lies inside the window.
+void checkWindow(QWidget *screen, QStringList &faults)
+{
+    const QSize size = screen->size().expandedTo(screen->minimumSizeHint());
+    if (size.width() > TillDisplay.width() || size.height() > TillDisplay.height())
+        faults << QStringLiteral("the window is %1×%2 px, the display %3×%4")
+                      .arg(size.width())
+                      .arg(size.height())
+                      .arg(TillDisplay.width())
+                      .arg(TillDisplay.height());
+    for (QWidget *control : screen->findChildren<QWidget *>()) {
+        const bool readOrPressed = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control) ||
+                                   qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control) ||
+                                   qobject_cast<QAbstractItemView *>(control);
+        if (!control->isVisible() || control->isWindow() || !readOrPressed)
+            continue;
+        const QRect place(control->mapTo(screen, QPoint(0, 0)), control->size());
+        if (!screen->rect().contains(place))
+            faults << QStringLiteral("%1 %2 lies beyond the window's edge")
+                          .arg(QString::fromLatin1(control->metaObject()->className()), control->objectName());
+    }
 }
 
 QStringList faultsOf(QWidget *screen)
 {
     QStringList faults;
+    checkWindow(screen, faults);
+    const bool tillScreen = qobject_cast<FrmSales *>(screen) || qobject_cast<FrmPayment *>(screen);
     for (QWidget *control : screen->findChildren<QWidget *>()) {
         if (!control->isVisible())
             continue;
@@ -159,7 +217,7 @@ QStringList faultsOf(QWidget *screen)
         else if (auto *list = qobject_cast<QTreeView *>(control))
             checkList(list, faults);
         else if (auto *box = qobject_cast<QLineEdit *>(control))
-            checkTextBox(box, faults);
+            checkTextBox(box, tillScreen, faults);
     }
     return faults;
 }
@@ -171,8 +229,9 @@ protected:
     // cashier whose names are as long as a real shop's longest.
     void fillShop()
     {
-        exec("UPDATE Settings SET cName = 'Pizzeria Bella Napoli Schäfer & Söhne',"
-             " cAddress = 'Königsberger Straße 123a, Hinterhaus', cPlace = '53902 Bad Münstereifel-Schönau'");
+        exec("UPDATE Settings SET cName = ?1,"
+             " cAddress = 'Königsberger Straße 123a, Hinterhaus', cPlace = '53902 Bad Münstereifel-Schönau'",
+             {LongShop});
         const QStringList categories{LongCategory, "Pizza",  "Pasta",       "Salate",     "Suppen",   "Getränke",
                                      "Desserts",   "Eis",    "Flammkuchen", "Aufläufe",   "Burger",   "Snacks",
                                      "Weine",      "Biere",  "Spirituosen", "Vorspeisen", "Beilagen", "Saucen",
@@ -213,6 +272,9 @@ protected:
             sales.cboCategory->setFocus();
             sales.cboCategory->setCurrentIndex(sales.cboCategory->findText(LongCategory));
             sales.txtQty->setFocus();
+            // The router cannot be reached: the header says so beside the
+            // shop's and the cashier's names.
+            emit sales.Winsock1->closed();
         } else if (className == "FrmProductDelivery") {
             // Handed a product by the stock list, as the staff open it.
             FrmProductUpdate &stock = screens().get<FrmProductUpdate>();
@@ -236,5 +298,76 @@ TEST_F(ScreenFit, EveryScreenShowsLongNamesWhole)
         const QStringList faults = faultsOf(&screen);
         EXPECT_TRUE(faults.isEmpty()) << entry.className << ":\n  " << faults.join("\n  ").toStdString();
         screen.hide();
+    }
+}
+
+// A pizza shop's articles, 30 characters long, that differ only towards
+// their ends, in a category with a long name: at the till's width each line
+// of the order names its article whole, so that no two lines read alike.
+TEST_F(ScreenFit, OrderListNamesEachArticleWhole)
+{
+    fillShop();
+    const QStringList articles{"Pizza Quattro Formaggi (32 cm)", "Pizza Quattro Formaggi (26 cm)",
+                               "Pizza Salami mit Peperoni groß", "Pizza Salami mit Peperoni mild",
+                               "Maultaschen Schwäbische Art XL", "Wiener Würstchen mit Kartoffel"};
+    for (int i = 0; i < articles.size(); ++i)
+        exec("INSERT INTO Products (ProductID, ArtNr, Description, Category, Mwst, SalesPrice)"
+             " VALUES (?1, ?2, ?3, ?4, '7', 1250)",
+             {100 + i, QString::number(2000 + i), articles[i], LongCategory});
+    FrmSales &sales = screens().get<FrmSales>();
+    for (int i = 0; i < articles.size(); ++i) {
+        sales.txtid->setText(QString::number(2000 + i));
+        sales.ArtSelok->click();
+    }
+    // In a window wide enough for the articles' and the category's names
+    // each line has a row of one line; back at the till's width, the rows
+    // take the second line their names then need.
+    QTreeView *list = sales.LvProduct;
+    ASSERT_EQ(list->model()->rowCount(), articles.size());
+    const QSize tillSize = sales.size();
+    sales.resize(tillSize + QSize(1000, 0));
+    sales.show();
+    processEvents();
+    for (int row = 0; row < articles.size(); ++row) {
+        const QModelIndex description = list->model()->index(row, FrmSales::ColDescription);
+        EXPECT_LT(list->visualRect(description).height(), 2 * list->fontMetrics().lineSpacing()) << row;
+    }
+    sales.resize(tillSize);
+    processEvents();
+    ASSERT_EQ(sales.width(), TillDisplay.width());
+
+    for (int row = 0; row < articles.size(); ++row) {
+        const QModelIndex description = list->model()->index(row, FrmSales::ColDescription);
+        EXPECT_EQ(description.data().toString(), articles[row]);
+        EXPECT_TRUE(showsWhole(list, description))
+            << articles[row].toStdString() << " in " << list->visualRect(description).width() << "×"
+            << list->visualRect(description).height() << " px";
+    }
+    const QStringList faults = faultsOf(&sales);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n  ").toStdString();
+}
+
+// However long the shop's, the cashier's and the customer's names, the
+// sales screen and the payment dialog fit the till's display; a name too
+// long for its place ends in "…" and shows whole as its tool tip.
+TEST_F(ScreenFit, TillFitsTheDisplayWhateverTheNames)
+{
+    fillShop();
+    const QString endless = QStringLiteral("Anna Kassiererin-Schäfer ").repeated(8).trimmed();
+    exec("UPDATE Settings SET cName = ?1", {endless});
+    exec("UPDATE Customer SET Customername = ?1, Address = ?1, Place = ?1", {endless});
+    session().CashierName = accounts::cashierName(endless);
+    FrmSales &sales = screens().get<FrmSales>();
+    use(QStringLiteral("FrmSales"), sales);
+    FrmPayment &payment = screens().get<FrmPayment>();
+    for (Form *screen : std::initializer_list<Form *>{&sales, &payment}) {
+        screen->show();
+        processEvents();
+        EXPECT_LE(screen->width(), TillDisplay.width());
+        EXPECT_LE(screen->height(), TillDisplay.height());
+        const QStringList faults = faultsOf(screen);
+        EXPECT_TRUE(faults.isEmpty()) << screen->objectName().toStdString() << ":\n  "
+                                      << faults.join("\n  ").toStdString();
+        screen->hide();
     }
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/screens.h"
+#include "platform/ui/nametext.h"
 #include "platform/ui/wrappingbutton.h"
 
 namespace {
@@ -94,6 +95,20 @@ QLabel *Form::makeLabel(const char *name, const QString &caption, QWidget *paren
     auto *label = new QLabel(caption, parent ? parent : this);
     label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+QLabel *Form::makeNameLabel(const char *name, QWidget *parent)
+{
+    auto *label = new NameLabel(parent ? parent : this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit *Form::makeNameBox(const char *name, QWidget *parent)
+{
+    auto *box = new NameBox(parent ? parent : this);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
 }
 
 void Form::placeTwips(QWidget *control, int left, int top, int width, int height)

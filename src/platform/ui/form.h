@@ -39,6 +39,11 @@ protected:
     QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent = nullptr);
     QLineEdit *makeTextBox(const char *name, QWidget *parent = nullptr);
     QLabel *makeLabel(const char *name, const QString &caption, QWidget *parent = nullptr);
+    // A label or a box that shows a name (the shop's, a cashier's, a
+    // customer's): a name too long for it is cut with "…" and shows whole
+    // as the tool tip, so that it never widens the screen (nametext.h).
+    QLabel *makeNameLabel(const char *name, QWidget *parent = nullptr);
+    QLineEdit *makeNameBox(const char *name, QWidget *parent = nullptr);
 
     // Places a control at a position and size given in twips (1/1440 inch;
     // 15 twips to a pixel at 96 dpi).
