@@ -52,7 +52,7 @@ TEST_F(FrmStartTest, EmptyOrForeignDatabaseIsRefusedAndTheProgramEnds)
         else
             writeFile(live, QString(name) == "empty" ? QByteArray() : QByteArray(4096, 'x'));
         m_dialogs->clearRecords();
-        EXPECT_FALSE(startUp());
+        EXPECT_FALSE(startUp().database);
         ASSERT_EQ(m_dialogs->messages().size(), 1u);
         EXPECT_TRUE(m_dialogs->messages()[0].text.contains(expected)) << m_dialogs->messages()[0].text.toStdString();
         EXPECT_TRUE(m_dialogs->messages()[0].text.endsWith("Das Programm wird beendet."));
@@ -71,7 +71,8 @@ TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
     writeFile(live + ".neu", "half a database");
     writeFile(templateName, "");
 
-    m_db = startUp();
+    StartedProgram started = startUp();
+    m_db = std::move(started.database);
     ASSERT_TRUE(m_db);
     EXPECT_TRUE(m_dialogs->messages().empty());
     EXPECT_EQ(m_db->scalar("SELECT UserID FROM UserAccount").toString(), QString(Database::AdministratorId));
