@@ -22,7 +22,8 @@ QString diskProblem(int systemError, const QString &file)
         // A folder that takes new files but refuses this one: the file
         // itself is protected.
         if (systemError != EROFS && ::access(QFile::encodeName(folder).constData(), W_OK) == 0)
-            return QStringLiteral("Datei schreibgeschützt: das Programm darf die Datei „%1“ nicht ändern.")
+            return QStringLiteral("Datei schreibgeschützt: das Programm darf die Datei „%1“ oder die Dateien "
+                                  "gleichen Namens daneben nicht ändern.")
                 .arg(QDir::toNativeSeparators(file));
         return QStringLiteral("Ordner schreibgeschützt: im Ordner „%1“ dürfen keine Dateien angelegt oder geändert "
                               "werden.")

@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -104,4 +105,45 @@ TEST_F(TillProcessTest, SecondStartInTheFolderEndsWithoutTouchingItsFilesAndACra
     third.send("quit");
     EXPECT_EQ(third.finished(), 0);
     EXPECT_EQ(storedSales(), 2);
+}
+
+TEST_F(TillProcessTest, WriteProtectedLogLeftByARunOnAWriteProtectedDatabaseDoesNotBlockTheNextStart)
+{
+    // File permissions do not stop root: the program then runs as a user
+    // without its rights, in a folder of that user's own.
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t ShopUser = 65534;
+    const QString folder = QDir::current().filePath("laden");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QStringList asShopUser = root ? QStringList{"--as-user", QString::number(ShopUser)} : QStringList{};
+    if (root) {
+        ASSERT_TRUE(QFile::setPermissions(QDir::currentPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                                    QFile::ExeGroup | QFile::ExeOther));
+        ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), ShopUser, ShopUser), 0);
+    }
+    const QString live = QDir(folder).filePath(Live);
+    {
+        TillProcess first(folder, asShopUser);
+        ASSERT_EQ(first.waitFor("STARTED"), "STARTED") << first.lines().join('\n').toStdString();
+        first.send("quit");
+        EXPECT_EQ(first.finished(), 0);
+    }
+    ASSERT_TRUE(QFile::setPermissions(live, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+        TillProcess writeProtected(folder, asShopUser);
+        writeProtected.waitFor("STARTED");
+        writeProtected.send("quit");
+        writeProtected.finished();
+    }
+    // What that run leaves: the log's index as write-protected as the file.
+    ASSERT_TRUE(QFile::exists(live + "-shm"));
+    ASSERT_FALSE(QFile::permissions(live + "-shm") & QFile::WriteOwner);
+
+    ASSERT_TRUE(QFile::setPermissions(live, QFile::ReadOwner | QFile::WriteOwner));
+    TillProcess next(folder, asShopUser);
+    ASSERT_EQ(next.waitFor("STARTED"), "STARTED") << next.lines().join('\n').toStdString();
+    next.send("sale 1");
+    EXPECT_EQ(next.waitFor("SOLD"), "SOLD 1") << next.lines().join('\n').toStdString();
+    next.send("quit");
+    EXPECT_EQ(next.finished(), 0);
 }
