@@ -30,18 +30,18 @@ std::unique_ptr<FolderLock> FolderLock::take(QString *error)
     };
     const QByteArray path = QFile::encodeName(name);
     int descriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    int why = errno;
     // A lock file made by an earlier run also locks when it can only be read:
     // the folder's own problem is then reported when the database opens.
-    if (descriptor < 0 && (errno == EACCES || errno == EROFS))
+    if (descriptor < 0 && (why == EACCES || why == EROFS))
         descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        const int why = errno;
         const QString problem = diskProblem(why, QDir::current().absoluteFilePath(name));
         return refuse(QStringLiteral("Das Programm kann im Ordner „%1“ nicht starten: %2")
                           .arg(folder, problem.isEmpty() ? QString::fromLocal8Bit(strerror(why)) : problem));
     }
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        const int why = errno;
+        why = errno;
         ::close(descriptor);
         if (why == EWOULDBLOCK)
             return refuse(QStringLiteral("Das Programm läuft bereits in diesem Ordner („%1“). Bitte arbeiten Sie "

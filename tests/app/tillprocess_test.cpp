@@ -118,7 +118,7 @@ TEST_F(TillProcessTest, WriteProtectedLogLeftByARunOnAWriteProtectedDatabaseDoes
     const QStringList asShopUser = root ? QStringList{"--as-user", QString::number(ShopUser)} : QStringList{};
     if (root) {
         ASSERT_TRUE(QFile::setPermissions(QDir::currentPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                                    QFile::ExeGroup | QFile::ExeOther));
+                                                                   QFile::ExeGroup | QFile::ExeOther));
         ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), ShopUser, ShopUser), 0);
     }
     const QString live = QDir(folder).filePath(Live);
