@@ -32,15 +32,11 @@ bool continueAfter(Step step)
 // holds an older reset's data.
 QString keptByInterruptedSwap(const QString &database)
 {
-    struct stat live
-    {
-    };
+    struct stat live = {};
     if (::stat(QFile::encodeName(database).constData(), &live) != 0 || live.st_nlink < 2)
         return {};
     for (const QString &kept : QDir().entryList({QStringLiteral("zazozu-[0-9]*-[0-9]*.db")}, QDir::Files)) {
-        struct stat other
-        {
-        };
+        struct stat other = {};
         if (::stat(QFile::encodeName(kept).constData(), &other) == 0 && other.st_dev == live.st_dev &&
             other.st_ino == live.st_ino)
             return kept;

@@ -15,9 +15,7 @@ const QString Log = Live + QStringLiteral("-wal");
 // The file under the name of the log: the inode, 0 when there is none.
 ino_t logFile()
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::stat(QFile::encodeName(Log).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
