@@ -1,11 +1,13 @@
 #include "app/frmstart.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
 
+#include "app/folderlock.h"
 #include "app/frmlogin.h"
 #include "app/handover.h"
 #include "data/database.h"
@@ -37,6 +39,11 @@ FrmStart::FrmStart()
     sversion->setAlignment(Qt::AlignCenter);
     sversion->setGeometry(20, 190, 440, 24);
 
+    lblStatus = makeLabel("lblStatus", QString());
+    lblStatus->setAlignment(Qt::AlignCenter);
+    lblStatus->setGeometry(20, 214, 440, 24);
+    lblStatus->hide();
+
     Picture1_3 = new QFrame(this);
     Picture1_3->setObjectName(QStringLiteral("Picture1(3)"));
     Picture1_3->setFrameShape(QFrame::Box);
@@ -58,14 +65,30 @@ FrmStart::FrmStart()
     connect(Timer1, &QTimer::timeout, this, &FrmStart::Timer1_Timer);
 }
 
+FrmStart::~FrmStart()
+{
+    Database::setUpgradeNotice(nullptr);
+}
+
 void FrmStart::Form_Load()
 {
+    // The swap opens both files, which may bring them up to date first.
+    Database::setUpgradeNotice([this] { showUpgradeNotice(); });
     // Nothing has opened the database yet: this is the one moment it can be
     // replaced safely.
     const handover::SwapResult swap = handover::completePending();
     if (const QString message = handover::swapMessage(swap); !message.isEmpty())
         dialogs().msgBox(message, swap.error.isEmpty() ? mb::vbInformation : mb::vbExclamation);
     Timer2->start();
+}
+
+void FrmStart::showUpgradeNotice()
+{
+    lblStatus->setText(QStringLiteral("Die Datenbank wird auf den neuen Stand gebracht. Bitte warten …"));
+    lblStatus->show();
+    dialogs().showModeless(this);
+    // The upgrade runs before the event loop does: the splash is painted now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void FrmStart::Timer2_Timer()
@@ -95,9 +118,18 @@ FrmStart &frmStart()
     return screens().get<FrmStart>();
 }
 
-std::unique_ptr<Database> startUp()
+StartedProgram startUp()
 {
+    const auto refuse = [](const QString &why) {
+        dialogs().msgBox(why + QStringLiteral("\nDas Programm wird beendet."), mb::vbCritical);
+        return StartedProgram{};
+    };
     QString error;
+    StartedProgram started;
+    started.lock = FolderLock::take(&error);
+    if (!started.lock)
+        return refuse(error);
+
     // An empty template is what a start killed while making it left behind
     // under older versions; it holds nothing.
     const QString templateName = QString::fromLatin1(Database::TemplateFileName);
@@ -106,11 +138,16 @@ std::unique_ptr<Database> startUp()
     if (!QFile::exists(templateName) && !Database::createFile(templateName, &error))
         dialogs().msgBox(error, mb::vbExclamation);
 
-    frmStart();
-    std::unique_ptr<Database> database = Database::openOrCreate(QString::fromLatin1(Database::FileName), &error);
-    if (!database) {
-        dialogs().msgBox(error + QStringLiteral("\nDas Programm wird beendet."), mb::vbCritical);
+    FrmStart &splash = frmStart();
+    started.database = Database::openOrCreate(QString::fromLatin1(Database::FileName), &error);
+    Database::setUpgradeNotice(nullptr);
+    if (!started.database) {
+        // The refusal is the only window: the splash goes first, and with it
+        // the timers that would open the login over the message.
+        splash.Timer2->stop();
+        splash.Timer1->stop();
         screens().unload<FrmStart>();
+        return refuse(error);
     }
-    return database;
+    return started;
 }

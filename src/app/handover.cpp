@@ -1,5 +1,10 @@
 #include "app/handover.h"
 
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,12 +27,21 @@ bool continueAfter(Step step)
     return !g_stepHook || g_stepHook(step);
 }
 
-// The newest kept file, for a swap that was interrupted after the old
-// database had been renamed.
-QString newestKeptFile()
+// The kept file an interrupted swap made: another name of the database
+// itself. Only that one holds the data this start keeps; an older kept file
+// holds an older reset's data.
+QString keptByInterruptedSwap(const QString &database)
 {
-    const QStringList kept = QDir().entryList({QStringLiteral("zazozu-[0-9]*-[0-9]*.db")}, QDir::Files, QDir::Name);
-    return kept.isEmpty() ? QString() : kept.last();
+    struct stat live = {};
+    if (::stat(QFile::encodeName(database).constData(), &live) != 0 || live.st_nlink < 2)
+        return {};
+    for (const QString &kept : QDir().entryList({QStringLiteral("zazozu-[0-9]*-[0-9]*.db")}, QDir::Files)) {
+        struct stat other = {};
+        if (::stat(QFile::encodeName(kept).constData(), &other) == 0 && other.st_dev == live.st_dev &&
+            other.st_ino == live.st_ino)
+            return kept;
+    }
+    return {};
 }
 
 SwapResult refused(const QString &why)
@@ -114,27 +128,39 @@ SwapResult completePending(const QDateTime &swapTime)
     if (!continueAfter(Step::Settled))
         return {};
 
+    // The old database gets its kept name as a second name first, and the
+    // hand-over file then replaces the database in one step: at every point
+    // the database's name holds a whole database.
     SwapResult result;
     if (oldPresent) {
-        result.keptFile = keptFileName(swapTime);
-        if (QFile::exists(result.keptFile))
-            return refused(QStringLiteral("die Datei „%1“ besteht bereits.").arg(result.keptFile));
-        if (!QFile::rename(database, result.keptFile))
-            return refused(
-                QStringLiteral("die bisherige Datenbank kann nicht in „%1“ umbenannt werden.").arg(result.keptFile));
+        result.keptFile = keptByInterruptedSwap(database);
+        if (result.keptFile.isEmpty()) {
+            result.keptFile = keptFileName(swapTime);
+            if (QFile::exists(result.keptFile))
+                return refused(QStringLiteral("die Datei „%1“ besteht bereits.").arg(result.keptFile));
+            // A file system without second names (FAT) gets the old order:
+            // renamed, then replaced.
+            if (::link(QFile::encodeName(database).constData(), QFile::encodeName(result.keptFile).constData()) != 0 &&
+                !QFile::rename(database, result.keptFile))
+                return refused(QStringLiteral("die bisherige Datenbank kann nicht als „%1“ aufbewahrt werden.")
+                                   .arg(result.keptFile));
+        }
         if (!continueAfter(Step::OldKept))
             return {};
-    } else {
-        // An earlier start was stopped after it had kept the old database.
-        result.keptFile = newestKeptFile();
     }
-
-    if (!QFile::rename(handOver, database)) {
-        // The old database goes back under its name: the program works on.
-        if (oldPresent)
+    // The reset database holds customers' data from now on too.
+    QFile::setPermissions(handOver, QFile::ReadOwner | QFile::WriteOwner);
+    if (::rename(QFile::encodeName(handOver).constData(), QFile::encodeName(database).constData()) != 0) {
+        // The old database keeps (or gets back) its name: the program works
+        // on with it. A kept name that is only a second name goes.
+        if (oldPresent && QFile::exists(database))
+            QFile::remove(result.keptFile);
+        else if (oldPresent)
             QFile::rename(result.keptFile, database);
         return refused(QStringLiteral("die Datei kann nicht umbenannt werden."));
     }
+    if (oldPresent)
+        QFile::setPermissions(result.keptFile, QFile::ReadOwner | QFile::WriteOwner);
     result.swapped = true;
     return result;
 }
@@ -152,10 +178,18 @@ QString swapMessage(const SwapResult &result)
         return {};
     const QString done = QStringLiteral("Die Daten wurden zurückgesetzt: das Programm arbeitet mit einer leeren "
                                         "Datenbank.");
+    // The reset database's administrator account has no password: anyone
+    // could log in as administrator until one is set.
+    const QString password =
+        QStringLiteral("\nDas Kennwort des Administrators „%1“ ist jetzt leer und muss sofort gesetzt werden "
+                       "(Benutzer → Bearbeiten).")
+            .arg(QString::fromLatin1(Database::AdministratorId));
     if (result.keptFile.isEmpty())
-        return done;
-    return done + QStringLiteral("\nDie bisherigen Daten liegen in der Datei „%1“ im Ordner „%2“.")
-                      .arg(result.keptFile, QDir::toNativeSeparators(QDir::currentPath()));
+        return done + password;
+    return done +
+           QStringLiteral("\nDie bisherigen Daten liegen in der Datei „%1“ im Ordner „%2“.")
+               .arg(result.keptFile, QDir::toNativeSeparators(QDir::currentPath())) +
+           password;
 }
 
 } // namespace handover

@@ -29,7 +29,8 @@ QString keptFileName(const QDateTime &swapTime);
 struct SwapResult
 {
     bool swapped = false;
-    // Where the old data now lies; empty when there was no old database.
+    // Where the old data now lies; empty when this start kept no database
+    // (there was none under the database's name).
     QString keptFile;
     // Set when a hand-over file was found but could not be swapped in; the
     // old database then stays in place, and so does the hand-over file, so
@@ -41,16 +42,16 @@ struct SwapResult
 enum class Step {
     // Both files hold all their data alone: no journal or log beside them.
     Settled,
-    // The old database is under its kept name; the database name is free.
+    // The old database is also under its kept name.
     OldKept,
 };
 
 // Replaces the database with a waiting hand-over file: both files are
 // settled first (an interrupted transaction of the old database is rolled
-// back in it, never played into the new one), then the old database is
-// renamed to its kept name, then the hand-over file to the database's name.
-// A start after an interrupted swap completes it. Must run while no
-// connection to the database is open.
+// back in it, never played into the new one), then the old database gets its
+// kept name as a second name, then the hand-over file replaces the database.
+// A start after an interrupted swap completes it and names the kept file the
+// interrupted one made. Must run while no connection to the database is open.
 SwapResult completePending(const QDateTime &swapTime = currentClock().now());
 
 // Called after each step of the swap; a false answer stops the swap there,

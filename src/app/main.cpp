@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/folderlock.h"
 #include "app/frmstart.h"
 #include "data/database.h"
 #include "platform/screens.h"
@@ -15,10 +16,11 @@ int main(int argc, char *argv[])
     installGermanToolkitTexts(app);
 
     // The database and its reset template live in the working directory.
-    std::unique_ptr<Database> database = startUp();
-    if (!database)
+    // The lock of the data folder is held until the program ends.
+    const StartedProgram started = startUp();
+    if (!started.database)
         return 1;
-    Database::setCurrent(database.get());
+    Database::setCurrent(started.database.get());
 
     // The splash screen hands over to the login, the login to the main menu.
     dialogs().showModeless(&frmStart());

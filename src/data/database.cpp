@@ -169,9 +169,10 @@ sqlite3 *Database::openKeyed(const QString &path, int flags, QString *error)
 {
     sqlite3 *handle = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr) != SQLITE_OK) {
+        const QString disk = diskReason(handle, path);
         if (error)
-            *error =
-                QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, sqliteMessage(handle));
+            *error = QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2")
+                         .arg(path, disk.isEmpty() ? sqliteMessage(handle) : disk);
         sqlite3_close(handle);
         return nullptr;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -56,6 +57,11 @@ public:
     // held locked by another program gives nullptr and a German message in
     // *error.
     static std::unique_ptr<Database> open(const QString &path, QString *error);
+
+    // Called when open() finds a schema older than this program's, before it
+    // brings the file up to date: on a large file that takes seconds, and
+    // the start-up says so first.
+    static void setUpgradeNotice(std::function<void()> notice);
 
     // Creates a new database file with the schema, the record sources, an
     // empty settings row and the administrator account. It is built under a
@@ -137,6 +143,10 @@ private:
     // Opens a file with the password; whether it is readable shows only at
     // the first read. nullptr and a German message when it cannot be opened.
     static sqlite3 *openKeyed(const QString &path, int flags, QString *error);
+    // Why SQLite could not read or write a file, when the disk or its folder
+    // is the cause ("Datenträger voll", "Ordner schreibgeschützt"); empty
+    // otherwise.
+    static QString diskReason(sqlite3 *handle, const QString &path);
     bool fail(const QString &what);
 
     sqlite3 *m_handle = nullptr;

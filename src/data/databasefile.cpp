@@ -7,12 +7,34 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <cerrno>
+
 #include <QFile>
 #include <QFileInfo>
 
 #include "data/schema.h"
+#include "platform/diskerrors.h"
 
 namespace {
+std::function<void()> g_upgradeNotice;
+
+// The files hold the shop's customers: only their owner reads them.
+constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+// SQLite gives its log and the log's index the permissions of the database
+// file. After a run on a write-protected database they stay write-protected
+// beside it, and once the database may be written again, no start could open
+// them. They belong to the database: they follow its permissions again.
+// Changing the permissions opens no file.
+void restoreJournalPermissions(const QString &path)
+{
+    for (const QString &journal : Database::journalFiles(path)) {
+        const QFile::Permissions permissions = QFile::permissions(journal);
+        if (!(permissions & QFile::WriteOwner))
+            QFile::setPermissions(journal, permissions | OwnerOnly);
+    }
+}
+
 // A stale file of the temporary name is what a killed creation left: it
 // never held data.
 void removeWithJournals(const QString &path)
@@ -39,6 +61,7 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
     };
     if (!QFile::exists(path))
         return refuse(QStringLiteral("Die Datenbank „%1“ fehlt.").arg(path));
+    restoreJournalPermissions(path);
     sqlite3 *handle = openKeyed(path, SQLITE_OPEN_READWRITE, error);
     if (!handle)
         return nullptr;
@@ -46,11 +69,21 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
     const auto inUse = [&] {
         return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden.\n%2").arg(path, inUseMessage()));
     };
+    // A full disk or a write-protected folder fails the first read too (the
+    // log's index cannot be made): that is said, not a wrong password.
+    const auto diskFault = [&]() -> std::optional<QString> {
+        const QString disk = diskReason(database->m_handle, path);
+        if (disk.isEmpty())
+            return std::nullopt;
+        return QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, disk);
+    };
     // A wrong password shows only at the first read.
     const QVariant objects = database->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     if (!objects.isValid()) {
         if (database->lastWasBusy())
             return inUse();
+        if (const auto disk = diskFault())
+            return refuse(*disk);
         return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht gelesen werden: falsches Kennwort oder keine "
                                      "Datenbank dieses Programms.")
                           .arg(path));
@@ -73,6 +106,8 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
         !database->execute(QStringLiteral("PRAGMA cache_size = -16384"))) {
         if (database->lastWasBusy())
             return inUse();
+        if (const auto disk = diskFault())
+            return refuse(*disk);
         return refuse(
             QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(path, database->lastError()));
     }
@@ -82,11 +117,14 @@ std::unique_ptr<Database> Database::open(const QString &path, QString *error)
         return refuse(QStringLiteral("Die Datenbank „%1“ stammt von einer neueren Version dieses Programms und kann "
                                      "hier nicht benutzt werden.")
                           .arg(path));
+    if (version && *version < schema::currentVersion() && g_upgradeNotice)
+        g_upgradeNotice();
     if (!version || !schema::upgrade(*database)) {
         if (database->lastWasBusy())
             return inUse();
+        const QString disk = diskReason(database->m_handle, path);
         return refuse(QStringLiteral("Die Datenbank „%1“ kann nicht auf den Stand dieses Programms gebracht werden: %2")
-                          .arg(path, database->lastError()));
+                          .arg(path, disk.isEmpty() ? database->lastError() : disk));
     }
     return database;
 }
@@ -119,10 +157,16 @@ bool Database::createFile(const QString &path, QString *error)
     QString why;
     {
         Database database(handle, partial);
-        if (!database.execute(QStringLiteral("PRAGMA journal_mode = WAL")) ||
-            !database.execute(QStringLiteral("PRAGMA synchronous = FULL")) || !schema::create(database) ||
-            !database.checkpoint())
-            why = database.lastError();
+        // Before the first byte is written; the log and its index take the
+        // same permissions.
+        if (!QFile::setPermissions(partial, OwnerOnly))
+            why = QStringLiteral("die Datei kann nicht geschützt werden");
+        else if (!database.execute(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+                 !database.execute(QStringLiteral("PRAGMA synchronous = FULL")) || !schema::create(database) ||
+                 !database.checkpoint()) {
+            const QString disk = diskReason(handle, partial);
+            why = disk.isEmpty() ? database.lastError() : disk;
+        }
     } // closing the last connection folds the log into the file and removes it
     if (why.isEmpty() && QFile::exists(partial + QStringLiteral("-wal")))
         why = QStringLiteral("das Protokoll der Datenbank konnte nicht abgeschlossen werden");
@@ -155,6 +199,26 @@ bool Database::settle(const QString &path, QString *error)
         return false;
     }
     return true;
+}
+
+void Database::setUpgradeNotice(std::function<void()> notice)
+{
+    g_upgradeNotice = std::move(notice);
+}
+
+QString Database::diskReason(sqlite3 *handle, const QString &path)
+{
+    switch (sqlite3_errcode(handle)) {
+    case SQLITE_FULL:
+        return diskProblem(ENOSPC, path);
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return diskProblem(sqlite3_system_errno(handle), path);
+    default:
+        return {};
+    }
 }
 
 QStringList Database::tableNames()

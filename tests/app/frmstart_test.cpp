@@ -1,14 +1,69 @@
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QLabel>
 #include <QTimer>
 
 #include "apptest.h"
 #include "app/frmlogin.h"
 #include "app/frmstart.h"
+#include "data/schema.h"
 #include "platform/screens.h"
 #include "core/support/rawconnection.h"
 
-using FrmStartTest = AppTest;
+namespace {
+// Notes, at every message and window shown, what else is on the screen then:
+// the visible windows and the running timers of the start-up, which could
+// open a window of their own.
+class WatchingDialogs : public ScriptedDialogs
+{
+public:
+    int msgBox(const QString &text, int buttons, const QString &title) override
+    {
+        atMessages.push_back(onScreen());
+        return ScriptedDialogs::msgBox(text, buttons, title);
+    }
+    void showModeless(QWidget *window) override
+    {
+        if (auto *status = window->findChild<QLabel *>("lblStatus"))
+            statusWhenShown << (status->isVisibleTo(window) ? status->text() : QString());
+        ScriptedDialogs::showModeless(window);
+    }
+
+    std::vector<QStringList> atMessages;
+    QStringList statusWhenShown;
+
+private:
+    static QStringList onScreen()
+    {
+        QStringList seen;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                seen << window->objectName();
+            for (const QTimer *timer : window->findChildren<QTimer *>())
+                if (timer->isActive())
+                    seen << window->objectName() + "." + timer->objectName();
+        }
+        return seen;
+    }
+};
+
+const QFile::Permissions NotTheOwners =
+    QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+} // namespace
+
+class FrmStartTest : public AppTest
+{
+protected:
+    WatchingDialogs &watch()
+    {
+        auto dialogs = std::make_unique<WatchingDialogs>();
+        WatchingDialogs &watching = *dialogs;
+        setDialogs(std::move(dialogs));
+        useDialogs(watching);
+        return watching;
+    }
+};
 
 TEST_F(FrmStartTest, ProgressRunsFromOneToHundredThenHandsOverToTheLogin)
 {
@@ -51,9 +106,11 @@ TEST_F(FrmStartTest, EmptyOrForeignDatabaseIsRefusedAndTheProgramEnds)
             ASSERT_TRUE(RawConnection(live).exec("CREATE TABLE Kunden (Nr INTEGER)"));
         else
             writeFile(live, QString(name) == "empty" ? QByteArray() : QByteArray(4096, 'x'));
-        m_dialogs->clearRecords();
-        EXPECT_FALSE(startUp());
+        WatchingDialogs &watching = watch();
+        EXPECT_FALSE(startUp().database);
         ASSERT_EQ(m_dialogs->messages().size(), 1u);
+        // The refusal is the only window, and nothing opens another over it.
+        EXPECT_EQ(watching.atMessages.front(), QStringList()) << watching.atMessages.front().join(", ").toStdString();
         EXPECT_TRUE(m_dialogs->messages()[0].text.contains(expected)) << m_dialogs->messages()[0].text.toStdString();
         EXPECT_TRUE(m_dialogs->messages()[0].text.endsWith("Das Programm wird beendet."));
         EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbCritical);
@@ -71,9 +128,15 @@ TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
     writeFile(live + ".neu", "half a database");
     writeFile(templateName, "");
 
-    m_db = startUp();
+    StartedProgram started = startUp();
+    m_db = std::move(started.database);
     ASSERT_TRUE(m_db);
     EXPECT_TRUE(m_dialogs->messages().empty());
+    // They hold the shop's customers: for their owner's eyes only.
+    for (const QString &file : {live, templateName, QString::fromLatin1(FolderLock::FileName)}) {
+        EXPECT_TRUE(QFile::permissions(file) & QFile::WriteOwner) << file.toStdString();
+        EXPECT_FALSE(QFile::permissions(file) & NotTheOwners) << file.toStdString();
+    }
     EXPECT_EQ(m_db->scalar("SELECT UserID FROM UserAccount").toString(), QString(Database::AdministratorId));
     EXPECT_TRUE(Database::open(templateName, nullptr)) << "the empty template was made anew";
     EXPECT_EQ(QDir().entryList({"*.neu*"}, QDir::Files), QStringList());
@@ -91,4 +154,31 @@ TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
     EXPECT_FALSE(QFile::exists(live));
     ASSERT_TRUE(QFile::remove(live + "-wal"));
     EXPECT_TRUE(Database::createFile(live, &error)) << "what is left holds nothing";
+}
+
+TEST_F(FrmStartTest, SplashSaysSoBeforeTheDatabaseIsBroughtUpToDate)
+{
+    const QString live = QString::fromLatin1(Database::FileName);
+    for (const bool older : {false, true}) {
+        SCOPED_TRACE(older ? "older file" : "current file");
+        if (older)
+            exec("PRAGMA user_version = 1");
+        closeDatabase();
+        WatchingDialogs &watching = watch();
+        StartedProgram started = startUp();
+        ASSERT_TRUE(started.database);
+        if (older) {
+            ASSERT_EQ(watching.statusWhenShown.size(), 1);
+            EXPECT_EQ(watching.statusWhenShown.front(),
+                      "Die Datenbank wird auf den neuen Stand gebracht. Bitte warten …");
+        } else {
+            EXPECT_TRUE(watching.statusWhenShown.isEmpty()) << watching.statusWhenShown.join(", ").toStdString();
+        }
+        EXPECT_EQ(started.database->scalar("PRAGMA user_version").toInt(), schema::currentVersion());
+        EXPECT_TRUE(watching.messages().empty());
+        screens().unload<FrmStart>();
+        processEvents();
+        m_db = std::move(started.database);
+        Database::setCurrent(m_db.get());
+    }
 }

@@ -43,6 +43,16 @@ protected:
     void addCategory(int id) { exec("INSERT INTO Category (CategoryID, Category) VALUES (?1, 'Obst')", {id}); }
 
     static QStringList keptFiles() { return QDir().entryList({"zazozu-*.db"}, QDir::Files, QDir::Name); }
+
+    static bool ownerOnly(const QString &file)
+    {
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                          QFile::WriteOther | QFile::ExeOther;
+        return (QFile::permissions(file) & QFile::WriteOwner) && !(QFile::permissions(file) & others);
+    }
+
+    static inline const QString EmptyAdminPassword =
+        "Das Kennwort des Administrators „ops-warden5830“ ist jetzt leer und muss sofort gesetzt werden";
 };
 
 TEST_F(HandOverTest, ResetReplacesTheDatabaseAtTheNextStartAndKeepsTheOldData)
@@ -60,6 +70,9 @@ TEST_F(HandOverTest, ResetReplacesTheDatabaseAtTheNextStartAndKeepsTheOldData)
     exec("INSERT INTO Sales (salesid, totalsales) VALUES (1, 1990)");
 
     closeDatabase();
+    // Files of earlier versions could be read by everyone.
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(Live, readable) && QFile::setPermissions(HandOver, readable));
     startAndReopen();
     EXPECT_FALSE(QFile::exists(HandOver));
     EXPECT_EQ(count("Category"), 0);
@@ -72,7 +85,11 @@ TEST_F(HandOverTest, ResetReplacesTheDatabaseAtTheNextStartAndKeepsTheOldData)
     EXPECT_TRUE(QRegularExpression("^zazozu-\\d{8}-\\d{6}\\.db$").match(kept).hasMatch()) << kept.toStdString();
     ASSERT_EQ(m_dialogs->messages().size(), 1u);
     EXPECT_TRUE(m_dialogs->messages()[0].text.contains("„" + kept + "“"));
+    EXPECT_TRUE(m_dialogs->messages()[0].text.contains(EmptyAdminPassword))
+        << m_dialogs->messages()[0].text.toStdString();
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbInformation);
+    EXPECT_TRUE(ownerOnly(Live));
+    EXPECT_TRUE(ownerOnly(kept));
     QString error;
     auto old = Database::open(kept, &error);
     ASSERT_TRUE(old) << error.toStdString();
@@ -227,4 +244,34 @@ TEST_F(HandOverTest, AResetThatDoesNotFitOnTheDiskFailsAndLeavesNoHandOverFile)
     ASSERT_TRUE(handover::prepare(&error)) << error.toStdString();
     EXPECT_EQ(contents(HandOver), contents(Template));
     EXPECT_EQ(handOverFiles(), QStringList{HandOver});
+}
+
+TEST_F(HandOverTest, StartNamesOnlyTheFileItKept)
+{
+    makeTemplate();
+    closeDatabase();
+    // A year-old reset's kept file lies in the folder.
+    const QDateTime lastYear(QDate(2025, 12, 6), QTime(9, 0, 0));
+    ASSERT_TRUE(QFile::rename(Live, handover::keptFileName(lastYear)));
+    ASSERT_TRUE(handover::prepare(nullptr));
+
+    // The database itself is missing: this start keeps nothing.
+    handover::SwapResult swap = handover::completePending(lastYear.addYears(1));
+    ASSERT_TRUE(swap.swapped) << swap.error.toStdString();
+    EXPECT_EQ(swap.keptFile, QString());
+    QString message = handover::swapMessage(swap);
+    EXPECT_FALSE(message.contains("zazozu-")) << message.toStdString();
+    EXPECT_TRUE(message.contains(EmptyAdminPassword)) << message.toStdString();
+
+    // With a database in place, its kept file is named, not the old one.
+    ASSERT_TRUE(handover::prepare(nullptr));
+    const QDateTime now = lastYear.addYears(1).addSecs(60);
+    swap = handover::completePending(now);
+    ASSERT_TRUE(swap.swapped) << swap.error.toStdString();
+    EXPECT_EQ(swap.keptFile, handover::keptFileName(now));
+    message = handover::swapMessage(swap);
+    EXPECT_TRUE(message.contains("„" + handover::keptFileName(now) + "“")) << message.toStdString();
+    EXPECT_FALSE(message.contains(handover::keptFileName(lastYear))) << message.toStdString();
+    EXPECT_TRUE(message.contains(EmptyAdminPassword)) << message.toStdString();
+    EXPECT_EQ(keptFiles(), QStringList({handover::keptFileName(lastYear), handover::keptFileName(now)}));
 }

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 std::unique_ptr<Dialogs> &installed()
@@ -100,9 +103,51 @@ QString RealDialogs::passwordBox(const QString &prompt, const QString &title)
     return askText(prompt, title, QLineEdit::Password);
 }
 
+namespace {
+// Tells folders from files by the directory listing alone. The toolkit's own
+// provider reads a file's first bytes to find its type and icon, and a
+// close() of a database file in this process drops the locks SQLite holds on
+// it: another program would then take the running till's log for its own and
+// delete it.
+class ListingOnlyIconProvider : public QFileIconProvider
+{
+public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo &info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo &info) const override
+    {
+        return info.isDir() ? QStringLiteral("Ordner") : QStringLiteral("Datei");
+    }
+};
+
+// The folder a folder dialog starts in: never the working folder, where the
+// database lives.
+QString startFolder()
+{
+    const QDir working = QDir::current();
+    for (const QString &candidate :
+         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()}) {
+        if (!candidate.isEmpty() && QDir(candidate).exists() && QDir(candidate) != working)
+            return candidate;
+    }
+    QDir parent = working;
+    return parent.cdUp() ? parent.path() : QDir::rootPath();
+}
+} // namespace
+
 QString RealDialogs::chooseFolder(const QString &title)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title);
+    // The toolkit's own dialog, not the desktop's: only that one can be told
+    // to show folders only and to read no file.
+    QFileDialog dialog(QApplication::activeWindow(), title, startFolder());
+    ListingOnlyIconProvider icons;
+    dialog.setIconProvider(&icons);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog |
+                      QFileDialog::DontUseCustomDirectoryIcons);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
 }
 
 int RealDialogs::showModal(QDialog *window)
