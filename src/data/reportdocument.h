@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QPointer>
@@ -57,8 +58,11 @@ class DataControl;
 class ReportDocument
 {
 public:
-    // Raises report::Error when the layout table has a fault.
-    explicit ReportDocument(const report::Layout &layout);
+    // Raises report::Error when the layout table has a fault. Texts are
+    // measured with `metrics`: the painter's fonts for paper (Report does
+    // that), an estimate where no fonts are at hand.
+    explicit ReportDocument(const report::Layout &layout,
+                            std::shared_ptr<const report::TextMetrics> metrics = report::estimatedMetrics());
     virtual ~ReportDocument() = default;
 
     const QString &name() const { return m_design.name; }
@@ -94,5 +98,6 @@ private:
     report::Records records() const;
 
     report::Design m_design;
+    std::shared_ptr<const report::TextMetrics> m_metrics;
     QPointer<DataControl> m_source;
 };

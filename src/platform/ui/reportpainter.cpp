@@ -1,5 +1,9 @@
 #include "platform/ui/reportpainter.h"
 
+#include <cmath>
+
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -31,6 +35,71 @@ Qt::Alignment alignment(Align align)
 // A thin rule, as the layouts' lines were drawn: about a quarter millimetre.
 constexpr int LineWidthTwips = 14;
 
+// A device of one dot per twip, for measuring only: the fonts then answer
+// in twips.
+class TwipsDevice : public QPaintDevice
+{
+public:
+    QPaintEngine *paintEngine() const override { return nullptr; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 1440;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 1;
+        }
+    }
+};
+
+class FontMetrics : public TextMetrics
+{
+public:
+    double advance(const Font &font, QStringView character) const override
+    {
+        Measured &measured = measuredFont(font);
+        auto known = measured.advances.constFind(character.toString());
+        if (known == measured.advances.constEnd())
+            known = measured.advances.insert(character.toString(),
+                                             measured.metrics.horizontalAdvance(character.toString()));
+        return *known;
+    }
+
+    int lineHeight(const Font &font) const override
+    {
+        return static_cast<int>(std::ceil(measuredFont(font).metrics.lineSpacing()));
+    }
+
+private:
+    struct Measured
+    {
+        QFontMetricsF metrics;
+        QHash<QString, double> advances;
+    };
+
+    Measured &measuredFont(const Font &font) const
+    {
+        const QString key =
+            QStringLiteral("%1|%2|%3|%4").arg(font.family).arg(font.points).arg(font.bold).arg(font.italic);
+        auto known = m_fonts.find(key);
+        if (known == m_fonts.end())
+            known = m_fonts.insert(key, Measured{QFontMetricsF(qtFont(font), &m_device), {}});
+        return *known;
+    }
+
+    TwipsDevice m_device;
+    mutable QHash<QString, Measured> m_fonts;
+};
+
 } // namespace
 
 QString mappedFamily(const QString &layoutFamily)
@@ -59,7 +128,14 @@ QFont qtFont(const Font &font)
     // Text must keep the widths the layouts were measured with, whatever the
     // screen's hinting would like.
     result.setHintingPreference(QFont::PreferNoHinting);
+    result.setKerning(false);
     return result;
+}
+
+std::shared_ptr<const TextMetrics> paperMetrics()
+{
+    static const auto metrics = std::make_shared<const FontMetrics>();
+    return metrics;
 }
 
 QPageLayout pageLayout(Paper paper, const Page &page)
@@ -91,12 +167,18 @@ void paintPage(QPainter &painter, const Page &page)
             painter.fillRect(line, colour);
             continue;
         }
-        const QRectF box = toDevice(device, item.left, item.top, item.width, item.height);
+        const QStringList lines = item.text.split(u'\n');
+        const int linesHeight = static_cast<int>(lines.size()) * item.lineHeight;
         painter.save();
-        painter.setClipRect(box);
+        // Nothing prints outside the box, whatever the device's fonts make of a line.
+        painter.setClipRect(toDevice(device, item.left, item.top, item.width, std::max(item.height, linesHeight)));
         painter.setFont(qtFont(item.font));
         painter.setPen(colour);
-        painter.drawText(box, alignment(item.align) | Qt::AlignTop | Qt::TextWordWrap, item.text);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const int top = item.top + static_cast<int>(i) * item.lineHeight;
+            painter.drawText(toDevice(device, item.left, top, item.width, item.lineHeight),
+                             alignment(item.align) | Qt::AlignTop, lines[i]);
+        }
         painter.restore();
     }
 }
