@@ -11,6 +11,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -20,6 +21,7 @@
 #include "data/ui/report.h"
 #include "platform/reporttext.h"
 #include "platform/ui/reportpainter.h"
+#include "platform/ui/reportpreview.h"
 #include "reports/reportlayouts.h"
 #include "reports/reportqueries.h"
 #include "support/fixture.h"
@@ -495,5 +497,53 @@ TEST_F(PaperFitTest, ReceiptPdfsKeepEveryWordApartOnTheirOwnPaper)
                             std::ranges::all_of(word.split(afterHyphen),
                                                 [&](const QString &part) { return text.contains(part); }))
                     << word.toStdString() << " of " << expected.toStdString();
+    }
+}
+
+// Printing from the preview: the print dialog hands over a printer set to its
+// own default paper (US Letter under a C locale); every receipt form still
+// prints on its own paper, the till roll on a piece of roll 80 mm wide.
+TEST_F(PaperFitTest, EveryReceiptPrintsOnItsOwnPaperWhateverThePrinterWasSetTo)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    struct Form
+    {
+        report::Layout layout;
+        double width;  // points
+        double height; // points; 0: as long as the receipt
+    };
+    const std::vector<Form> forms = {
+        {receiptReportLayout(report::PageSetup::a4()), 595.3, 841.9},
+        {receiptReportLayout(report::PageSetup::a5()), 419.5, 595.3},
+        {receiptReportBonLayout(), 226.8, 0},
+    };
+    for (const Form &form : forms) {
+        SCOPED_TRACE(form.width);
+        Report receipt(form.layout);
+        fillReceipt(receipt, sale(ShopNames[0], false));
+        receipt.setDataSource(m_receiptLines);
+        const std::vector<report::Page> pages = receipt.pages();
+        ReportPreview preview(receipt.name(), receipt.title(), form.layout.page.paper, receipt.layOut());
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = m_dir.filePath(QStringLiteral("printed.pdf"));
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        preview.printOn(printer);
+
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+        pdfinfo.waitForFinished(60000);
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        static const QRegularExpression pageSize(QStringLiteral("Page size: +([\\d.]+) x ([\\d.]+) pts"));
+        static const QRegularExpression pageCount(QStringLiteral("Pages: +(\\d+)"));
+        const auto size = pageSize.match(info);
+        ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+        EXPECT_NEAR(size.captured(1).toDouble(), form.width, 1.0);
+        const double height = form.height > 0 ? form.height : pages.front().height / 20.0;
+        EXPECT_NEAR(size.captured(2).toDouble(), height, 1.0);
+        EXPECT_EQ(pageCount.match(info).captured(1).toUInt(), pages.size());
     }
 }
