@@ -131,8 +131,12 @@ QStringList fitText(const TextMetrics &metrics, const Font &font, const QString 
         wrapParagraph(metrics, font, paragraph, width, lines);
     if (lines.size() <= maxLines)
         return lines;
+    // The last line takes as much of the rest as fits before the cut mark.
+    QString last = lines[maxLines - 1];
+    for (qsizetype i = maxLines; i < lines.size() && metrics.width(font, last) <= width; ++i)
+        last += (last.endsWith(u'-') ? QString() : QStringLiteral(" ")) + lines[i];
     lines.resize(maxLines);
-    lines.back() = cutLine(metrics, font, lines.back(), width);
+    lines.back() = cutLine(metrics, font, last, width);
     return lines;
 }
 
