@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <unordered_map>
 
 #include <QHash>
 
@@ -128,67 +129,81 @@ private:
         m_y += placed.height;
     }
 
+    // What of a band's layout is the same for every record: its visible
+    // controls, and the order in which they are fitted, top to bottom, so
+    // that a text that grows has been moved below the ones above it before it
+    // pushes down what lies below it.
+    struct BandPlan
+    {
+        std::vector<const Control *> controls; // in the band's order
+        std::vector<std::size_t> byTop;
+        bool grows = false;
+    };
+
+    const BandPlan &plan(const Band &band)
+    {
+        if (const auto known = m_plans.find(&band); known != m_plans.end())
+            return known->second;
+        BandPlan plan;
+        for (const Control &control : band.controls)
+            if (control.visible) {
+                plan.controls.push_back(&control);
+                plan.grows = plan.grows || (control.canGrow && control.kind != Kind::Line);
+            }
+        for (std::size_t i = 0; i < plan.controls.size(); ++i)
+            plan.byTop.push_back(i);
+        std::stable_sort(plan.byTop.begin(), plan.byTop.end(),
+                         [&](std::size_t a, std::size_t b) { return plan.controls[a]->top < plan.controls[b]->top; });
+        return m_plans.emplace(&band, std::move(plan)).first->second;
+    }
+
+    // Measuring needs only the texts that can grow: the others keep their
+    // boxes' heights, whatever they print.
     PlacedBand placeBand(const Band &band, const QStringList *record)
     {
-        struct Entry
-        {
-            const Control *control;
-            QString text;
-            int shift = 0; // how far the texts above that grew push it down
-        };
-        std::vector<Entry> entries;
-        bool grows = false;
-        for (const Control &control : band.controls) {
-            if (!control.visible)
-                continue;
-            QString printed = control.kind == Kind::Line ? QString() : text(control, record);
-            if (control.kind != Kind::Line && printed.isEmpty())
-                continue;
-            grows = grows || control.canGrow;
-            entries.push_back({&control, std::move(printed)});
-        }
+        const BandPlan &plan = this->plan(band);
         PlacedBand placed{band.height, {}};
-        if (!grows && !m_layingOut)
+        if (!plan.grows && !m_layingOut)
             return placed;
 
-        // Top to bottom, so that a text that grows has been moved below the
-        // ones above it before it pushes down what lies below it.
-        std::vector<Entry *> byTop;
-        for (Entry &entry : entries)
-            byTop.push_back(&entry);
-        std::stable_sort(byTop.begin(), byTop.end(),
-                         [](const Entry *a, const Entry *b) { return a->control->top < b->control->top; });
-        std::vector<QStringList> lines(entries.size());
-        for (Entry *entry : byTop) {
-            const Control &control = *entry->control;
+        const std::size_t count = plan.controls.size();
+        std::vector<int> shifts(count, 0); // how far the texts above that grew push each down
+        std::vector<QStringList> lines(count);
+        for (const std::size_t i : plan.byTop) {
+            const Control &control = *plan.controls[i];
             if (control.kind == Kind::Line || (!control.canGrow && !m_layingOut))
+                continue;
+            const QString printed = text(control, record);
+            if (printed.isEmpty())
                 continue;
             const int lineHeight = m_metrics.lineHeight(control.font);
             const int boxLines = control.canGrow ? INT_MAX : std::max(control.height / std::max(lineHeight, 1), 1);
-            QStringList &fitted = lines[static_cast<std::size_t>(entry - entries.data())];
-            fitted = fitText(m_metrics, control.font, entry->text, control.width, boxLines);
+            lines[i] = fitText(m_metrics, control.font, printed, control.width, boxLines);
             if (!control.canGrow)
                 continue;
-            const int lastLineEnds = control.top + entry->shift + static_cast<int>(fitted.size()) * lineHeight;
+            const int lastLineEnds = control.top + shifts[i] + static_cast<int>(lines[i].size()) * lineHeight;
             int push = 0;
-            for (const Entry &below : entries)
-                if (below.control->top > control.top && overlapsHorizontally(control, *below.control))
-                    push = std::max(push, lastLineEnds - (below.control->top + below.shift));
-            for (Entry &below : entries)
-                if (below.control->top > control.top)
-                    below.shift += push;
+            for (std::size_t j = 0; j < count; ++j)
+                if (plan.controls[j]->top > control.top && overlapsHorizontally(control, *plan.controls[j]))
+                    push = std::max(push, lastLineEnds - (plan.controls[j]->top + shifts[j]));
+            if (push > 0)
+                for (std::size_t j = 0; j < count; ++j)
+                    if (plan.controls[j]->top > control.top)
+                        shifts[j] += push;
             placed.height = std::max(placed.height + push, lastLineEnds);
         }
         if (!m_layingOut)
             return placed;
 
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const Control &control = *entries[i].control;
+        for (std::size_t i = 0; i < count; ++i) {
+            const Control &control = *plan.controls[i];
+            if (control.kind != Kind::Line && lines[i].isEmpty())
+                continue; // an empty text prints nothing
             const int lineHeight = control.kind == Kind::Line ? 0 : m_metrics.lineHeight(control.font);
             const int textHeight = static_cast<int>(lines[i].size()) * lineHeight;
             placed.items.push_back({.kind = control.kind,
                                     .left = control.left,
-                                    .top = control.top + entries[i].shift,
+                                    .top = control.top + shifts[i],
                                     .width = control.width,
                                     .height = control.canGrow ? std::max(control.height, textHeight) : control.height,
                                     .text = lines[i].join(u'\n'),
@@ -223,6 +238,7 @@ private:
     std::size_t m_pagesEnded = 0;
     std::vector<Page> m_pages;
     QHash<const Control *, qsizetype> m_fieldColumns;
+    std::unordered_map<const Band *, BandPlan> m_plans;
     int m_y = 0;
     int m_pageTop = 0;
 };

@@ -65,27 +65,37 @@ std::vector<Piece> pieces(const QString &paragraph)
 void wrapParagraph(const TextMetrics &metrics, const Font &font, const QString &paragraph, double width,
                    QStringList &lines)
 {
+    const double blank = metrics.advance(font, u" ");
     QString line;
+    double lineWidth = 0;
     for (const Piece &piece : pieces(paragraph)) {
-        const QString joined =
-            line.isEmpty() ? piece.text : line + (piece.afterBlank ? QStringLiteral(" ") : QString()) + piece.text;
-        if (metrics.width(font, joined) <= width) {
-            line = joined;
+        const double pieceWidth = metrics.width(font, piece.text);
+        const double joinedWidth =
+            line.isEmpty() ? pieceWidth : lineWidth + (piece.afterBlank ? blank : 0) + pieceWidth;
+        if (joinedWidth <= width) {
+            if (!line.isEmpty() && piece.afterBlank)
+                line += u' ';
+            line += piece.text;
+            lineWidth = joinedWidth;
             continue;
         }
         if (!line.isEmpty())
             lines << line;
         line.clear();
+        lineWidth = 0;
         // A piece wider than the box is broken where the box ends; each line
         // takes at least one character, however narrow the box.
         for (qsizetype i = 0; i < piece.text.size();) {
             const qsizetype length = characterLength(piece.text, i);
-            const QString character = piece.text.mid(i, length);
-            if (!line.isEmpty() && metrics.width(font, QString(line + character)) > width) {
+            const QStringView character = QStringView(piece.text).mid(i, length);
+            const double characterWidth = metrics.advance(font, character);
+            if (!line.isEmpty() && lineWidth + characterWidth > width) {
                 lines << line;
                 line.clear();
+                lineWidth = 0;
             }
             line += character;
+            lineWidth += characterWidth;
             i += length;
         }
     }
@@ -126,6 +136,9 @@ std::shared_ptr<const TextMetrics> estimatedMetrics()
 QStringList fitText(const TextMetrics &metrics, const Font &font, const QString &text, double width, int maxLines)
 {
     maxLines = std::max(maxLines, 1);
+    // Most texts fit their box as they are.
+    if (!text.contains(u'\n') && !text.contains(u'\r') && metrics.width(font, text) <= width)
+        return {text};
     QStringList lines;
     for (const QString &paragraph : QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n'))
         wrapParagraph(metrics, font, paragraph, width, lines);

@@ -25,7 +25,7 @@ public:
 
     // The width of a text on one line: its characters' advances added up,
     // which is what the painter sets them at (it does not kern).
-    double width(const Font &font, QStringView text) const;
+    virtual double width(const Font &font, QStringView text) const;
 };
 
 // An estimate from the font's size alone: an average Arial character, a

@@ -1,6 +1,7 @@
 #include "platform/ui/reportpainter.h"
 
 #include <cmath>
+#include <deque>
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -61,17 +62,28 @@ protected:
     }
 };
 
+// Measures with the painted fonts. A report of many thousand lines measures
+// every text that can grow once to find its page breaks, so each font's
+// advances are kept: in a table for the characters of Western European text,
+// in a hash for the rest.
 class FontMetrics : public TextMetrics
 {
 public:
     double advance(const Font &font, QStringView character) const override
     {
+        return measuredFont(font).advance(character);
+    }
+
+    double width(const Font &font, QStringView text) const override
+    {
         Measured &measured = measuredFont(font);
-        auto known = measured.advances.constFind(character.toString());
-        if (known == measured.advances.constEnd())
-            known = measured.advances.insert(character.toString(),
-                                             measured.metrics.horizontalAdvance(character.toString()));
-        return *known;
+        double total = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            total += measured.advance(text.mid(i, length));
+            i += length - 1;
+        }
+        return total;
     }
 
     int lineHeight(const Font &font) const override
@@ -80,24 +92,43 @@ public:
     }
 
 private:
+    // Up to the euro sign and the typographic punctuation.
+    static constexpr char16_t TableSize = 0x2100;
+
     struct Measured
     {
+        Font font;
         QFontMetricsF metrics;
-        QHash<QString, double> advances;
+        std::vector<double> table = std::vector<double>(TableSize, -1.0);
+        QHash<QString, double> others = {};
+
+        double advance(QStringView character)
+        {
+            if (character.size() == 1 && character[0].unicode() < TableSize) {
+                double &known = table[character[0].unicode()];
+                if (known < 0)
+                    known = metrics.horizontalAdvance(character.toString());
+                return known;
+            }
+            auto known = others.constFind(character.toString());
+            if (known == others.constEnd())
+                known = others.insert(character.toString(), metrics.horizontalAdvance(character.toString()));
+            return *known;
+        }
     };
 
     Measured &measuredFont(const Font &font) const
     {
-        const QString key =
-            QStringLiteral("%1|%2|%3|%4").arg(font.family).arg(font.points).arg(font.bold).arg(font.italic);
-        auto known = m_fonts.find(key);
-        if (known == m_fonts.end())
-            known = m_fonts.insert(key, Measured{QFontMetricsF(qtFont(font), &m_device), {}});
-        return *known;
+        for (Measured &measured : m_fonts)
+            if (measured.font.points == font.points && measured.font.bold == font.bold &&
+                measured.font.italic == font.italic && measured.font.family == font.family)
+                return measured;
+        return m_fonts.emplace_back(Measured{font, QFontMetricsF(qtFont(font), &m_device)});
     }
 
     TwipsDevice m_device;
-    mutable QHash<QString, Measured> m_fonts;
+    // A layout has a handful of fonts; a list found by comparing is the quickest.
+    mutable std::deque<Measured> m_fonts;
 };
 
 } // namespace
