@@ -31,7 +31,7 @@ class DataControl;
 //           // Section   Control        Kind   Text or field    Left   Top Width Height Notes
 //           {"Section4", "Label1",      Label, "Fa",               0,    0, 5102, 420, "centred", "Verdana 12 bold"},
 //           {"Section4", "Line1",       Line,  "",                 0, 2100, 5100,   0},
-//           {"Section1", "Text2",       Field, "Desc",           700,    0, 4402, 285},
+//           {"Section1", "Text2",       Field, "Desc",           700,    0, 2100, 285, "can grow"},
 //           {"Section1", "Text5",       Field, "Ext",           3900,    0, 1100, 285, "right-aligned, format (a)"},
 //           {"Section5", "LabelCredit", Label, "Lieferung an:",  144, 3267, 2265, 285, "hidden, red"},
 //       }};
@@ -39,6 +39,8 @@ class DataControl;
 // clang-format on
 //
 // Keep a table's columns aligned between "// clang-format off" and "on".
+// A text never runs over another: one that does not fit its box is cut with
+// "…", unless the row notes "can grow" (see report::Control::canGrow).
 // The band names are fixed: Section4 report header (once at the top),
 // Section2 page header, Section1 detail (once per record), Section3 page
 // footer, Section5 report footer (once after the last record). Bands left out

@@ -301,19 +301,25 @@ TEST_F(PaperFitTest, EveryReceiptFormHoldsLongTextsAndLargeAmounts)
                                     "lmwst7", "lbRabatt", "BelNr", "LabelDate"});
             }
 
-    Report invoice(invoiceLayout());
-    fillInvoice(invoice, {.shop = {ShopNames[1], Street, Place, {}, {}, {}},
-                          .customerName = QStringLiteral("Maximiliane Müller-Lüdenscheidt-Schäfer"),
-                          .date = QDate(2026, 12, 31),
-                          .cashier = Cashier,
-                          .balanceBefore = QStringLiteral("9.999.999,99"),
-                          .tendered = QStringLiteral("9.999.999,99"),
-                          .change = QStringLiteral("9.999.999,99"),
-                          .paid = QStringLiteral("9.999.999,99"),
-                          .balanceAfter = Money::fromCents(-999999999)});
-    invoice.setDataSource(m_receiptLines);
-    const std::vector<report::Page> pages = expectFitsOnPaper(invoice);
-    expectUncut(pages, {"LabelTotal", "LabelCash", "LabelChange", "LabelPaid", "LabelBalance", "LabelDate"});
+    for (const QString &shopName : ShopNames) {
+        SCOPED_TRACE(QStringLiteral("Invoice, %1").arg(shopName).toStdString());
+        Report invoice(invoiceLayout());
+        fillInvoice(invoice, {.shop = {shopName, Street, Place, {}, {}, {}},
+                              .customerName = QStringLiteral("Maximiliane Müller-Lüdenscheidt-Schäfer"),
+                              .date = QDate(2026, 12, 31),
+                              .cashier = Cashier,
+                              .balanceBefore = QStringLiteral("9.999.999,99"),
+                              .tendered = QStringLiteral("9.999.999,99"),
+                              .change = QStringLiteral("9.999.999,99"),
+                              .paid = QStringLiteral("9.999.999,99"),
+                              .balanceAfter = Money::fromCents(-999999999)});
+        invoice.setDataSource(m_receiptLines);
+        const std::vector<report::Page> pages = expectFitsOnPaper(invoice);
+        EXPECT_EQ(whole(printedBy(pages, {"Label1"}).join(u' ')), shopName);
+        EXPECT_EQ(whole(printedBy(pages, {"LabelName"}).join(u' ')),
+                  QStringLiteral("Maximiliane Müller-Lüdenscheidt-Schäfer"));
+        expectUncut(pages, {"LabelTotal", "LabelCash", "LabelChange", "LabelPaid", "LabelBalance", "LabelDate"});
+    }
 }
 
 TEST_F(PaperFitTest, EveryReportHoldsLongTextsAndLargeAmounts)
