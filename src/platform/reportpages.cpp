@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <unordered_map>
 
@@ -197,24 +198,42 @@ private:
 
         for (std::size_t i = 0; i < count; ++i) {
             const Control &control = *plan.controls[i];
-            if (control.kind != Kind::Line && lines[i].isEmpty())
-                continue; // an empty text prints nothing
-            const int lineHeight = control.kind == Kind::Line ? 0 : m_metrics.lineHeight(control.font);
-            const int textHeight = static_cast<int>(lines[i].size()) * lineHeight;
-            placed.items.push_back({.kind = control.kind,
-                                    .left = control.left,
-                                    .top = control.top + shifts[i],
-                                    .width = control.width,
-                                    .height = control.canGrow ? std::max(control.height, textHeight) : control.height,
-                                    .text = lines[i].join(u'\n'),
-                                    .font = control.font,
-                                    .align = control.align,
-                                    .rgb = control.rgb,
-                                    .band = band.name,
-                                    .control = control.name,
-                                    .lineHeight = lineHeight});
+            PrintedItem item{.kind = control.kind,
+                             .left = control.left,
+                             .top = control.top + shifts[i],
+                             .width = control.width,
+                             .height = control.height,
+                             .text = {},
+                             .font = control.font,
+                             .align = control.align,
+                             .rgb = control.rgb,
+                             .band = band.name,
+                             .control = control.name};
+            if (control.kind != Kind::Line) {
+                if (lines[i].isEmpty())
+                    continue; // an empty text prints nothing
+                coverLines(item, lines[i]);
+            }
+            placed.items.push_back(std::move(item));
         }
         return placed;
+    }
+
+    // Shrinks a text's box to what its lines cover.
+    void coverLines(PrintedItem &item, const QStringList &lines) const
+    {
+        double widest = 0;
+        for (const QString &line : lines)
+            widest = std::max(widest, m_metrics.width(item.font, line));
+        const int width = std::min(static_cast<int>(std::ceil(widest)), item.width);
+        if (item.align == Align::Right)
+            item.left += item.width - width;
+        else if (item.align == Align::Centre)
+            item.left += (item.width - width) / 2;
+        item.width = width;
+        item.lineHeight = m_metrics.lineHeight(item.font);
+        item.height = static_cast<int>(lines.size()) * item.lineHeight;
+        item.text = lines.join(u'\n');
     }
 
     QString text(const Control &control, const QStringList *record)

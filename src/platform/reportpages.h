@@ -11,10 +11,12 @@
 
 namespace report {
 
-// One thing on paper: a text in its box, or a horizontal line. Positions are
-// in twips from the paper's top-left corner. A text is already broken into the
-// lines it prints as (joined by line breaks), one every `lineHeight` twips
-// from the top of its box, and every line fits the box's width.
+// One thing on paper: a text, or a horizontal line. Positions are in twips
+// from the paper's top-left corner. A text is already broken into the lines
+// it prints as (joined by line breaks), one every `lineHeight` twips, and its
+// rectangle is the part of its control's box that those lines cover: as wide
+// as its widest line, placed as the control aligns it, as high as its lines.
+// No two texts' rectangles overlap.
 struct PrintedItem
 {
     Kind kind = Kind::Label; // Line for a line; Label or Field for a text

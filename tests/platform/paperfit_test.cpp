@@ -163,6 +163,21 @@ std::vector<report::Page> expectFitsOnPaper(const Report &report)
                 EXPECT_FALSE(overlap(texts[i].rect, texts[j].rect))
                     << describe(texts[i]) << " overlaps " << describe(texts[j]);
         }
+        // What the layout says it prints holds the same: no two texts' rectangles meet.
+        std::vector<const report::PrintedItem *> items;
+        for (const report::PrintedItem &item : page.items)
+            if (item.kind != report::Kind::Line)
+                items.push_back(&item);
+        auto rect = [](const report::PrintedItem *item) {
+            return QRect(item->left, item->top, item->width, item->height);
+        };
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            EXPECT_TRUE(QRect(0, 0, page.width, page.height).contains(rect(items[i])))
+                << items[i]->control.toStdString() << " off the page";
+            for (std::size_t j = i + 1; j < items.size(); ++j)
+                EXPECT_FALSE(rect(items[i]).intersects(rect(items[j])))
+                    << items[i]->control.toStdString() << " meets " << items[j]->control.toStdString();
+        }
         laidOut.push_back(page);
     }
     return laidOut;

@@ -36,6 +36,9 @@ Qt::Alignment alignment(Align align)
 // A thin rule, as the layouts' lines were drawn: about a quarter millimetre.
 constexpr int LineWidthTwips = 14;
 
+// How far a text may reach beyond its measured width: a twentieth of a millimetre.
+constexpr int ClipSlack = 3;
+
 // A device of one dot per twip, for measuring only: the fonts then answer
 // in twips.
 class TwipsDevice : public QPaintDevice
@@ -199,16 +202,18 @@ void paintPage(QPainter &painter, const Page &page)
             continue;
         }
         const QStringList lines = item.text.split(u'\n');
-        const int linesHeight = static_cast<int>(lines.size()) * item.lineHeight;
         painter.save();
-        // Nothing prints outside the box, whatever the device's fonts make of a line.
-        painter.setClipRect(toDevice(device, item.left, item.top, item.width, std::max(item.height, linesHeight)));
+        // Nothing prints outside the text's own place, whatever the device's
+        // fonts make of a line; a device whose glyphs come out a hair wider
+        // than measured may use the blank that separates texts.
+        painter.setClipRect(toDevice(device, item.left - ClipSlack, item.top, item.width + 2 * ClipSlack,
+                                     std::max(item.height, static_cast<int>(lines.size()) * item.lineHeight)));
         painter.setFont(qtFont(item.font));
         painter.setPen(colour);
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const int top = item.top + static_cast<int>(i) * item.lineHeight;
             painter.drawText(toDevice(device, item.left, top, item.width, item.lineHeight),
-                             alignment(item.align) | Qt::AlignTop, lines[i]);
+                             alignment(item.align) | Qt::AlignTop | Qt::TextDontClip, lines[i]);
         }
         painter.restore();
     }
