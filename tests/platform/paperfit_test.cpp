@@ -568,3 +568,30 @@ TEST_F(PaperFitTest, EveryReceiptPrintsOnItsOwnPaperWhateverThePrinterWasSetTo)
         EXPECT_EQ(pageCount.match(info).captured(1).toUInt(), pages.size());
     }
 }
+
+// Whatever a text holds, it stays in its box: two boxes on one line must not
+// reach into each other, or a long enough text would print over its neighbour.
+TEST(PaperLayouts, NoTwoBoxesOnOneLineReachIntoEachOther)
+{
+    const std::vector<report::Layout> layouts = {receiptReportLayout(report::PageSetup::a4()),
+                                                 receiptReportBonLayout(),
+                                                 invoiceLayout(),
+                                                 reports::salesReportLayout(),
+                                                 reports::orderReportLayout(),
+                                                 reports::cashierReportLayout(),
+                                                 reports::productInventoryLayout(),
+                                                 reports::creditReportLayout()};
+    for (const report::Layout &layout : layouts)
+        for (const report::Band &band : report::compile(layout).bands)
+            for (std::size_t i = 0; i < band.controls.size(); ++i)
+                for (std::size_t j = i + 1; j < band.controls.size(); ++j) {
+                    const report::Control &a = band.controls[i];
+                    const report::Control &b = band.controls[j];
+                    if (a.kind == report::Kind::Line || b.kind == report::Kind::Line)
+                        continue;
+                    const bool oneLine = std::abs(a.top - b.top) < std::min(a.height, b.height) / 2;
+                    const bool reachIn = a.left < b.left + b.width && b.left < a.left + a.width;
+                    EXPECT_FALSE(oneLine && reachIn)
+                        << layout.name.toStdString() << ": " << a.name.toStdString() << " and " << b.name.toStdString();
+                }
+}
