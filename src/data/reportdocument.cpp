@@ -2,7 +2,10 @@
 
 #include "data/datacontrol.h"
 
-ReportDocument::ReportDocument(const report::Layout &layout) : m_design(report::compile(layout)) {}
+ReportDocument::ReportDocument(const report::Layout &layout, std::shared_ptr<const report::TextMetrics> metrics)
+    : m_design(report::compile(layout)), m_metrics(std::move(metrics))
+{
+}
 
 report::Control &ReportDocument::find(const QString &band, const QString &control)
 {
@@ -85,7 +88,7 @@ report::Records ReportDocument::records() const
 
 report::LaidOutPages ReportDocument::layOut() const
 {
-    return report::LaidOutPages(m_design, records());
+    return report::LaidOutPages(m_design, records(), m_metrics);
 }
 
 std::vector<report::Page> ReportDocument::pages() const

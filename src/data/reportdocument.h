@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QPointer>
@@ -30,7 +31,7 @@ class DataControl;
 //           // Section   Control        Kind   Text or field    Left   Top Width Height Notes
 //           {"Section4", "Label1",      Label, "Fa",               0,    0, 5102, 420, "centred", "Verdana 12 bold"},
 //           {"Section4", "Line1",       Line,  "",                 0, 2100, 5100,   0},
-//           {"Section1", "Text2",       Field, "Desc",           700,    0, 4402, 285},
+//           {"Section1", "Text2",       Field, "Desc",           700,    0, 2100, 285, "can grow"},
 //           {"Section1", "Text5",       Field, "Ext",           3900,    0, 1100, 285, "right-aligned, format (a)"},
 //           {"Section5", "LabelCredit", Label, "Lieferung an:",  144, 3267, 2265, 285, "hidden, red"},
 //       }};
@@ -38,6 +39,8 @@ class DataControl;
 // clang-format on
 //
 // Keep a table's columns aligned between "// clang-format off" and "on".
+// A text never runs over another: one that does not fit its box is cut with
+// "…", unless the row notes "can grow" (see report::Control::canGrow).
 // The band names are fixed: Section4 report header (once at the top),
 // Section2 page header, Section1 detail (once per record), Section3 page
 // footer, Section5 report footer (once after the last record). Bands left out
@@ -57,8 +60,11 @@ class DataControl;
 class ReportDocument
 {
 public:
-    // Raises report::Error when the layout table has a fault.
-    explicit ReportDocument(const report::Layout &layout);
+    // Raises report::Error when the layout table has a fault. Texts are
+    // measured with `metrics`: the painter's fonts for paper (Report does
+    // that), an estimate where no fonts are at hand.
+    explicit ReportDocument(const report::Layout &layout,
+                            std::shared_ptr<const report::TextMetrics> metrics = report::estimatedMetrics());
     virtual ~ReportDocument() = default;
 
     const QString &name() const { return m_design.name; }
@@ -94,5 +100,6 @@ private:
     report::Records records() const;
 
     report::Design m_design;
+    std::shared_ptr<const report::TextMetrics> m_metrics;
     QPointer<DataControl> m_source;
 };

@@ -60,8 +60,10 @@ qint64 powerOfTen(int exponent)
 
 QString formatValue(const QString &format, const QString &value)
 {
+    if (format.isEmpty())
+        return value;
     const auto amount = de::parseMoney(value);
-    if (format.isEmpty() || !amount)
+    if (!amount)
         return value;
     const NumberPattern pattern = readPattern(format);
 

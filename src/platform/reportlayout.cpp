@@ -117,6 +117,8 @@ private:
                 control.align = Align::Right;
             else if (note == QLatin1String("hidden"))
                 control.visible = false;
+            else if (note == QLatin1String("can grow"))
+                control.canGrow = true;
             else if (parseColour(note, &control.rgb))
                 continue;
             else if (const auto match = formatNote.match(note); match.hasMatch())

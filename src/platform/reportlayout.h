@@ -56,7 +56,8 @@ struct ControlRow
     int width = 0;
     int height = 0; // a line has none
     // Comma-separated: "centred", "right-aligned", "hidden", a colour ("red"
-    // or "&H000000FF", blue-green-red), "format (a)" (a format of the layout).
+    // or "&H000000FF", blue-green-red), "format (a)" (a format of the layout),
+    // "can grow" (a text that takes as many lines as it needs; see Control).
     QString notes = {};
     // "Verdana 11.25 bold"; empty: the layout's base font.
     QString font = {};
@@ -103,6 +104,10 @@ struct Control
     unsigned rgb = 0x000000; // 0xRRGGBB
     QString format;          // fields: a display format, see reportformat.h
     Font font;
+    // A text that does not fit its box either takes the lines it needs, its
+    // band growing and what lies below it in the band moving down (can
+    // grow), or is cut at the box's edge with "…".
+    bool canGrow = false;
 };
 
 struct Band

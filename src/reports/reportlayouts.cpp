@@ -13,9 +13,9 @@ report::Layout salesReportLayout()
             .bands = {{"Section4", 1900}, {"Section2", 400}, {"Section1", 285}, {"Section5", 700}},
             .controls = {
         // Section   Control       Kind   Text or field          Left   Top  Width Height Notes              Font
-        {"Section4", "Label1",     Label, "",                       0,    0, PageWidth, 420, "centred",     "Arial 14 bold"},
-        {"Section4", "Label2",     Label, "",                       0,  480, PageWidth, 285, "centred"},
-        {"Section4", "Label3",     Label, "",                       0,  780, PageWidth, 285, "centred"},
+        {"Section4", "Label1",     Label, "",                       0,    0, PageWidth, 420, "centred, can grow", "Arial 14 bold"},
+        {"Section4", "Label2",     Label, "",                       0,  480, PageWidth, 285, "centred, can grow"},
+        {"Section4", "Label3",     Label, "",                       0,  780, PageWidth, 285, "centred, can grow"},
         {"Section4", "lblTitle",   Label, "Verkaufsbericht",        0, 1200, 5000, 360, "",                 "Arial 12 bold"},
         {"Section4", "lblPeriod",  Label, "",                    5200, 1200, 5200, 360, "right-aligned"},
         {"Section2", "hdNo",       Label, "R.Nr.",                  0,    0, 1200, 285, "",                 "Arial 8.25 bold"},
@@ -27,7 +27,7 @@ report::Layout salesReportLayout()
         {"Section2", "Line1",      Line,  "",                       0,  330, PageWidth,   0},
         {"Section1", "txtNo",      Field, "ID",                     0,    0, 1200, 285},
         {"Section1", "txtDate",    Field, "Date",                1300,    0, 1400, 285},
-        {"Section1", "txtDriver",  Field, "CashierID",           2800,    0, 2600, 285},
+        {"Section1", "txtDriver",  Field, "CashierID",           2800,    0, 2600, 285, "can grow"},
         {"Section1", "txtTotal",   Field, "Total",               5500,    0, 1600, 285, "right-aligned"},
         {"Section1", "txtMwst1",   Field, "Mwst1",               7200,    0, 1500, 285, "right-aligned"},
         {"Section1", "txtMwst2",   Field, "Mwst2",               8800,    0, 1500, 285, "right-aligned"},
@@ -47,9 +47,9 @@ report::Layout orderReportLayout()
             .bands = {{"Section4", 1900}, {"Section2", 400}, {"Section1", 285}, {"Section5", 700}},
             .controls = {
         // Section   Control       Kind   Text or field          Left   Top  Width Height Notes              Font
-        {"Section4", "Label1",     Label, "",                       0,    0, PageWidth, 420, "centred",     "Arial 14 bold"},
-        {"Section4", "Label2",     Label, "",                       0,  480, PageWidth, 285, "centred"},
-        {"Section4", "Label3",     Label, "",                       0,  780, PageWidth, 285, "centred"},
+        {"Section4", "Label1",     Label, "",                       0,    0, PageWidth, 420, "centred, can grow", "Arial 14 bold"},
+        {"Section4", "Label2",     Label, "",                       0,  480, PageWidth, 285, "centred, can grow"},
+        {"Section4", "Label3",     Label, "",                       0,  780, PageWidth, 285, "centred, can grow"},
         {"Section4", "lblTitle",   Label, "Bestellungen",           0, 1200, 5000, 360, "",                 "Arial 12 bold"},
         {"Section4", "lblPeriod",  Label, "",                    5200, 1200, 5200, 360, "right-aligned"},
         {"Section2", "hdNo",       Label, "Lief.-Nr.",              0,    0, 1600, 285, "",                 "Arial 8.25 bold"},
@@ -73,9 +73,9 @@ report::Layout productInventoryLayout()
             .bands = {{"Section4", 1700}, {"Section2", 400}, {"Section1", 285}},
             .controls = {
         // Section   Control       Kind   Text or field          Left   Top  Width Height Notes              Font
-        {"Section4", "label13",    Label, "",                       0,    0, PageWidth, 420, "centred",     "Arial 14 bold"},
-        {"Section4", "label14",    Label, "",                       0,  480, PageWidth, 285, "centred"},
-        {"Section4", "label15",    Label, "",                       0,  780, PageWidth, 285, "centred"},
+        {"Section4", "label13",    Label, "",                       0,    0, PageWidth, 420, "centred, can grow", "Arial 14 bold"},
+        {"Section4", "label14",    Label, "",                       0,  480, PageWidth, 285, "centred, can grow"},
+        {"Section4", "label15",    Label, "",                       0,  780, PageWidth, 285, "centred, can grow"},
         {"Section4", "lblTitle",   Label, "Lagerbestand",           0, 1200, 5000, 360, "",                 "Arial 12 bold"},
         {"Section2", "hdId",       Label, "#",                      0,    0,  700, 285, "",                 "Arial 8.25 bold"},
         {"Section2", "hdCategory", Label, "Kategorie",            750,    0, 1500, 285, "",                 "Arial 8.25 bold"},
@@ -88,9 +88,9 @@ report::Layout productInventoryLayout()
         {"Section2", "hdSalesPr",  Label, "VK",                  9400,    0, 1000, 285, "right-aligned",    "Arial 8.25 bold"},
         {"Section2", "Line1",      Line,  "",                       0,  330, PageWidth,   0},
         {"Section1", "txtId",      Field, "Productid",              0,    0,  700, 285},
-        {"Section1", "txtCategory",Field, "Category",             750,    0, 1500, 285},
-        {"Section1", "txtDesc",    Field, "Description",         2300,    0, 2700, 285},
-        {"Section1", "txtSize",    Field, "Size",                5050,    0,  900, 285},
+        {"Section1", "txtCategory",Field, "Category",             750,    0, 1500, 285, "can grow"},
+        {"Section1", "txtDesc",    Field, "Description",         2300,    0, 2700, 285, "can grow"},
+        {"Section1", "txtSize",    Field, "Size",                5050,    0,  900, 285, "can grow"},
         {"Section1", "txtOrdered", Field, "Qtyorder",            6000,    0,  750, 285, "right-aligned"},
         {"Section1", "txtOnHand",  Field, "Quantity",            6800,    0,  750, 285, "right-aligned"},
         {"Section1", "txtSold",    Field, "qtysold",             7600,    0,  750, 285, "right-aligned"},
@@ -106,9 +106,9 @@ report::Layout creditReportLayout()
             .bands = {{"Section4", 1700}, {"Section2", 400}, {"Section1", 285}},
             .controls = {
         // Section   Control       Kind   Text or field          Left   Top  Width Height Notes              Font
-        {"Section4", "label1",     Label, "",                       0,    0, PageWidth, 420, "centred",     "Arial 14 bold"},
-        {"Section4", "label2",     Label, "",                       0,  480, PageWidth, 285, "centred"},
-        {"Section4", "label3",     Label, "",                       0,  780, PageWidth, 285, "centred"},
+        {"Section4", "label1",     Label, "",                       0,    0, PageWidth, 420, "centred, can grow", "Arial 14 bold"},
+        {"Section4", "label2",     Label, "",                       0,  480, PageWidth, 285, "centred, can grow"},
+        {"Section4", "label3",     Label, "",                       0,  780, PageWidth, 285, "centred, can grow"},
         {"Section4", "lblTitle",   Label, "Offene Beträge der Kunden", 0, 1200, 6000, 360, "",              "Arial 12 bold"},
         {"Section2", "hdId",       Label, "Kd.-Nr.",                0,    0,  900, 285, "",                 "Arial 8.25 bold"},
         {"Section2", "hdName",     Label, "Name",                1000,    0, 2800, 285, "",                 "Arial 8.25 bold"},
@@ -117,9 +117,9 @@ report::Layout creditReportLayout()
         {"Section2", "hdTotal",    Label, "Betrag",              8800,    0, 1600, 285, "right-aligned",    "Arial 8.25 bold"},
         {"Section2", "Line1",      Line,  "",                       0,  330, PageWidth,   0},
         {"Section1", "txtId",      Field, "CustomerID",             0,    0,  900, 285},
-        {"Section1", "txtName",    Field, "CustomerName",        1000,    0, 2800, 285},
-        {"Section1", "txtAddress", Field, "Address",             3900,    0, 2800, 285},
-        {"Section1", "txtPhone",   Field, "ContactNumber",       6800,    0, 1900, 285},
+        {"Section1", "txtName",    Field, "CustomerName",        1000,    0, 2800, 285, "can grow"},
+        {"Section1", "txtAddress", Field, "Address",             3900,    0, 2800, 285, "can grow"},
+        {"Section1", "txtPhone",   Field, "ContactNumber",       6800,    0, 1900, 285, "can grow"},
         {"Section1", "txtTotal",   Field, "Total",               8800,    0, 1600, 285, "right-aligned"},
     }};
 }
@@ -131,12 +131,12 @@ report::Layout cashierReportLayout()
             .bands = {{"Section4", 2200}, {"Section2", 400}, {"Section1", 285}, {"Section5", 700}},
             .controls = {
         // Section   Control       Kind   Text or field          Left   Top  Width Height Notes              Font
-        {"Section4", "Label1",     Label, "",                       0,    0, PageWidth, 420, "centred",     "Arial 14 bold"},
-        {"Section4", "Label2",     Label, "",                       0,  480, PageWidth, 285, "centred"},
-        {"Section4", "Label3",     Label, "",                       0,  780, PageWidth, 285, "centred"},
+        {"Section4", "Label1",     Label, "",                       0,    0, PageWidth, 420, "centred, can grow", "Arial 14 bold"},
+        {"Section4", "Label2",     Label, "",                       0,  480, PageWidth, 285, "centred, can grow"},
+        {"Section4", "Label3",     Label, "",                       0,  780, PageWidth, 285, "centred, can grow"},
         {"Section4", "lblTitle",   Label, "Mitarbeiter Abschlussbericht", 0, 1200, 5800, 360, "",           "Arial 12 bold"},
         {"Section4", "lblPeriod",  Label, "",                    5900, 1200, 4500, 360, "right-aligned"},
-        {"Section4", "lblUser",    Label, "",                       0, 1650, PageWidth, 285},
+        {"Section4", "lblUser",    Label, "",                       0, 1650, PageWidth, 285, "can grow"},
         {"Section2", "hdNo",       Label, "R.Nr.",                  0,    0, 1200, 285, "",                 "Arial 8.25 bold"},
         {"Section2", "hdDate",     Label, "Datum",               1300,    0, 1400, 285, "",                 "Arial 8.25 bold"},
         {"Section2", "hdTotal",    Label, "Gesamt",              2800,    0, 1600, 285, "right-aligned",    "Arial 8.25 bold"},

@@ -215,3 +215,138 @@ TEST_F(ReportTest, ATillRollIsOnePageAsLongAsItsContent)
     EXPECT_EQ(pages[0].height, margin + 600 + 50 * 285 + 600 + margin);
     EXPECT_EQ(pages[0].width, 4535); // 80 mm
 }
+
+namespace {
+
+// Every character 100 twips wide, every line 200 high: what fits is plain to see.
+class EvenMetrics : public report::TextMetrics
+{
+public:
+    double advance(const report::Font &, QStringView) const override { return 100; }
+    int lineHeight(const report::Font &) const override { return 200; }
+};
+
+} // namespace
+
+TEST(ReportText, TextIsBrokenAtBlanksAndHyphensAndCutWhereTheBoxEnds)
+{
+    const EvenMetrics metrics;
+    const report::Font font;
+    struct Case
+    {
+        QString text;
+        int width; // characters
+        int maxLines;
+        QStringList lines;
+    };
+    const QString cut = QString(report::CutMark);
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"Pizza Salami",               12, 1, {"Pizza Salami"}},
+        {"Pizza Salami",               11, 1, {"Pizza Sala" + cut}},
+        {"Pizza Salami",               11, 9, {"Pizza", "Salami"}},
+        {"Pizza Salami groß",          11, 2, {"Pizza", "Salami groß"}},
+        {"Pizza Salami mit Käse",      11, 2, {"Pizza", "Salami mit" + cut}},
+        {"Müller-Lüdenscheidt",        10, 9, {"Müller-", "Lüdenschei", "dt"}},
+        {"Kassiererin-Schäfer",        12, 9, {"Kassiererin-", "Schäfer"}},
+        {"Anna Kassiererin-Schäfer",   18, 9, {"Anna Kassiererin-", "Schäfer"}},
+        {"-5 Rabatt-",                 20, 9, {"-5 Rabatt-"}},
+        {"12345/67890/12345",           6, 9, {"12345/", "67890/", "12345"}},
+        {"12345/67890/12345",           6, 1, {"12345" + cut}},
+        {"Zeile eins\nZeile zwei",     20, 9, {"Zeile eins", "Zeile zwei"}},
+        {"Zeile eins\nZeile zwei",     20, 1, {"Zeile eins Zeile zw" + cut}},
+        {"Wort",                        1, 9, {"W", "o", "r", "t"}},
+        {"Wort",                        1, 1, {cut}},
+        {"Über 😀 Ärger",               5, 9, {"Über", "😀", "Ärger"}},
+    };
+    // clang-format on
+    for (const Case &c : cases)
+        EXPECT_EQ(report::fitText(metrics, font, c.text, c.width * 100, c.maxLines), c.lines)
+            << c.text.toStdString() << " in " << c.width << " characters, " << c.maxLines << " lines";
+}
+
+TEST(ReportText, ATextThatCanGrowPushesDownWhatLiesBelowItAndItsBandGrows)
+{
+    using enum report::Kind;
+    // clang-format off
+    const report::Layout layout = {
+        .name = "Grow", .title = "Grow", .page = report::PageSetup::tillRoll80mm(),
+        .bands = {{"Section4", 1000}, {"Section1", 300}, {"Section5", 300}},
+        .controls = {
+            // Section   Control   Kind   Text or field          Left  Top Width Height Notes
+            {"Section4", "Name",   Label, "Pizzeria Da Giuseppe",   0,   0, 1000, 400, "centred, can grow"},
+            {"Section4", "Street", Label, "Markt 1",                0, 300, 1000, 200, "can grow"},
+            {"Section4", "Phone",  Label, "030 123 456 789",        0, 500, 1000, 200},
+            {"Section4", "Date",   Label, "Datum",               2000, 300, 1000, 200},
+            {"Section4", "Line1",  Line,  "",                       0, 900, 3000,   0},
+            {"Section1", "Desc",   Field, "Desc",                   0,   0, 1000, 300, "can grow"},
+            {"Section1", "Price",  Field, "Ext",                 1100,   0,  500, 300, "right-aligned"},
+            {"Section5", "Total",  Label, "Summe",                  0,   0, 1000, 300},
+        }};
+    // clang-format on
+    const report::Records records{{"desc", "ext"}, {{"Pizza Quattro Formaggi", "12,50"}, {"Cola", "2,00"}}};
+    const report::LaidOutPages laidOut(report::compile(layout), records, std::make_shared<EvenMetrics>());
+    ASSERT_EQ(laidOut.count(), 1);
+    const report::Page page = laidOut.page(0);
+    const int margin = layout.page.margin;
+    auto top = [&](const QString &control, int nth = 0) {
+        for (const report::PrintedItem &item : page.items)
+            if (item.control == control && nth-- == 0)
+                return item.top - margin;
+        return -1;
+    };
+    // The name takes three lines (600 twips): all below it in its band moves down
+    // as far as its last line reaches past the street's top (300), by 300.
+    EXPECT_EQ(top("Name"), 0);
+    EXPECT_EQ(top("Street"), 600);
+    EXPECT_EQ(top("Date"), 600); // beside the street, moved with it
+    EXPECT_EQ(top("Phone"), 800);
+    EXPECT_EQ(top("Line1"), 1200);
+    // The phone cannot grow and is cut; the band grew by 300 and the detail
+    // line by one line of its description, with the price at its first line.
+    const QStringList printed = report::textLines(page);
+    EXPECT_EQ(printed,
+              (QStringList{"Pizzeria", "Da", "Giuseppe", "Markt 1 Datum", "030 123 4" + QString(report::CutMark),
+                           "Pizza 12,50", "Quattro", "Formaggi", "Cola 2,00", "Summe"}));
+    EXPECT_EQ(top("Desc"), 1300);
+    EXPECT_EQ(top("Price"), 1300);
+    EXPECT_EQ(top("Desc", 1), 1300 + 600);
+    EXPECT_EQ(top("Total"), 1300 + 600 + 300);
+    EXPECT_EQ(page.height, margin + 1300 + 600 + 300 + 300 + margin);
+}
+
+TEST_F(ReportTest, PagesBreakWhereTheGrownLinesEnd)
+{
+    addLines(60);
+    exec("UPDATE Products SET Description = 'Ein sehr langer Artikelname, der über zwei Zeilen geht ' || ProductID");
+    ASSERT_TRUE(m_lines.refresh());
+    report::Layout layout = receiptLayout(report::PageSetup::a5());
+    for (report::ControlRow &row : layout.controls)
+        if (row.control == QLatin1String("Text2"))
+            row.notes = QStringLiteral("can grow");
+    ReportDocument report(layout, std::make_shared<EvenMetrics>());
+    report.setDataSource(m_lines);
+    const std::vector<report::Page> pages = report.pages();
+    ASSERT_GT(pages.size(), 1u);
+    int descriptions = 0;
+    for (const report::Page &page : pages)
+        for (const report::PrintedItem &item : page.items) {
+            const int lines = static_cast<int>(item.text.count(u'\n')) + 1;
+            EXPECT_LE(item.top + std::max(item.height, lines * item.lineHeight),
+                      page.height - report::PageSetup::a5().margin)
+                << item.text.toStdString();
+            if (item.control == QLatin1String("Text2")) {
+                EXPECT_EQ(lines, 2);
+                ++descriptions;
+            }
+        }
+    EXPECT_EQ(descriptions, 60);
+
+    // The preview lays out one page at a time from where the pages were
+    // worked out to break: the same pages.
+    const report::LaidOutPages laidOut = report.layOut();
+    ASSERT_EQ(laidOut.count(), static_cast<int>(pages.size()));
+    for (int p = 0; p < laidOut.count(); ++p)
+        EXPECT_EQ(report::textLines(laidOut.page(p)), report::textLines(pages[static_cast<std::size_t>(p)]))
+            << "page " << p + 1;
+}

@@ -8,6 +8,8 @@
 #include "platform/ui/reportpainter.h"
 #include "platform/ui/reportpreview.h"
 
+Report::Report(const report::Layout &layout) : ReportDocument(layout, report::paperMetrics()) {}
+
 void Report::show(bool modal)
 {
     if (modal) {

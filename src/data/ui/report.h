@@ -20,7 +20,8 @@
 class Report : public ReportDocument
 {
 public:
-    using ReportDocument::ReportDocument;
+    // Lays its texts out with the fonts they are painted in.
+    explicit Report(const report::Layout &layout);
 
     // Shows the report as it prints now in a preview window (through the
     // program's dialogs). Not modal, a second show replaces the window this

@@ -110,12 +110,21 @@ void ReportPreview::zoom(double factor)
 void ReportPreview::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    // The pages carry their own margins; printing adds none.
-    printer.setFullPage(true);
     printer.setPageLayout(report::pageLayout(m_paper, m_pages.page(0)));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    printOn(printer);
+}
+
+void ReportPreview::printOn(QPrinter &printer) const
+{
+    // The dialog hands over the printer with the paper it chose: the
+    // printer's or the machine's default, US Letter under a C locale, when it
+    // does not know the till roll. The pages were laid out for their own paper
+    // and carry their own margins.
+    printer.setFullPage(true);
+    printer.setPageLayout(report::pageLayout(m_paper, m_pages.page(0)));
     QPainter painter(&printer);
     report::paintPages(painter, printer, m_pages);
 }

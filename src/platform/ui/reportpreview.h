@@ -7,6 +7,7 @@
 #include "platform/reportpages.h"
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QScrollArea;
 
@@ -38,6 +39,9 @@ public:
     void zoom(double factor);
     // Asks for a printer and prints every page on it.
     void print();
+    // Prints every page on a printer already chosen, on the report's own
+    // paper whatever paper the printer was set to.
+    void printOn(QPrinter &printer) const;
 
 protected:
     void showEvent(QShowEvent *event) override;
