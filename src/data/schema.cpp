@@ -109,6 +109,12 @@ const UpgradeStep UpgradeSteps[] = {
         "  UNION ALL SELECT productid, 0, coalesce(quantity, 0) FROM SalesDetails WHERE productid IS NOT NULL)"
         " GROUP BY productid",
     }},
+    // 4: a category click reads only the products that get a button, in
+    // product order, straight from the index, however many the category has.
+    {{
+        "CREATE INDEX IF NOT EXISTS ProductsCategoryProduct ON Products (Category, ProductID)",
+        "DROP INDEX IF EXISTS ProductsCategory",
+    }},
 };
 #undef KEEP_TOTAL
 #undef ADD_TO_TOTAL
