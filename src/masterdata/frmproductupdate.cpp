@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "data/database.h"
+#include "data/ui/lazyrowsmodel.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproductdelivery.h"
 #include "platform/locale.h"
@@ -50,10 +52,29 @@ const ListColumn Columns[ColumnCount] = {
     {"salesprice", "VK", Qt::AlignRight},
 };
 
-void setCell(QTreeWidgetItem *line, int column, const QString &text)
+QStringList sourceColumns()
 {
-    line->setText(column, text);
-    line->setTextAlignment(column, Columns[column].alignment | Qt::AlignVCenter);
+    QStringList names;
+    for (const ListColumn &column : Columns)
+        names << QString::fromLatin1(column.source);
+    return names;
+}
+
+// The lines of these products, as the stock's recordset reads them.
+std::vector<QStringList> readStockLines(const QStringList &productIds)
+{
+    QStringList marks;
+    std::vector<QVariant> params;
+    for (const QString &id : productIds) {
+        params.push_back(id);
+        marks << QStringLiteral("?%1").arg(params.size());
+    }
+    Recordset lines;
+    if (!lines.open(Database::current(),
+                    QStringLiteral("SELECT * FROM ProductInventory WHERE productid IN (%1)").arg(marks.join(u',')),
+                    true, params))
+        return {};
+    return lines.rowTexts(sourceColumns());
 }
 } // namespace
 
@@ -72,19 +93,19 @@ FrmProductUpdate::FrmProductUpdate()
     auto *frame = new QGroupBox(QStringLiteral("You can update product based on Product Delivered..."), this);
     frame->setObjectName(QStringLiteral("Frame1"));
 
-    LvProduct = new QTreeWidget(frame);
+    std::vector<LazyRowsModel::Column> heads;
+    for (const ListColumn &column : Columns)
+        heads.push_back({QString::fromUtf8(column.head), column.alignment});
+    m_lines = new LazyRowsModel(std::move(heads), ColProductId, this);
+    LvProduct = new QTreeView(frame);
     LvProduct->setObjectName(QStringLiteral("LvProduct"));
-    LvProduct->setColumnCount(ColumnCount);
+    LvProduct->setModel(m_lines);
     LvProduct->setRootIsDecorated(false);
+    LvProduct->setItemsExpandable(false);
     LvProduct->setUniformRowHeights(true);
     LvProduct->setAllColumnsShowFocus(true);
+    LvProduct->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LvProduct->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto *head = new QTreeWidgetItem;
-    for (int column = 0; column < ColumnCount; ++column) {
-        head->setText(column, QString::fromUtf8(Columns[column].head));
-        head->setTextAlignment(column, Columns[column].alignment | Qt::AlignVCenter);
-    }
-    LvProduct->setHeaderItem(head);
     fitNameColumns(LvProduct, {ColCategory, ColDescription});
 
     txtSearch = makeTextBox("txtSearch", frame);
@@ -112,7 +133,7 @@ FrmProductUpdate::FrmProductUpdate()
     connect(btnSearch, &QPushButton::clicked, this, &FrmProductUpdate::btnSearch_Click);
     connect(btnSelect, &QPushButton::clicked, this, &FrmProductUpdate::btnSelect_Click);
     connect(btnClose, &QPushButton::clicked, this, &FrmProductUpdate::btnClose_Click);
-    connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, &FrmProductUpdate::LvProduct_DblClick);
+    connect(LvProduct, &QTreeView::doubleClicked, this, &FrmProductUpdate::LvProduct_DblClick);
 }
 
 void FrmProductUpdate::Form_Load()
@@ -124,32 +145,28 @@ void FrmProductUpdate::Form_Load()
 
 void FrmProductUpdate::DisplayProductList()
 {
-    LvProduct->clear();
     Recordset &stock = ADOProductInventory.recordset();
-    // The list starts where the recordset stands: after a new filter that is
-    // the first matching row. The lines go to the list in one go.
-    QList<QTreeWidgetItem *> lines;
-    for (; !stock.eof(); stock.moveNext()) {
-        auto *line = new QTreeWidgetItem;
-        for (int column = 0; column < ColumnCount; ++column)
-            setCell(line, column, stock.text(QString::fromLatin1(Columns[column].source)));
-        lines << line;
-    }
-    LvProduct->addTopLevelItems(lines);
+    // The list shows the rows the recordset shows, from the first (where it
+    // stands after it is opened or filtered), and leaves it after the last.
+    // Of each row only the product id is read now; the rest when the line
+    // is shown, so that 10^5 products are not held as 10^5 lines.
+    QStringList productIds;
+    for (const QStringList &row : stock.rowTexts({QString::fromLatin1(Columns[ColProductId].source)}))
+        productIds << row.front();
+    stock.moveAfterLast();
+    m_lines->setRows(std::move(productIds), readStockLines);
 }
 
 void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked)
 {
     const QString productId = QString::number(booked.productId);
-    for (int i = 0; i < LvProduct->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *line = LvProduct->topLevelItem(i);
-        if (line->text(ColProductId) != productId)
-            continue;
-        setCell(line, ColOrdered, de::formatGeneral(booked.quantityDelivered));
-        setCell(line, ColOnHand, de::formatGeneral(booked.quantityOnHand));
-        setCell(line, ColOrderPrice, de::formatNumber(booked.orderPrice));
-        setCell(line, ColSalesPrice, de::formatNumber(booked.salesPrice));
-    }
+    const int line = m_lines->rowOfKey(productId);
+    if (line < 0)
+        return;
+    m_lines->setText(line, ColOrdered, de::formatGeneral(booked.quantityDelivered));
+    m_lines->setText(line, ColOnHand, de::formatGeneral(booked.quantityOnHand));
+    m_lines->setText(line, ColOrderPrice, de::formatNumber(booked.orderPrice));
+    m_lines->setText(line, ColSalesPrice, de::formatNumber(booked.salesPrice));
 }
 
 void FrmProductUpdate::btnSearch_Click()
@@ -174,16 +191,16 @@ void FrmProductUpdate::HandOverSelectedLine()
     // Asking for the booking screen loads it, which starts a new delivery,
     // before its boxes are filled.
     FrmProductDelivery &booking = frmProductDelivery();
-    const QList<QTreeWidgetItem *> selected = LvProduct->selectedItems();
-    QTreeWidgetItem *line = selected.isEmpty() ? nullptr : selected.front();
-    if (line) {
-        booking.txtNo->setText(line->text(ColProductId));
-        booking.txtDescription->setText(line->text(ColDescription));
+    const QModelIndexList selected = LvProduct->selectionModel()->selectedRows();
+    const int line = selected.isEmpty() ? -1 : selected.front().row();
+    if (line >= 0) {
+        booking.txtNo->setText(m_lines->text(line, ColProductId));
+        booking.txtDescription->setText(m_lines->text(line, ColDescription));
     }
     booking.txtQuantity->setText(QStringLiteral("0"));
-    if (line) {
-        booking.txtorder->setText(line->text(ColOrderPrice));
-        booking.txtsales->setText(line->text(ColSalesPrice));
+    if (line >= 0) {
+        booking.txtorder->setText(m_lines->text(line, ColOrderPrice));
+        booking.txtsales->setText(m_lines->text(line, ColSalesPrice));
     }
     dialogs().showModal(&booking);
 }

@@ -3,10 +3,10 @@
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
 
+class LazyRowsModel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace deliveries {
 struct BookedProduct;
@@ -34,7 +34,8 @@ public:
 
     DataControl ADOProductInventory{QStringLiteral("ProductInventory")};
 
-    QTreeWidget *LvProduct;
+    // One line per product, read when shown (see LazyRowsModel).
+    QTreeView *LvProduct;
     QLineEdit *txtSearch;
     QPushButton *btnSearch;
     QPushButton *btnSelect;
@@ -53,6 +54,8 @@ private:
 
     // Shows every product again; nothing on the screen offers it.
     void ResetProductInventoryList();
+
+    LazyRowsModel *m_lines;
 };
 
 FrmProductUpdate &frmProductUpdate();
