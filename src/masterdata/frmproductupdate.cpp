@@ -9,7 +9,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "data/database.h"
 #include "data/ui/lazyrowsmodel.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproductdelivery.h"
@@ -60,22 +59,6 @@ QStringList sourceColumns()
     return names;
 }
 
-// The lines of these products, as the stock's recordset reads them.
-std::vector<QStringList> readStockLines(const QStringList &productIds)
-{
-    QStringList marks;
-    std::vector<QVariant> params;
-    for (const QString &id : productIds) {
-        params.push_back(id);
-        marks << QStringLiteral("?%1").arg(params.size());
-    }
-    Recordset lines;
-    if (!lines.open(Database::current(),
-                    QStringLiteral("SELECT * FROM ProductInventory WHERE productid IN (%1)").arg(marks.join(u',')),
-                    true, params))
-        return {};
-    return lines.rowTexts(sourceColumns());
-}
 } // namespace
 
 FrmProductUpdate::FrmProductUpdate()
@@ -96,7 +79,7 @@ FrmProductUpdate::FrmProductUpdate()
     std::vector<LazyRowsModel::Column> heads;
     for (const ListColumn &column : Columns)
         heads.push_back({QString::fromUtf8(column.head), column.alignment});
-    m_lines = new LazyRowsModel(std::move(heads), ColProductId, this);
+    m_lines = new LazyRowsModel(std::move(heads), ColProductId, false, this);
     LvProduct = new QTreeView(frame);
     LvProduct->setObjectName(QStringLiteral("LvProduct"));
     LvProduct->setModel(m_lines);
@@ -154,7 +137,9 @@ void FrmProductUpdate::DisplayProductList()
     for (const QStringList &row : stock.rowTexts({QString::fromLatin1(Columns[ColProductId].source)}))
         productIds << row.front();
     stock.moveAfterLast();
-    m_lines->setRows(std::move(productIds), readStockLines);
+    m_lines->setRows(std::move(productIds),
+                     LazyRowsModel::readFrom(QStringLiteral("ProductInventory"),
+                                             QString::fromLatin1(Columns[ColProductId].source), sourceColumns()));
 }
 
 void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked)

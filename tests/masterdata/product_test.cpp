@@ -23,7 +23,7 @@ protected:
 
     static QComboBox *box(QWidget &form, const char *name) { return control<QComboBox>(form, name); }
     static QString combo(QWidget &form, const char *name) { return box(form, name)->currentText(); }
-    static QTreeWidget *list(QWidget &form) { return control<QTreeWidget>(form, "LvProduct"); }
+    static QTreeView *list(QWidget &form) { return control<QTreeView>(form, "LvProduct"); }
     // "Hinzufügen", "Bearbeiten", "Speichern", "Suchen", "Aktualisieren", the frame
     static QString state(QWidget &form)
     {
@@ -169,6 +169,20 @@ TEST_F(ProductEditor, AktualisierenWritesIntoTheProductShown)
     click(form, "cmdUpdate");
     expectMessage("Den Artikel 1 gibt es nicht mehr. Es wurde nichts gespeichert.");
     EXPECT_EQ(count("Products"), 2);
+}
+
+TEST_F(ProductEditor, TheListShowsTheProductsAsTheyWereWhenItWasFilled)
+{
+    // Loaded unseen: the list has shown no line yet when the product changes.
+    FrmProduct &form = frmProduct();
+    click(form, "cmdEdit");
+    type(form, "txtDescription", "Boskop");
+    click(form, "cmdUpdate");
+    expectMessage("Boskop erfolgreich aktualisiert...", mb::vbInformation);
+    EXPECT_EQ(listed(form), QStringList({"1|Apfel|Obst", "2|Brot|Backwaren", "3|Cola|Getränke"}));
+    click(form, "cmdClose");
+    processEvents();
+    EXPECT_EQ(listed(frmProduct()).front(), "1|Boskop|Obst");
 }
 
 TEST_F(ProductEditor, OnlyTheTillsRatesAndExistingSuppliersAreStoredUnasked)

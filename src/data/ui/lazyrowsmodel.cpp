@@ -4,9 +4,32 @@
 
 #include <QHash>
 
-LazyRowsModel::LazyRowsModel(std::vector<Column> columns, int keyColumn, QObject *parent)
-    : QAbstractTableModel(parent), m_columns(std::move(columns)), m_keyColumn(keyColumn)
+#include "data/database.h"
+#include "data/recordset.h"
+
+LazyRowsModel::LazyRowsModel(std::vector<Column> columns, int keyColumn, bool keepRead, QObject *parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns)), m_keyColumn(keyColumn), m_keepRead(keepRead)
 {
+}
+
+LazyRowsModel::ReadRows LazyRowsModel::readFrom(const QString &source, const QString &keyColumn,
+                                                const QStringList &columns)
+{
+    return [source, keyColumn, columns](const QStringList &keys) {
+        QStringList marks;
+        std::vector<QVariant> params;
+        for (const QString &key : keys) {
+            params.push_back(key);
+            marks << QStringLiteral("?%1").arg(params.size());
+        }
+        Recordset rows;
+        if (!rows.open(Database::current(),
+                       QStringLiteral("SELECT * FROM %1 WHERE %2 IN (%3)")
+                           .arg(quoteName(source), quoteName(keyColumn), marks.join(u',')),
+                       true, params))
+            return std::vector<QStringList>{};
+        return rows.rowTexts(columns);
+    };
 }
 
 void LazyRowsModel::setRows(QStringList keys, ReadRows read)
@@ -55,7 +78,7 @@ const std::vector<QStringList> &LazyRowsModel::block(int first) const
             rows.push_back(missing);
         }
     }
-    if (m_blocks.size() >= BlocksKept) {
+    if (!m_keepRead && m_blocks.size() >= BlocksKept) {
         m_blocks.erase(m_blockOrder.front());
         m_blockOrder.erase(m_blockOrder.begin());
     }

@@ -27,7 +27,10 @@ public:
         Qt::Alignment alignment;
     };
 
-    LazyRowsModel(std::vector<Column> columns, int keyColumn, QObject *parent = nullptr);
+    // With keepRead, rows once read stay as read until setRows(), for a list
+    // that shows what was there when it was filled: read the row an edit
+    // will change first (readRow), and the list goes on showing it as it was.
+    LazyRowsModel(std::vector<Column> columns, int keyColumn, bool keepRead = false, QObject *parent = nullptr);
 
     // Shows these rows, in this order, forgetting every text read before.
     void setRows(QStringList keys, ReadRows read);
@@ -43,6 +46,11 @@ public:
     int rowOfKey(const QString &key) const;
     // Shows a text other than the one stored in a cell, until setRows().
     void setText(int row, int column, const QString &text);
+    void readRow(int row) const { text(row, 0); }
+
+    // A ReadRows for the columns of a table or record source, found by their
+    // key column: the texts as a recordset on the source shows them.
+    static ReadRows readFrom(const QString &source, const QString &keyColumn, const QStringList &columns);
 
 private:
     static constexpr int BlockRows = 64;
@@ -51,6 +59,7 @@ private:
 
     std::vector<Column> m_columns;
     int m_keyColumn;
+    bool m_keepRead;
     QStringList m_keys;
     ReadRows m_read;
     mutable std::map<int, std::vector<QStringList>> m_blocks;
