@@ -23,8 +23,8 @@ public:
     FrmProductUpdate();
     void Form_Load() override;
 
-    // Fills the list from the recordset's current row to its end; the
-    // recordset is left past its last row.
+    // Lists the rows the recordset shows, from the first (where it stands
+    // once opened or filtered); the recordset is left past its last row.
     void DisplayProductList();
 
     // Shows in the product's line what a booking stored. "Best." keeps its

@@ -137,6 +137,33 @@ TEST_F(Stock, ListsEveryProductWithItsStockAndGermanPrices)
     EXPECT_TRUE(list.ADOProductInventory->eof()) << "the list is filled to the recordset's end";
 }
 
+TEST_F(Stock, AListOfThousandsShowsEveryLineWhereverItIsReadFrom)
+{
+    // More lines than the list keeps read at a time, each its own figures,
+    // stored in descending ids and listed as the stock's record source
+    // hands them over, by id.
+    exec("WITH RECURSIVE n(i) AS (SELECT 3599 UNION ALL SELECT i - 1 FROM n WHERE i > 100)"
+         " INSERT INTO Products (ProductID, Category, Description, Quantity, OrderPrice, SalesPrice)"
+         " SELECT i, 'K' || (i % 7), 'Artikel ' || i, i % 50, i, 2 * i FROM n");
+    FrmProductUpdate &list = frmProductUpdate();
+    const auto expected = [](int id) {
+        const auto cents = [](int value) {
+            return QString("%1,%2").arg(value / 100).arg(value % 100, 2, 10, QChar('0'));
+        };
+        return QStringList({QString::number(id), QString("K%1").arg(id % 7), QString("Artikel %1").arg(id), "", "0",
+                            QString::number(id % 50), "0", cents(id), cents(2 * id)});
+    };
+    ASSERT_EQ(list.LvProduct->model()->rowCount(), 3 + 3500);
+    // Forwards, backwards and forwards again: lines read anew after others
+    // were read in between show the same.
+    for (const int step : {1, -1, 1}) {
+        SCOPED_TRACE(step);
+        for (int line = step > 0 ? 3 : 3502; line >= 3 && line < 3503; line += step * 61)
+            ASSERT_EQ(lineTexts(line), expected(97 + line));
+    }
+    EXPECT_EQ(lineTexts(3502), expected(3599));
+}
+
 TEST_F(Stock, SearchShowsOnlyTheProductWithThatIdUntilEnde)
 {
     FrmProductUpdate &list = frmProductUpdate();
