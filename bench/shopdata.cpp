@@ -22,7 +22,9 @@ bool fill(Database &db, const ShopSize &size)
         QStringLiteral("INSERT INTO Brands (ID, Brand) SELECT i, 'Marke ' || i FROM n WHERE i <= 20"),
         QStringLiteral("INSERT INTO Products (ProductID, ArtNr, Description, SupplierID, Category, Brands, Size,"
                        " Quantity, Mwst, OrderPrice, SalesPrice)"
-                       " SELECT i, printf('%06d', i), 'Artikel ' || i, 1 + i % 50, 'Kategorie ' || (i % 100),"
+                       " SELECT i, printf('400%010d', i), 'Artikel ' || i, 1 + i % 50, CASE WHEN i % 4 = 0 THEN"
+                       " 'Kategorie 0' WHEN i % 100 = 1 THEN 'Kategorie 1' ELSE 'Kategorie ' || (2 + (i % 97) *"
+                       " (i % 97) % 98) END,"
                        " 'Marke ' || (1 + i % 20), '1 Stk', 500, CASE WHEN i % 3 = 0 THEN '7' ELSE '19' END,"
                        " 100 + i % 900, 150 + i % 1200 FROM n"),
         QStringLiteral("INSERT INTO Customer (CustomerID, Customername, Address, Place, ContactNumber,"
@@ -56,7 +58,7 @@ bool fill(Database &db, const ShopSize &size)
 
 QString articleNumber(int productId)
 {
-    return QStringLiteral("%1").arg(productId, 6, 10, QChar(u'0'));
+    return QStringLiteral("400%1").arg(productId, 10, 10, QChar(u'0'));
 }
 
 QString shopDatabase(const ShopSize &size)

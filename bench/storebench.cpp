@@ -29,6 +29,15 @@ Sale tenLineSale()
     return sale;
 }
 
+void step(sqlite3_stmt *statement, std::initializer_list<qint64> values)
+{
+    int index = 1;
+    for (qint64 value : values)
+        sqlite3_bind_int64(statement, index++, value);
+    sqlite3_step(statement);
+    sqlite3_reset(statement);
+}
+
 // The same rows as storeSale writes, through the C API with statements
 // prepared once: the least any program can do for them.
 class RawStore
@@ -65,19 +74,90 @@ public:
     }
 
 private:
-    static void step(sqlite3_stmt *statement, std::initializer_list<qint64> values)
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_sale = nullptr;
+    sqlite3_stmt *m_line = nullptr;
+    sqlite3_stmt *m_stock = nullptr;
+};
+// The least a program that stores the same rows and running sums needs: a
+// file of its own, encrypted and written as the till writes, with no more
+// than a key per table and no trigger, as many sales and lines as the shop's,
+// and the running sum written by the statements themselves.
+class MinimalStore
+{
+public:
+    explicit MinimalStore(const ShopSize &size)
     {
-        int index = 1;
-        for (qint64 value : values)
-            sqlite3_bind_int64(statement, index++, value);
-        sqlite3_step(statement);
-        sqlite3_reset(statement);
+        const QString path = QStringLiteral(KASSE_BENCH_DATA "/minimal-%1.db").arg(QString::fromLatin1(size.name));
+        const bool fresh = !QFile::exists(path);
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr);
+        exec(std::string("PRAGMA key = '") + DatabasePassword + "'");
+        exec("PRAGMA journal_mode = WAL");
+        exec("PRAGMA synchronous = FULL");
+        if (fresh)
+            fill(size);
+        sqlite3_prepare_v2(m_db, "INSERT INTO Sales VALUES (?1, '2026-12-06', 2500, 1, 'ops-warden5830', 0, 399)", -1,
+                           &m_sale, nullptr);
+        sqlite3_prepare_v2(m_db, "INSERT INTO SalesDetails VALUES (?1, ?2, 1, 250)", -1, &m_line, nullptr);
+        sqlite3_prepare_v2(m_db, "UPDATE Products SET Quantity = Quantity - 1 WHERE ProductID = ?1", -1, &m_stock,
+                           nullptr);
+        sqlite3_prepare_v2(m_db, "INSERT OR IGNORE INTO ProductTotals (productid) VALUES (?1)", -1, &m_totalRow,
+                           nullptr);
+        sqlite3_prepare_v2(m_db, "UPDATE ProductTotals SET sold = sold + 1 WHERE productid = ?1", -1, &m_total,
+                           nullptr);
+        m_next = 1 + sqlite3_int64(size.sales) + 1000;
+    }
+    ~MinimalStore()
+    {
+        for (sqlite3_stmt *statement : {m_sale, m_line, m_stock, m_totalRow, m_total})
+            sqlite3_finalize(statement);
+        sqlite3_close(m_db);
+    }
+
+    void store()
+    {
+        const qint64 salesId = m_next++;
+        exec("BEGIN IMMEDIATE");
+        step(m_sale, {salesId});
+        for (int line = 1; line <= Lines; ++line) {
+            step(m_line, {salesId, line * 7});
+            step(m_stock, {line * 7});
+            step(m_totalRow, {line * 7});
+            step(m_total, {line * 7});
+        }
+        exec("COMMIT");
+    }
+
+private:
+    void exec(const std::string &sql) { sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr); }
+
+    void fill(const ShopSize &size)
+    {
+        const std::string numbers = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ";
+        exec("BEGIN");
+        exec("CREATE TABLE Sales (salesid INTEGER PRIMARY KEY, Date TEXT, totalsales INTEGER, custid INTEGER,"
+             " cashierid TEXT, mwst2 INTEGER, mwst1 INTEGER)");
+        exec("CREATE TABLE SalesDetails (salesid INTEGER, productid INTEGER, quantity NUMERIC, salesprice INTEGER)");
+        exec("CREATE TABLE Products (ProductID INTEGER PRIMARY KEY, Quantity NUMERIC)");
+        exec("CREATE TABLE ProductTotals (productid INTEGER PRIMARY KEY, sold NUMERIC NOT NULL DEFAULT 0)");
+        exec(numbers + std::to_string(size.products) + ") INSERT INTO Products SELECT i, 500 FROM n");
+        exec(numbers + std::to_string(size.sales) +
+             ") INSERT INTO Sales SELECT i, '2025-01-01', 750, 1 + i % 100, 'ops-warden5830', 0, 120 FROM n");
+        exec(numbers + std::to_string(3LL * size.sales) +
+             ") INSERT INTO SalesDetails SELECT 1 + (i - 1) / 3, 1 + (i *" + " 7919) % " +
+             std::to_string(size.products) + ", 1, 250 FROM n");
+        exec("INSERT INTO ProductTotals SELECT productid, sum(quantity) FROM SalesDetails GROUP BY productid");
+        exec("COMMIT");
     }
 
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_sale = nullptr;
     sqlite3_stmt *m_line = nullptr;
     sqlite3_stmt *m_stock = nullptr;
+    sqlite3_stmt *m_totalRow = nullptr;
+    sqlite3_stmt *m_total = nullptr;
+    qint64 m_next = 0;
 };
 } // namespace
 
@@ -87,6 +167,7 @@ Figures storeSaleFigures(const ShopSize &size)
     QString error;
     auto db = Database::openOrCreate(path, &error);
     RawStore raw(path);
+    MinimalStore minimal(size);
     constexpr int Runs = 31;
     return {{"store", medianMs(Runs,
                                [&] {
@@ -95,7 +176,8 @@ Figures storeSaleFigures(const ShopSize &size)
                                    if (!storeSale(*db, sale, &why))
                                        std::fprintf(stderr, "not stored: %s\n", qPrintable(why));
                                })},
-            {"raw", medianMs(Runs, [&] { raw.store(nextSaleNumber(*db).value_or(0)); })}};
+            {"raw", medianMs(Runs, [&] { raw.store(nextSaleNumber(*db).value_or(0)); })},
+            {"minimal", medianMs(Runs, [&] { minimal.store(); })}};
 }
 
 Figures exportFigures(const ShopSize &size)

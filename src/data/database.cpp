@@ -111,7 +111,24 @@ QString quoteName(const QString &name)
     return u'"' + escaped + u'"';
 }
 
-Database::Database(sqlite3 *handle, QString path) : m_handle(handle), m_path(std::move(path)) {}
+Database::Database(sqlite3 *handle, QString path) : m_handle(handle), m_path(std::move(path))
+{
+    sqlite3_update_hook(
+        m_handle,
+        [](void *self, int, const char *, const char *table, sqlite3_int64) {
+            ++static_cast<Database *>(self)->m_changes[table];
+        },
+        this);
+}
+
+quint64 Database::changesTo(const QString &table) const
+{
+    quint64 changes = 0;
+    for (const auto &[name, count] : m_changes)
+        if (table.compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0)
+            changes += count;
+    return changes;
+}
 
 Database::~Database()
 {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -118,6 +119,12 @@ public:
     // table. Nothing when the table cannot be read (see lastError()).
     std::optional<qint64> nextKey(const QString &table, const QString &keyColumn);
 
+    // Counts the rows this connection has inserted, changed or deleted in a
+    // table (any letter case) since it was opened, rolled back or not: when
+    // the count is the same, nothing of the table changed in between, and
+    // what was read of it may be shown again without reading it anew.
+    quint64 changesTo(const QString &table) const;
+
     // The names of the shop's tables (not the record sources, nor the totals
     // kept for the stock list), in creation order.
     QStringList tableNames();
@@ -157,6 +164,8 @@ private:
     // Database, before the connection closes: a connection with a statement
     // left open does not close.
     std::unordered_map<QString, std::shared_ptr<Statement>> m_statements;
+    // By table, named as the schema names it; a few tables, searched by name.
+    std::unordered_map<std::string, quint64> m_changes;
 };
 
 // Double quotes a table or column name for SQL.

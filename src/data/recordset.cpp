@@ -187,6 +187,7 @@ void Recordset::close()
     m_readWhenMoved = false;
     m_narrowed = false;
     m_inRowOrder = false;
+    m_afterLastUnread = false;
     m_declaredTypes.clear();
     m_types.clear();
     m_baseTable.clear();
@@ -277,6 +278,9 @@ bool Recordset::load(bool firstRowOnly)
     m_foundRowOnly = false;
     rebuildVisible();
     m_position = m_visible.empty() ? -1 : 0;
+    if (m_afterLastUnread && !m_visible.empty())
+        m_position = static_cast<int>(m_visible.size());
+    m_afterLastUnread = false;
     return true;
 }
 
@@ -454,6 +458,7 @@ void Recordset::setFilter(const Criteria &criteria)
         m_lastError = reason;
     }
     m_filter = criteria;
+    m_afterLastUnread = false;
     if (!m_loaded || m_narrowed) {
         // Only some rows, or none, were read: read what the filter shows;
         // without a filter, the first row for a start.
@@ -592,6 +597,83 @@ std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
     return lines;
 }
 
+std::vector<QStringList> Recordset::firstRowTexts(const Criteria &filter, const QStringList &columns,
+                                                  std::size_t atMost) const
+{
+    std::vector<QStringList> lines;
+    std::vector<int> indexes;
+    for (const QString &column : columns)
+        indexes.push_back(columnIndex(column));
+    std::vector<int> filterIndexes;
+    for (const Criterion &criterion : filter)
+        filterIndexes.push_back(columnIndex(criterion.column));
+    if (!m_open || atMost == 0 || std::find(indexes.begin(), indexes.end(), -1) != indexes.end() ||
+        std::find(filterIndexes.begin(), filterIndexes.end(), -1) != filterIndexes.end())
+        return lines;
+    // Where the database compares exactly, it stops at the last row wanted;
+    // elsewhere the rows are compared here, as a filter does.
+    const bool inSql = canNarrow(filter);
+    QStringList names;
+    for (int index : indexes)
+        names << quoteName(m_columns[index]);
+    for (int index : filterIndexes)
+        names << quoteName(m_columns[index]);
+    std::vector<QVariant> params = m_params;
+    QStringList conditions;
+    if (inSql) {
+        for (std::size_t c = 0; c < filter.size(); ++c) {
+            params.push_back(filter[c].value);
+            conditions << QStringLiteral("%1 = ?%2").arg(quoteName(m_columns[filterIndexes[c]])).arg(params.size());
+        }
+    }
+    QString sql = QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql);
+    if (inSql && !conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    if (inSql || filter.empty())
+        sql += QStringLiteral(" LIMIT %1").arg(atMost);
+    const auto rows = m_database->select(sql, params);
+    if (!rows)
+        return lines;
+    for (const auto &values : rows->values) {
+        Row row;
+        row.values.assign(m_columns.size(), QVariant());
+        for (std::size_t c = 0; c < filter.size(); ++c)
+            row.values[filterIndexes[c]] = values[indexes.size() + c];
+        bool wanted = true;
+        for (std::size_t c = 0; wanted && c < filter.size(); ++c)
+            wanted = matches(row, filterIndexes[c], filter[c].value);
+        if (!wanted)
+            continue;
+        QStringList line;
+        for (std::size_t c = 0; c < indexes.size(); ++c)
+            line << shopText(indexes[c], values[c]);
+        lines.push_back(line);
+        if (lines.size() == atMost)
+            break;
+    }
+    return lines;
+}
+
+void Recordset::setFilterAfterLast(const Criteria &criteria)
+{
+    const bool pending =
+        std::any_of(m_rows.begin(), m_rows.end(), [](const Row &row) { return row.isNew || row.anyChanged(); });
+    if (!m_open || pending || (m_loaded && !m_narrowed) || !canNarrow(criteria)) {
+        setFilter(criteria);
+        moveAfterLast();
+        return;
+    }
+    m_filter = criteria;
+    m_rows.clear();
+    m_visible.clear();
+    m_position = -1;
+    m_loaded = false;
+    m_firstRowLoaded = false;
+    m_foundRowOnly = false;
+    m_afterLastUnread = true;
+    moved();
+}
+
 bool Recordset::moveAfterLast()
 {
     if (!m_open || !leaveCurrentRow())
@@ -694,6 +776,7 @@ bool Recordset::addNew()
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
     if (!leaveCurrentRow())
         return false;
+    m_afterLastUnread = false;
     if (!m_loaded) {
         // A table that is not read keeps no more than the row being added.
         m_rows.clear();

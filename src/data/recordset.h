@@ -101,6 +101,15 @@ public:
     // text() of these columns in every visible row, in order, without moving.
     // A recordset not read yet stays unread: only these columns are read.
     std::vector<QStringList> rowTexts(const QStringList &columns) const;
+    // text() of these columns in the first atMost stored rows that the filter
+    // would let through, in the recordset's order, read by a query of their
+    // own: neither the recordset nor the rows after them are read, and the
+    // current row and filter stay as they are.
+    std::vector<QStringList> firstRowTexts(const Criteria &filter, const QStringList &columns,
+                                           std::size_t atMost) const;
+    // setFilter() and then moveAfterLast(), without reading the rows the
+    // filter lets through: they are read when someone looks.
+    void setFilterAfterLast(const Criteria &criteria);
     // Leaves the recordset after its last row, as reading it to the end does
     // (an edited row is stored first), without reading the rows.
     bool moveAfterLast();
@@ -210,6 +219,9 @@ private:
     bool m_narrowed = false;
     // A whole table, whose rows are read in the order they are stored.
     bool m_inRowOrder = false;
+    // A filter was set and the recordset left after its last row before its
+    // rows were read: it stands there when they are.
+    bool m_afterLastUnread = false;
     QStringList m_columns;
     QStringList m_declaredTypes;
     // What each column holds, as the schema lists it for the source read

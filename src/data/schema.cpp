@@ -157,6 +157,12 @@ const UpgradeStep UpgradeSteps[] = {
         KEEP_THOUSANDTHS("Deliveries", "prodno", "quantity", "delivered"),
         KEEP_THOUSANDTHS("SalesDetails", "productid", "quantity", "sold"),
     }},
+    // 5: a category click reads only the products that get a button, in
+    // product order, straight from the index, however many the category has.
+    {{
+        "CREATE INDEX IF NOT EXISTS ProductsCategoryProduct ON Products (Category, ProductID)",
+        "DROP INDEX IF EXISTS ProductsCategory",
+    }},
 };
 #undef KEEP_THOUSANDTHS
 #undef ADD_THOUSANDTHS

@@ -11,9 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "data/ui/lazyrowsmodel.h"
 #include "masterdata/frmbrands.h"
 #include "masterdata/frmcategory.h"
 #include "masterdata/frmsupplier.h"
@@ -114,7 +115,7 @@ FrmProduct::FrmProduct()
     connect(cmdRefresh, &QPushButton::clicked, this, &FrmProduct::cmdRefresh_Click);
     connect(browBack, &QPushButton::clicked, this, &FrmProduct::browBack_Click);
     connect(browNext, &QPushButton::clicked, this, &FrmProduct::browNext_Click);
-    connect(LvProduct, &QTreeWidget::itemClicked, this, &FrmProduct::LvProduct_Click);
+    connect(LvProduct, &QTreeView::clicked, this, &FrmProduct::LvProduct_Click);
     connect(cboSupplier, &QComboBox::editTextChanged, this, &FrmProduct::cboSupplier_Change);
     connect(cboSupplier, &QComboBox::activated, this, &FrmProduct::cboSupplier_Click);
 }
@@ -180,16 +181,19 @@ void FrmProduct::buildFrame()
 
 void FrmProduct::buildList()
 {
-    LvProduct = new QTreeWidget(this);
+    // Id, description, category.
+    m_lines = new LazyRowsModel({{QString(), Qt::AlignLeft}, {QString(), Qt::AlignLeft}, {QString(), Qt::AlignLeft}}, 0,
+                                true, this);
+    LvProduct = new QTreeView(this);
     LvProduct->setObjectName(QStringLiteral("LvProduct"));
-    LvProduct->setColumnCount(3);
+    LvProduct->setModel(m_lines);
+    LvProduct->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LvProduct->setHeaderHidden(true);
     LvProduct->setRootIsDecorated(false);
     // Every line has the same height: the list need not measure each of a
     // shop's many thousand products.
     LvProduct->setUniformRowHeights(true);
     LvProduct->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Id, description, category.
     fitNameColumns(LvProduct, {1, 2});
 }
 
@@ -207,17 +211,18 @@ void FrmProduct::Form_Load()
 void FrmProduct::DisplayProduct()
 {
     ADOProduct.refresh();
-    LvProduct->clear();
     Recordset &products = ADOProduct.recordset();
-    // The list needs three columns of every product: only they are read, and
-    // handed to the list in one go (item by item, the list would lay itself
-    // out anew for each of a shop's many thousand products). The recordset is
-    // left after its last row, as by reading it to the end.
-    QList<QTreeWidgetItem *> lines;
-    for (const QStringList &product :
-         products.rowTexts({QStringLiteral("ProductID"), QStringLiteral("Description"), QStringLiteral("Category")}))
-        lines << new QTreeWidgetItem(product);
-    LvProduct->addTopLevelItems(lines);
+    // Of every product only its id is read now, in the recordset's order;
+    // the rest of a line when it is shown, so that a shop's many thousand
+    // products are not held as many thousand lines. The recordset is left
+    // after its last row, as by reading it to the end.
+    QStringList ids;
+    for (const QStringList &product : products.rowTexts({QStringLiteral("ProductID")}))
+        ids << product.front();
+    m_lines->setRows(std::move(ids),
+                     LazyRowsModel::readFrom(
+                         QStringLiteral("Products"), QStringLiteral("ProductID"),
+                         {QStringLiteral("ProductID"), QStringLiteral("Description"), QStringLiteral("Category")}));
     products.moveAfterLast();
 }
 
@@ -333,6 +338,9 @@ void FrmProduct::cmdUpdate_Click()
     if (m_shownProductId && !rateAccepted())
         return;
     QString error = QStringLiteral("Es wird kein Artikel angezeigt. Es wurde nichts gespeichert.");
+    // The list goes on showing the product as it was when the list was filled.
+    if (m_shownProductId)
+        m_lines->readRow(m_lines->rowOfKey(QString::number(*m_shownProductId)));
     ADOProduct.refresh();
     const bool stored =
         m_shownProductId && updateProduct(ADOProduct.recordset(), *m_shownProductId, typedProduct(), &error);
@@ -388,11 +396,11 @@ void FrmProduct::browNext_Click()
 
 void FrmProduct::LvProduct_Click()
 {
-    const QTreeWidgetItem *line = LvProduct->currentItem();
-    if (!line || !line->isSelected())
+    const QModelIndex line = LvProduct->currentIndex();
+    if (!line.isValid() || !LvProduct->selectionModel()->isRowSelected(line.row(), {}))
         return;
-    txtProduktid->setText(line->text(0));
-    txtDescription->setText(line->text(1));
+    txtProduktid->setText(m_lines->text(line.row(), 0));
+    txtDescription->setText(m_lines->text(line.row(), 1));
     lblDate->setText(de::shortDate(currentClock().now().date()));
     cmdEdit->setEnabled(true);
 

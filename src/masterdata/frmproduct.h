@@ -11,7 +11,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
+class LazyRowsModel;
 
 // The products: browsed one by one, found by article number, picked from the
 // list of all products, added and changed. The boxes are not bound: each
@@ -61,7 +62,9 @@ public:
     QPushButton *cmdRefresh;
     QPushButton *browBack;
     QPushButton *browNext;
-    QTreeWidget *LvProduct;
+    // Id, description and category of every product, as they were when the
+    // list was filled; a line is read when it is shown.
+    QTreeView *LvProduct;
 
 private:
     void buildFrame();
@@ -98,6 +101,7 @@ private:
     // The product whose values the boxes show, whatever the shared
     // recordset's position: "Aktualisieren" writes into this one.
     std::optional<qint64> m_shownProductId;
+    LazyRowsModel *m_lines;
 };
 
 FrmProduct &frmProduct();

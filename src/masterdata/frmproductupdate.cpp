@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-#include "data/database.h"
+#include "data/ui/lazyrowsmodel.h"
 #include "masterdata/deliverybooking.h"
 #include "masterdata/frmproductdelivery.h"
 #include "platform/locale.h"
@@ -51,11 +51,22 @@ const ListColumn Columns[ColumnCount] = {
     {"salesprice", "VK", Qt::AlignRight},
 };
 
-void setCell(QTreeWidgetItem *line, int column, const QString &text)
+QStringList sourceColumns()
 {
-    line->setText(column, text);
-    line->setTextAlignment(column, Columns[column].alignment | Qt::AlignVCenter);
+    QStringList names;
+    for (const ListColumn &column : Columns)
+        names << QString::fromLatin1(column.source);
+    return names;
 }
+
+// The lines of these products as the stock view shows them now.
+std::vector<QStringList> storedLines(const QStringList &productIds)
+{
+    static const LazyRowsModel::ReadRows read = LazyRowsModel::readFrom(
+        QStringLiteral("ProductInventory"), QString::fromLatin1(Columns[ColProductId].source), sourceColumns());
+    return read(productIds);
+}
+
 } // namespace
 
 FrmProductUpdate::FrmProductUpdate()
@@ -73,19 +84,19 @@ FrmProductUpdate::FrmProductUpdate()
     auto *frame = new QGroupBox(QStringLiteral("You can update product based on Product Delivered..."), this);
     frame->setObjectName(QStringLiteral("Frame1"));
 
-    LvProduct = new QTreeWidget(frame);
+    std::vector<LazyRowsModel::Column> heads;
+    for (const ListColumn &column : Columns)
+        heads.push_back({QString::fromUtf8(column.head), column.alignment});
+    m_lines = new LazyRowsModel(std::move(heads), ColProductId, false, this);
+    LvProduct = new QTreeView(frame);
     LvProduct->setObjectName(QStringLiteral("LvProduct"));
-    LvProduct->setColumnCount(ColumnCount);
+    LvProduct->setModel(m_lines);
     LvProduct->setRootIsDecorated(false);
+    LvProduct->setItemsExpandable(false);
     LvProduct->setUniformRowHeights(true);
     LvProduct->setAllColumnsShowFocus(true);
+    LvProduct->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LvProduct->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto *head = new QTreeWidgetItem;
-    for (int column = 0; column < ColumnCount; ++column) {
-        head->setText(column, QString::fromUtf8(Columns[column].head));
-        head->setTextAlignment(column, Columns[column].alignment | Qt::AlignVCenter);
-    }
-    LvProduct->setHeaderItem(head);
     fitNameColumns(LvProduct, {ColCategory, ColDescription});
 
     txtSearch = makeTextBox("txtSearch", frame);
@@ -113,7 +124,7 @@ FrmProductUpdate::FrmProductUpdate()
     connect(btnSearch, &QPushButton::clicked, this, &FrmProductUpdate::btnSearch_Click);
     connect(btnSelect, &QPushButton::clicked, this, &FrmProductUpdate::btnSelect_Click);
     connect(btnClose, &QPushButton::clicked, this, &FrmProductUpdate::btnClose_Click);
-    connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, &FrmProductUpdate::LvProduct_DblClick);
+    connect(LvProduct, &QTreeView::doubleClicked, this, &FrmProductUpdate::LvProduct_DblClick);
 }
 
 void FrmProductUpdate::Form_Load()
@@ -125,32 +136,28 @@ void FrmProductUpdate::Form_Load()
 
 void FrmProductUpdate::DisplayProductList()
 {
-    LvProduct->clear();
     Recordset &stock = ADOProductInventory.recordset();
-    // The list starts where the recordset stands: after a new filter that is
-    // the first matching row. The lines go to the list in one go.
-    QList<QTreeWidgetItem *> lines;
-    for (; !stock.eof(); stock.moveNext()) {
-        auto *line = new QTreeWidgetItem;
-        for (int column = 0; column < ColumnCount; ++column)
-            setCell(line, column, stock.text(QString::fromLatin1(Columns[column].source)));
-        lines << line;
-    }
-    LvProduct->addTopLevelItems(lines);
+    // The list shows the rows the recordset shows, from the first (where it
+    // stands after it is opened or filtered), and leaves it after the last.
+    // Of each row only the product id is read now; the rest when the line
+    // is shown, so that 10^5 products are not held as 10^5 lines.
+    QStringList productIds;
+    for (const QStringList &row : stock.rowTexts({QString::fromLatin1(Columns[ColProductId].source)}))
+        productIds << row.front();
+    stock.moveAfterLast();
+    m_lines->setRows(std::move(productIds), storedLines);
 }
 
 void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked)
 {
     const QString productId = QString::number(booked.productId);
-    for (int i = 0; i < LvProduct->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *line = LvProduct->topLevelItem(i);
-        if (line->text(ColProductId) != productId)
-            continue;
-        setCell(line, ColOrdered, de::formatQuantity(booked.quantityDelivered));
-        setCell(line, ColOnHand, de::formatQuantity(booked.quantityOnHand));
-        setCell(line, ColOrderPrice, de::formatNumber(booked.orderPrice));
-        setCell(line, ColSalesPrice, de::formatNumber(booked.salesPrice));
-    }
+    const int line = m_lines->rowOfKey(productId);
+    if (line < 0)
+        return;
+    m_lines->setText(line, ColOrdered, de::formatQuantity(booked.quantityDelivered));
+    m_lines->setText(line, ColOnHand, de::formatQuantity(booked.quantityOnHand));
+    m_lines->setText(line, ColOrderPrice, de::formatNumber(booked.orderPrice));
+    m_lines->setText(line, ColSalesPrice, de::formatNumber(booked.salesPrice));
 }
 
 void FrmProductUpdate::btnSearch_Click()
@@ -163,15 +170,13 @@ void FrmProductUpdate::btnSearch_Click()
     DisplayProductList();
 }
 
-void FrmProductUpdate::ShowStoredFigures(QTreeWidgetItem *line)
+void FrmProductUpdate::ShowStoredFigures(int line)
 {
-    Recordset stored;
-    if (!stored.open(Database::current(), QStringLiteral("SELECT * FROM ProductInventory WHERE productid = ?1"), true,
-                     {line->text(ColProductId)}) ||
-        stored.eof())
+    const auto stored = storedLines({m_lines->text(line, ColProductId)});
+    if (stored.empty())
         return;
     for (int column = 0; column < ColumnCount; ++column)
-        setCell(line, column, stored.text(QString::fromLatin1(Columns[column].source)));
+        m_lines->setText(line, column, stored.front().at(column));
 }
 
 void FrmProductUpdate::btnSelect_Click()
@@ -189,16 +194,16 @@ void FrmProductUpdate::HandOverSelectedLine()
     // Asking for the booking screen loads it, which starts a new delivery,
     // before its boxes are filled.
     FrmProductDelivery &booking = frmProductDelivery();
-    const QList<QTreeWidgetItem *> selected = LvProduct->selectedItems();
-    QTreeWidgetItem *line = selected.isEmpty() ? nullptr : selected.front();
-    if (line) {
+    const QModelIndexList selected = LvProduct->selectionModel()->selectedRows();
+    const int line = selected.isEmpty() ? -1 : selected.front().row();
+    if (line >= 0) {
         ShowStoredFigures(line);
-        booking.txtNo->setText(line->text(ColProductId));
-        booking.txtDescription->setText(line->text(ColDescription));
+        booking.txtNo->setText(m_lines->text(line, ColProductId));
+        booking.txtDescription->setText(m_lines->text(line, ColDescription));
     }
     booking.txtQuantity->setText(QStringLiteral("0"));
-    if (line)
-        booking.ProposePrices(line->text(ColOrderPrice), line->text(ColSalesPrice));
+    if (line >= 0)
+        booking.ProposePrices(m_lines->text(line, ColOrderPrice), m_lines->text(line, ColSalesPrice));
     dialogs().showModal(&booking);
 }
 

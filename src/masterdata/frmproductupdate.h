@@ -3,10 +3,10 @@
 #include "data/datacontrol.h"
 #include "platform/ui/form.h"
 
+class LazyRowsModel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace deliveries {
 struct BookedProduct;
@@ -23,8 +23,8 @@ public:
     FrmProductUpdate();
     void Form_Load() override;
 
-    // Fills the list from the recordset's current row to its end; the
-    // recordset is left past its last row.
+    // Lists the rows the recordset shows, from the first (where it stands
+    // once opened or filtered); the recordset is left past its last row.
     void DisplayProductList();
 
     // Shows in the product's line what a booking stored. "Best." keeps its
@@ -34,7 +34,8 @@ public:
 
     DataControl ADOProductInventory{QStringLiteral("ProductInventory")};
 
-    QTreeWidget *LvProduct;
+    // One line per product, read when shown (see LazyRowsModel).
+    QTreeView *LvProduct;
     QLineEdit *txtSearch;
     QPushButton *btnSearch;
     QPushButton *btnSelect;
@@ -52,10 +53,12 @@ private:
     void HandOverSelectedLine();
     // Rewrites the line with the product's figures as stored now, so that
     // what the booking is handed is never older than what is stored.
-    void ShowStoredFigures(QTreeWidgetItem *line);
+    void ShowStoredFigures(int line);
 
     // Shows every product again; nothing on the screen offers it.
     void ResetProductInventoryList();
+
+    LazyRowsModel *m_lines;
 };
 
 FrmProductUpdate &frmProductUpdate();

@@ -16,6 +16,7 @@
 #include "platform/ui/dialogs.h"
 #include "shell/session.h"
 #include "till/accountpayment.h"
+#include "till/customerlists.h"
 #include "till/frmsales.h"
 #include "till/salestore.h"
 #include "till/ui/tillreports.h"
@@ -67,20 +68,20 @@ void FrmPayment::Form_Load()
 
 void FrmPayment::fillCustomerLists()
 {
-    Recordset &customers = frmCustomer().ADOCustomer.recordset();
-    customers.clearFilter();
-    const QStringList names = customers.texts(QStringLiteral("Customername"));
-    const QStringList ids = customers.texts(QStringLiteral("CustomerID"));
-    // The customers' recordset is left after its last row, as by reading it
-    // row by row, but without the customer editor's boxes showing each row.
-    customers.moveLast();
-    customers.moveNext();
+    // The lists are kept for the run and read again only when the customers
+    // changed. The customers' recordset is left unfiltered after its last
+    // row, as by reading it row by row, but without the customer editor's
+    // boxes showing each row.
+    CustomerLists &lists = CustomerLists::current(frmCustomer().ADOCustomer.recordset());
     // Filled quietly: choosing an entry filters the customers' recordset,
     // which must not happen while it is being read.
     const QSignalBlocker quiet(cboCustomer);
-    cboCustomer->addItems(names);
+    cboCustomer->setModel(&lists);
+    cboCustomer->setModelColumn(0);
     cboCustomer->setCurrentIndex(-1);
-    cboNo->addItems(ids);
+    cboNo->setModel(&lists);
+    cboNo->setModelColumn(1);
+    m_customerLists = &lists;
 }
 
 void FrmPayment::fillDriverList()
@@ -98,7 +99,7 @@ void FrmPayment::HandOver(const QString &customerId, const OrderSums &order)
 {
     const Money total = order.total;
     AccountMode = false;
-    const int entry = cboNo->findText(customerId);
+    const int entry = m_customerLists ? m_customerLists->entryOfId(customerId) : -1;
     if (entry >= 0)
         cboCustomer->setCurrentIndex(entry);
     else

@@ -11,6 +11,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class CustomerLists;
 struct ReceiptContent;
 
 // The till's payment dialog: the sales screen hands over its customer and
@@ -94,6 +95,7 @@ private:
     PaymentAmounts m_amounts;
     // The cashier typed into the amount tendered or used its keypad.
     bool m_tenderedTyped = false;
+    CustomerLists *m_customerLists = nullptr;
 };
 
 FrmPayment &frmPayment();

@@ -115,21 +115,26 @@ void FrmSales::caButton_Click(int index)
     DataControl &productControl = frmProduct().ADOProduct;
     productControl.refresh();
     Recordset &products = productControl.recordset();
-    // A category may hold a thousand products; only those that get a button
-    // are read as text.
-    const auto found = lookUpProducts(products, {QStringLiteral("Category"), m_categoryNames.at(index)},
-                                      static_cast<std::size_t>(productPages->buttons().size()));
+    // A category may hold many thousand products; only those that get a
+    // button are read, and they tell whether "Weiter" is offered, as there are
+    // more buttons than the bound for it.
+    const Criteria category{{QStringLiteral("Category"), m_categoryNames.at(index)}};
+    const auto found = products.firstRowTexts(category, {QStringLiteral("ProductID"), QStringLiteral("Description")},
+                                              static_cast<std::size_t>(productPages->buttons().size()));
+    // The filter stays on the shared recordset, after its last row, as
+    // reading the category to the end would leave it.
+    products.setFilterAfterLast(category);
     QStringList captions;
     m_productButtonIds.clear();
-    for (const ProductEntry &product : found) {
-        captions << product.productId + u'\n' + product.description;
-        m_productButtonIds << product.productId;
+    for (const QStringList &product : found) {
+        captions << product.at(0) + u'\n' + product.at(1);
+        m_productButtonIds << product.at(0);
     }
     // A new category always starts on its first page. Were the page number
     // kept from the category before, "Weiter" and "Zurück" would count from
     // a page the cashier does not see, and the pages they name would not be
     // shown.
-    productPages->setCaptions(captions, products.recordCount() >= ProductsOfferingNextPage);
+    productPages->setCaptions(captions, static_cast<int>(found.size()) >= ProductsOfferingNextPage);
 }
 
 void FrmSales::proSellect_Click(int index)

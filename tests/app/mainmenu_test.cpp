@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "app/frmabout.h"
@@ -167,9 +168,9 @@ TEST_F(MainMenuTest, StockAndCreditReportsPrintTheShopAndTheirRows)
     // it is opened.
     exec("UPDATE Products SET Quantity = 7 WHERE ProductID = 2");
     m_dialogs->onModal([](QDialog *window) {
-        const QTreeWidget *list = qobject_cast<FrmProductUpdate *>(window)->LvProduct;
-        EXPECT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(list->topLevelItem(1)->text(5), "7");
+        const QAbstractItemModel *lines = qobject_cast<FrmProductUpdate *>(window)->LvProduct->model();
+        EXPECT_EQ(lines->rowCount(), 2);
+        EXPECT_EQ(lines->index(1, 5).data().toString(), "7");
         return 0;
     });
     menu.btnProUpdate->click();
@@ -222,10 +223,10 @@ TEST_F(MainMenuTest, WeighedGoodsShowToTheGramInTheStockListAndTheStockReport)
     FrmMainMenu &menu = showMenuFor(Admin);
     QStringList listed;
     m_dialogs->onModal([&listed](QDialog *window) {
-        const QTreeWidget *list = qobject_cast<FrmProductUpdate *>(window)->LvProduct;
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
+        const QAbstractItemModel *lines = qobject_cast<FrmProductUpdate *>(window)->LvProduct->model();
+        for (int i = 0; i < lines->rowCount(); ++i)
             for (int column = 4; column <= 6; ++column)
-                listed << list->topLevelItem(i)->text(column);
+                listed << lines->index(i, column).data().toString();
         return 0;
     });
     menu.btnProUpdate->click();

@@ -278,7 +278,7 @@ protected:
         } else if (className == "FrmProductDelivery") {
             // Handed a product by the stock list, as the staff open it.
             FrmProductUpdate &stock = screens().get<FrmProductUpdate>();
-            stock.LvProduct->setCurrentItem(stock.LvProduct->topLevelItem(0));
+            stock.LvProduct->setCurrentIndex(stock.LvProduct->model()->index(0, 0));
             m_dialogs->onModal([](QDialog *) { return 0; });
             stock.btnSelect->click();
         }

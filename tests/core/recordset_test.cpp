@@ -227,6 +227,61 @@ TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
     EXPECT_EQ(customers->text("CustomerID"), "4");
 }
 
+TEST_F(RecordsetTest, FirstRowsOfAFilterAndAFilterLeftAfterTheLastRow)
+{
+    exec("INSERT INTO Products (ProductID, ArtNr, Description, Category, Quantity) VALUES"
+         " (9, 'a9', 'Neun', 'K', 1), (3, 'a3', 'Drei', 'K', 0.1), (5, 'a5', 'Fünf', 'k', 2),"
+         " (7, 'a7', 'Sieben', 'K', 0.1), (8, 'a8', 'Acht', 'K''s', 0.1)");
+    DataControl products;
+    OpenRecordSourceWithAppPath(products, "Select * from Products Order by ProductID DESC");
+    // As many rows as asked, in the source's order, compared as text as a
+    // filter compares them: letter case counts, a fraction as stored.
+    const QStringList columns{"ProductID", "Description"};
+    const auto rows = products->firstRowTexts({{"Category", "K"}}, columns, 2);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], QStringList({"9", "Neun"}));
+    EXPECT_EQ(rows[1], QStringList({"7", "Sieben"}));
+    EXPECT_EQ(products->firstRowTexts({{"Category", "K"}}, columns, 10).size(), 3u);
+    EXPECT_EQ(products->firstRowTexts({{"Category", "K's"}}, columns, 10), std::vector<QStringList>({{"8", "Acht"}}));
+    EXPECT_EQ(products->firstRowTexts({{"Quantity", "0.1"}}, {"ProductID"}, 2),
+              std::vector<QStringList>({{"8"}, {"7"}}));
+    EXPECT_TRUE(products->firstRowTexts({{"Category", "X"}}, columns, 10).empty());
+    EXPECT_TRUE(products->firstRowTexts({{"NoSuchColumn", "K"}}, columns, 10).empty());
+    EXPECT_FALSE(products->isFiltered());
+
+    // Left filtered after the last row, the recordset is as reading the
+    // filter to the end leaves it, whether or not it had been read before.
+    for (const bool readBefore : {false, true}) {
+        SCOPED_TRACE(readBefore);
+        products.refresh();
+        if (readBefore)
+            products->moveLast();
+        products->setFilterAfterLast({{"Category", "K"}});
+        EXPECT_TRUE(products->isFiltered());
+        EXPECT_TRUE(products->eof());
+        EXPECT_FALSE(products->bof());
+        EXPECT_EQ(products->recordCount(), 3);
+        EXPECT_TRUE(products->movePrevious());
+        EXPECT_EQ(products->text("ProductID"), "3");
+        products->moveFirst();
+        EXPECT_EQ(products->text("ProductID"), "9");
+    }
+    products.refresh();
+    products->setFilterAfterLast({{"Category", "none"}});
+    EXPECT_TRUE(products->eof());
+    EXPECT_TRUE(products->bof());
+    EXPECT_EQ(products->recordCount(), 0);
+    // A row being added is stored before the filter is set, as a move stores it.
+    products.refresh();
+    ASSERT_TRUE(products->addNew());
+    products->setValue("ProductID", 11);
+    products->setValue("Category", "K");
+    products->setFilterAfterLast({{"Category", "K"}});
+    EXPECT_EQ(scalar("SELECT count(*) FROM Products WHERE ProductID = 11").toInt(), 1);
+    EXPECT_EQ(products->recordCount(), 4);
+    EXPECT_TRUE(products->eof());
+}
+
 TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
 {
     DataControl products;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -62,6 +63,38 @@ protected:
             lines << texts.join(u'|');
         }
         return lines;
+    }
+
+    // The same for a list that shows a model's rows.
+    static QStringList lines(QTreeView *list, int columns = 1)
+    {
+        QStringList lines;
+        const QAbstractItemModel *model = list->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList texts;
+            for (int column = 0; column < columns; ++column)
+                texts << model->index(row, column).data().toString();
+            lines << texts.join(u'|');
+        }
+        return lines;
+    }
+    // A row's texts, every column, as the list shows them.
+    static QStringList rowTexts(QTreeView *list, int row)
+    {
+        QStringList texts;
+        const QAbstractItemModel *model = list->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            texts << model->index(row, column).data().toString();
+        return texts;
+    }
+    static void clickLine(QTreeView *list, int row, bool twice = false)
+    {
+        const QModelIndex line = list->model()->index(row, 0);
+        list->setCurrentIndex(line);
+        const QPoint centre = list->visualRect(line).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
     }
 
     // Selects the list's line and clicks it with the mouse (twice when asked).

@@ -26,7 +26,7 @@ protected:
 
     static QComboBox *box(QWidget &form, const char *name) { return control<QComboBox>(form, name); }
     static QString combo(QWidget &form, const char *name) { return box(form, name)->currentText(); }
-    static QTreeWidget *list(QWidget &form) { return control<QTreeWidget>(form, "LvProduct"); }
+    static QTreeView *list(QWidget &form) { return control<QTreeView>(form, "LvProduct"); }
     // "Hinzufügen", "Bearbeiten", "Speichern", "Suchen", "Aktualisieren", the frame
     static QString state(QWidget &form)
     {
@@ -219,6 +219,20 @@ TEST_F(ProductEditor, PricesTakeAtMostTwoDecimalsAndTheStockIsReadAsTheTillReads
     click(form, "cmdUpdate");
     expectMessage("Apfel erfolgreich aktualisiert...", mb::vbInformation);
     EXPECT_EQ(scalar(stored).toString(), "1250.125|123450|799");
+}
+
+TEST_F(ProductEditor, TheListShowsTheProductsAsTheyWereWhenItWasFilled)
+{
+    // Loaded unseen: the list has shown no line yet when the product changes.
+    FrmProduct &form = frmProduct();
+    click(form, "cmdEdit");
+    type(form, "txtDescription", "Boskop");
+    click(form, "cmdUpdate");
+    expectMessage("Boskop erfolgreich aktualisiert...", mb::vbInformation);
+    EXPECT_EQ(listed(form), QStringList({"1|Apfel|Obst", "2|Brot|Backwaren", "3|Cola|Getränke"}));
+    click(form, "cmdClose");
+    processEvents();
+    EXPECT_EQ(listed(frmProduct()).front(), "1|Boskop|Obst");
 }
 
 TEST_F(ProductEditor, OnlyTheTillsRatesAndExistingSuppliersAreStoredUnasked)

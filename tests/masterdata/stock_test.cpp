@@ -40,18 +40,25 @@ protected:
             .toString();
     }
 
-    static QStringList lineTexts(const QTreeWidgetItem *line)
+    static QStringList headTexts(QTreeView *list)
     {
         QStringList texts;
-        for (int column = 0; column < line->columnCount(); ++column)
-            texts << line->text(column);
+        for (int column = 0; column < list->model()->columnCount(); ++column)
+            texts << list->model()->headerData(column, Qt::Horizontal).toString();
         return texts;
     }
-    static QTreeWidgetItem *line(const QString &productId)
+    // The row of the product's line in the stock list.
+    static int line(const QString &productId)
     {
-        const auto lines = frmProductUpdate().LvProduct->findItems(productId, Qt::MatchExactly, 0);
-        EXPECT_EQ(lines.size(), 1) << productId.toStdString();
-        return lines.value(0);
+        const QStringList ids = listedIds(frmProductUpdate());
+        EXPECT_EQ(ids.count(productId), 1) << productId.toStdString();
+        return static_cast<int>(ids.indexOf(productId));
+    }
+    static QStringList lineTexts(int row) { return rowTexts(frmProductUpdate().LvProduct, row); }
+    static Qt::Alignment alignment(int row, int column)
+    {
+        const QAbstractItemModel *model = frmProductUpdate().LvProduct->model();
+        return model->index(row, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
     }
     // "Best.", "Vorh.", "Verk.", "EK" and "VK" of the product's line.
     static QStringList stockLine(const QString &productId) { return lineTexts(line(productId)).mid(4); }
@@ -99,7 +106,10 @@ protected:
     {
         onBooking(std::move(user));
         FrmProductUpdate &list = frmProductUpdate();
-        list.LvProduct->setCurrentItem(productId.isEmpty() ? nullptr : line(productId));
+        if (productId.isEmpty())
+            list.LvProduct->selectionModel()->clear();
+        else
+            list.LvProduct->setCurrentIndex(list.LvProduct->model()->index(line(productId), 0));
         list.btnSelect->click();
         processEvents();
     }
@@ -112,7 +122,7 @@ TEST_F(Stock, ListsEveryProductWithItsStockAndGermanPrices)
     exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 250)");
     FrmProductUpdate &list = frmProductUpdate();
     EXPECT_EQ(list.windowTitle(), "Update Product");
-    EXPECT_EQ(lineTexts(list.LvProduct->headerItem()),
+    EXPECT_EQ(headTexts(list.LvProduct),
               QStringList({"#", "Kategory", "Beschreibung", "Größe", "Best.", "Vorh.", "Verk.", "EK", "VK"}));
 
     ASSERT_EQ(listedIds(list), QStringList({"1", "2", "12"}));
@@ -121,10 +131,37 @@ TEST_F(Stock, ListsEveryProductWithItsStockAndGermanPrices)
               QStringList({"1", "Pizza", "Margherita", "30cm", "10", "12", "2", "1.234,50", "2,50"}));
     EXPECT_EQ(lineTexts(line("2")), QStringList({"2", "Getränke", "Cola", "0,33l", "0", "3", "0", "0,45", "1,90"}));
 
-    EXPECT_TRUE(line("1")->textAlignment(0) & Qt::AlignLeft);
-    EXPECT_TRUE(line("1")->textAlignment(5) & Qt::AlignHCenter);
-    EXPECT_TRUE(line("1")->textAlignment(7) & Qt::AlignRight);
+    EXPECT_TRUE(alignment(line("1"), 0) & Qt::AlignLeft);
+    EXPECT_TRUE(alignment(line("1"), 5) & Qt::AlignHCenter);
+    EXPECT_TRUE(alignment(line("1"), 7) & Qt::AlignRight);
     EXPECT_TRUE(list.ADOProductInventory->eof()) << "the list is filled to the recordset's end";
+}
+
+TEST_F(Stock, AListOfThousandsShowsEveryLineWhereverItIsReadFrom)
+{
+    // More lines than the list keeps read at a time, each its own figures,
+    // stored in descending ids and listed as the stock's record source
+    // hands them over, by id.
+    exec("WITH RECURSIVE n(i) AS (SELECT 3599 UNION ALL SELECT i - 1 FROM n WHERE i > 100)"
+         " INSERT INTO Products (ProductID, Category, Description, Quantity, OrderPrice, SalesPrice)"
+         " SELECT i, 'K' || (i % 7), 'Artikel ' || i, i % 50, i, 2 * i FROM n");
+    FrmProductUpdate &list = frmProductUpdate();
+    const auto expected = [](int id) {
+        const auto cents = [](int value) {
+            return QString("%1,%2").arg(value / 100).arg(value % 100, 2, 10, QChar('0'));
+        };
+        return QStringList({QString::number(id), QString("K%1").arg(id % 7), QString("Artikel %1").arg(id), "", "0",
+                            QString::number(id % 50), "0", cents(id), cents(2 * id)});
+    };
+    ASSERT_EQ(list.LvProduct->model()->rowCount(), 3 + 3500);
+    // Forwards, backwards and forwards again: lines read anew after others
+    // were read in between show the same.
+    for (const int step : {1, -1, 1}) {
+        SCOPED_TRACE(step);
+        for (int line = step > 0 ? 3 : 3502; line >= 3 && line < 3503; line += step * 61)
+            ASSERT_EQ(lineTexts(line), expected(97 + line));
+    }
+    EXPECT_EQ(lineTexts(3502), expected(3599));
 }
 
 TEST_F(Stock, SearchShowsOnlyTheProductWithThatIdUntilEnde)

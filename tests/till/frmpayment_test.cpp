@@ -106,6 +106,62 @@ protected:
 };
 } // namespace
 
+TEST_F(PaymentTest, TheCustomerListsFollowTheCustomersAndAreNotMadeAgainWhenNothingChanged)
+{
+    FrmSales &sales = orderOf25();
+    QStringList listed;
+    // How often the lists were made again after the first "Kasse".
+    int made = 0;
+    QAbstractItemModel *lists = nullptr;
+    const auto look = [&](FrmPayment &payment) {
+        if (!lists) {
+            lists = payment.cboCustomer->model();
+            QObject::connect(lists, &QAbstractItemModel::modelReset, lists, [&made] { ++made; });
+        }
+        EXPECT_EQ(payment.cboCustomer->model(), lists);
+        EXPECT_EQ(payment.cboNo->model(), lists);
+        listed.clear();
+        for (int entry = 0; entry < payment.cboCustomer->count(); ++entry)
+            listed << payment.cboCustomer->itemText(entry) + '|' + payment.cboNo->itemText(entry);
+        EXPECT_EQ(payment.cboNo->currentText(), "1");
+        payment.cmdCancel->click();
+    };
+    pay(sales, look);
+    EXPECT_EQ(listed, QStringList({"Meier|1", "Meier|2"}));
+
+    // A sale paid in cash changes no customer: the lists are shown as made.
+    pay(sales, [this](FrmPayment &payment) {
+        payment.txtamount->setText("30");
+        readNextPreview();
+        payment.cmdSales->click();
+    });
+    EXPECT_EQ(count("Sales"), 1);
+    sell(sales, "100", "1");
+    pay(sales, look);
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(listed, QStringList({"Meier|1", "Meier|2"}));
+
+    // A customer renamed in the editor, and a new one, are listed at the next "Kasse".
+    DataControl &customers = frmCustomer().ADOCustomer;
+    customers.refresh();
+    customers->find({"CustomerID", "2"});
+    customers->setText("Customername", "Schulz");
+    customers->update();
+    exec("INSERT INTO Customer (CustomerID, Customername) VALUES (3, 'Wolf')");
+    pay(sales, look);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(listed, QStringList({"Meier|1", "Schulz|2", "Wolf|3"}));
+    // The sales screen's customer is chosen in them and filters the customers.
+    salesScreenFor("3");
+    pay(sales, [](FrmPayment &payment) {
+        EXPECT_EQ(payment.cboCustomer->currentIndex(), 2);
+        EXPECT_EQ(payment.cboNo->currentText(), "3");
+        payment.cmdCancel->click();
+    });
+    EXPECT_EQ(customers->recordCount(), 1);
+    EXPECT_EQ(customers->text("Customername"), "Wolf");
+}
+
 TEST_F(PaymentTest, KasseWithoutACustomerOpensNoPayment)
 {
     FrmSales &sales = salesScreenFor("99"); // no such customer: nobody is current
