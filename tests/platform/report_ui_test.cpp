@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <QComboBox>
 #include <QFontInfo>
+#include <QPrintDialog>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,6 +16,7 @@
 #include "support/fixture.h"
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -114,6 +117,28 @@ TEST_F(ReportUiTest, AModalPreviewShowsThroughTheDialogsWithItsPages)
     invoice.show(true);
     EXPECT_EQ(shownPages, 1);
     EXPECT_EQ(m_dialogs->shownWindows(), QStringList{QStringLiteral("Invoice")});
+}
+
+// The print dialog offers printers only: printing to a file would open a file
+// dialog that reads the files of the data folder, the database's among them.
+TEST_F(ReportUiTest, PrintingOffersNoFileWhoseDialogCouldReadTheDatabase)
+{
+    Report invoice(invoiceLayout());
+    invoice.setDataSource(m_lines);
+    invoice.show();
+    QStringList offered;
+    bool asked = false;
+    m_dialogs->onModal([&](QDialog *window) {
+        asked = qobject_cast<QPrintDialog *>(window) != nullptr;
+        window->show();
+        for (const QComboBox *choice : window->findChildren<QComboBox *>())
+            for (int i = 0; i < choice->count(); ++i)
+                offered << choice->itemText(i);
+        return int(QDialog::Rejected);
+    });
+    invoice.previewWindow()->print();
+    EXPECT_TRUE(asked);
+    EXPECT_THAT(offered.join('|').toStdString(), Not(HasSubstr("PDF")));
 }
 
 TEST_F(ReportUiTest, AModelessPreviewStaysOpenUntilTheSameReportIsShownAgain)

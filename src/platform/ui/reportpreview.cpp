@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "platform/ui/dialogs.h"
 #include "platform/ui/reportpainter.h"
 
 namespace {
@@ -112,7 +113,12 @@ void ReportPreview::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report::pageLayout(m_paper, m_pages.page(0)));
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    // No printing to a file: the toolkit's file dialog behind it starts in
+    // the working folder and reads the files it lists to find their types,
+    // the database's among them; closing them drops the locks the database
+    // holds, and another program could then delete the running till's log.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialogs().showModal(&dialog) != QDialog::Accepted)
         return;
     printOn(printer);
 }
