@@ -145,7 +145,7 @@ TEST_F(RecordsetTest, RowsAreASnapshotFromTheFirstReadUntilRefresh)
 // A filter set right after a refresh reads only the matching rows from the
 // database, a look at the current row only the first row: what they show
 // must be what reading every row would.
-TEST_F(RecordsetTest, ReadingOnDemandMatchesTextExactlyAndKeepsTheCurrentRow)
+TEST_F(RecordsetTest, ReadingOnDemandKeepsTheCurrentRow)
 {
     exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (4, 'meier', '301')");
     exec("INSERT INTO Products (ProductID, ArtNr, Quantity) VALUES (5, '05', 0.1), (6, '5', 1.5), (50, 'x', 2)");
