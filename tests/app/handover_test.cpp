@@ -189,6 +189,17 @@ TEST_F(HandOverTest, SwapThatCannotKeepTheOldDatabaseDoesNotHappen)
     m_db = Database::open(Live, nullptr);
     ASSERT_TRUE(m_db);
     EXPECT_EQ(count("Category"), 1);
+
+    // The hand-over file is gone once the old database has its kept name:
+    // the old database goes back under its own, and the program works on it.
+    closeDatabase();
+    m_dialogs->clearRecords();
+    handover::setStepHook(
+        [](handover::Step step) { return step != handover::Step::OldKept || QFile::remove(HandOver); });
+    startAndReopen();
+    EXPECT_EQ(m_dialogs->messages().size(), 1u);
+    EXPECT_EQ(count("Category"), 1);
+    EXPECT_EQ(keptFiles(), QStringList{handover::keptFileName(now)});
 }
 
 TEST_F(HandOverTest, AResetThatDoesNotFitOnTheDiskFailsAndLeavesNoHandOverFile)

@@ -155,6 +155,19 @@ TEST_F(GdpduTest, WritesEveryTableWithItsRowsAndReadsBackExactly)
     EXPECT_FALSE(readText(inFolder("UserAccount.csv")).contains("geheimer-hash"));
 }
 
+TEST_F(GdpduTest, WritesEveryRowOfTablesLargerThanItReadsAtOnce)
+{
+    const QString numbers = "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 5002) ";
+    exec(numbers + "INSERT INTO Sales (salesid, Date, totalsales) SELECT i, '2026-04-01', i FROM n");
+    exec(numbers + "INSERT INTO SalesDetails SELECT i, 1 + i % 2, 1, 650 FROM n");
+    exec(numbers + "INSERT INTO Customer (CustomerID, Customername) SELECT i, 'Kunde ' || i FROM n WHERE i < 4000");
+    ASSERT_TRUE(exportNow().ok);
+    for (const QString &table : m_db->tableNames())
+        EXPECT_EQ(static_cast<qint64>(readCsv(inFolder(table + ".csv")).size()), count(table) + 1)
+            << table.toStdString();
+    EXPECT_EQ(readCsv(inFolder("SalesDetails.csv")).back(), QStringList({"5002", "1", "1,000", "6,50"}));
+}
+
 TEST_F(GdpduTest, IndexIsValidAndDescribesEveryColumnOfEveryFile)
 {
     ASSERT_TRUE(exportNow().ok);

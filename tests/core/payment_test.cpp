@@ -131,6 +131,42 @@ TEST(PaymentAmounts, DiscountedTaxIsTheTaxInWhatTheCustomerPays)
     }
 }
 
+// Random orders never share out exactly half a cent. Every order of a line
+// at each rate up to 3,00, with or without an untaxed line, whose share at a
+// rate is exactly half a cent of the amount due: the share is rounded away
+// from zero, for a sale and for a return alike.
+TEST(PaymentAmounts, AShareOfExactlyHalfACentIsRoundedAwayFromZero)
+{
+    int halves = 0;
+    for (const std::int64_t discount : {5000, 2500, 1250})
+        for (const std::int64_t untaxed : {0, 1})
+            for (std::int64_t gross19 = 1; gross19 <= 300; ++gross19)
+                for (std::int64_t gross7 = 1; gross7 <= 300; ++gross7) {
+                    const std::int64_t total = gross19 + gross7 + untaxed;
+                    const std::int64_t due = roundedQuotient(total * (10000 - discount), 10000);
+                    const auto isHalf = [&](std::int64_t gross) { return due * gross % total * 2 == total; };
+                    if (!isHalf(gross19) && !isHalf(gross7))
+                        continue;
+                    ++halves;
+                    const std::int64_t share19 = roundedQuotient(due * gross19, total);
+                    const std::int64_t share7 = untaxed ? roundedQuotient(due * gross7, total) : due - share19;
+                    for (const std::int64_t sign : {1, -1}) {
+                        Order order;
+                        order.add({"1", {}, {}, "1", {}, cents(sign * gross19), "19"});
+                        order.add({"2", {}, {}, "1", {}, cents(sign * gross7), "7"});
+                        order.add({"3", {}, {}, "1", {}, cents(sign * untaxed), ""});
+                        PaymentAmounts amounts(order.sums());
+                        SCOPED_TRACE(testing::Message()
+                                     << sign * gross19 << " at 19 %, " << sign * gross7 << " at 7 %, " << sign * untaxed
+                                     << " untaxed, less " << discount / 100.0 << " %");
+                        ASSERT_TRUE(amounts.applyDiscount(percentText(discount)));
+                        ASSERT_EQ(amounts.fullRateTax().cents(), sign * taxIn(share19, 19));
+                        ASSERT_EQ(amounts.reducedRateTax().cents(), sign * taxIn(share7, 7));
+                    }
+                }
+    EXPECT_GT(halves, 1000);
+}
+
 TEST(PaymentAmounts, DiscountThatIsNoPercentageIsRefusedAndChangesNothing)
 {
     PaymentAmounts amounts(orderOf(euros("25,00"), "19"));

@@ -10,6 +10,7 @@
 
 #include "data/ui/report.h"
 #include "masterdata/frmuseraccount.h"
+#include "platform/clock.h"
 #include "platform/screens.h"
 #include "reports/frmkasaber.h"
 #include "reports/reporttest.h"
@@ -59,6 +60,7 @@ protected:
 
 TEST_F(KasaBerTest, ListsEveryAccountWhateverFilterTheLoginLeft)
 {
+    FixedClock::install(QDateTime(QDate(2026, 3, 2), QTime(12, 0)));
     frmUserAccount().ADOUser->setFilter({{"UserID", "anna"}});
     FrmKasaBer &report = frmKasaBer();
     QStringList users;
@@ -66,12 +68,18 @@ TEST_F(KasaBerTest, ListsEveryAccountWhateverFilterTheLoginLeft)
         users << report.cboUser->itemText(i);
     EXPECT_EQ(users, QStringList({"ops-warden5830", "anna", "fahrer1", "bernd"}));
     EXPECT_EQ(report.cboUser->currentText(), QString());
-    EXPECT_EQ(report.dtFrom->date(), QDate::currentDate());
-    EXPECT_EQ(report.dtTo->date(), QDate::currentDate());
+    EXPECT_EQ(report.dtFrom->date(), QDate(2026, 3, 2));
+    EXPECT_EQ(report.dtTo->date(), QDate(2026, 3, 2));
     EXPECT_FALSE(frmUserAccount().ADOUser->isFiltered());
 
     report.cmdShow->click();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList{"Bitte Benutzer wählen"});
+
+    // The period it opens with, one day, shows that day's sales.
+    report.cboUser->setCurrentText("anna");
+    report.cmdShow->click();
+    EXPECT_EQ(listed(report), QStringList{"3 02.03.2026 10,70 0,00 0,70"});
+    EXPECT_EQ(m_dialogs->messages().size(), 1u);
 }
 
 TEST_F(KasaBerTest, FindsACashiersSalesAndADriversDeliveriesByUserId)

@@ -19,7 +19,7 @@ protected:
     {
         DatabaseTest::SetUp();
         exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '030 1111')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '3')");
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '30')");
         exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Ohne Telefon', '')");
     }
 
@@ -47,11 +47,13 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
     search([](FrmCustomerSearch &searchScreen) {
         EXPECT_EQ(searchScreen.windowTitle(), "CSearch");
         EXPECT_EQ(searchScreen.cusearch->text(), QString());
+        // Each digit is appended; "Clr" starts afresh.
         searchScreen.lButton[1]->click();
         searchScreen.lButton[2]->click();
         searchScreen.lButtonClr->click();
         searchScreen.lButton[3]->click();
-        EXPECT_EQ(searchScreen.cusearch->text(), "3");
+        searchScreen.lButton[0]->click();
+        EXPECT_EQ(searchScreen.cusearch->text(), "30");
         searchScreen.cmdFind->click();
     });
     EXPECT_EQ(sales.txtName->text(), "Schulz");
@@ -66,8 +68,8 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
                                                                {QString(), QString()}};
     for (const auto &[number, found] : searches) {
         SCOPED_TRACE(number.toStdString());
-        search([&number](FrmCustomerSearch &searchScreen) {
-            searchScreen.cusearch->setText(number);
+        search([typed = number](FrmCustomerSearch &searchScreen) {
+            searchScreen.cusearch->setText(typed);
             searchScreen.cmdFind->click();
         });
         EXPECT_EQ(sales.txtName->text(), found);

@@ -531,11 +531,14 @@ TEST_F(PaymentTest, NothingIsStoredThatWasNotPaidOrHasNoCustomerOrLines)
     sell(sales, "100", "2"); // 5,00
     m_dialogs->clearRecords();
     pay(sales, [this](FrmPayment &payment) {
+        // "Clr" empties the amount: nothing tendered, not an untouched box.
+        payment.vClr->click();
+        payment.cmdSales->click();
         // Too little after a failed check, in cash: refused, nothing stored.
         payment.vTaste[4]->click();
         payment.vOk->click();
         payment.cmdSales->click();
-        EXPECT_EQ(m_dialogs->messageTexts(), (QStringList{"Bezahlung Unzureichend...", "Bezahlung Unzureichend..."}));
+        EXPECT_EQ(m_dialogs->messageTexts(), QStringList(3, "Bezahlung Unzureichend..."));
         // A delivery to a customer number nobody has.
         payment.txtamount->setText("5");
         payment.cboNo->setEditText("999");
