@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "platform/diskerrors.h"
+
 // A file that takes its name only when every byte written to it is on the
 // disk. It is written under a temporary name beside its place, which is
 // removed again when anything fails, so that nobody ever finds a file cut
@@ -41,8 +43,5 @@ namespace filesystem {
 // Makes renames and removals in a folder survive a power cut in the order
 // they were made. False when the disk refuses.
 bool syncFolder(const QString &folder);
-
-// What an error number of the system says to a shop's staff, in German.
-QString reasonOf(int errorNumber);
 
 } // namespace filesystem

@@ -32,3 +32,29 @@ QString diskProblem(int systemError, const QString &file)
         return {};
     }
 }
+
+namespace filesystem {
+
+QString reasonOf(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Datenträger voll");
+    case EROFS:
+        return QStringLiteral("Datenträger schreibgeschützt");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("keine Schreibrechte");
+    case EFBIG:
+        return QStringLiteral("Datei zu groß für den Datenträger");
+    case ENOENT:
+        return QStringLiteral("Ordner nicht gefunden");
+    case EIO:
+        return QStringLiteral("Schreibfehler des Datenträgers");
+    default:
+        return QStringLiteral("Schreibfehler (Fehlernummer %1)").arg(errorNumber);
+    }
+}
+
+} // namespace filesystem

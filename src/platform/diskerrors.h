@@ -7,3 +7,9 @@
 // from the system's error number. Empty for an error that says nothing about
 // the disk or the folder: the caller then keeps its own reason.
 QString diskProblem(int systemError, const QString &file);
+
+namespace filesystem {
+// What any error number of the system says to a shop's staff, in a few German
+// words ("Datenträger voll"), for a message that names the file itself.
+QString reasonOf(int errorNumber);
+} // namespace filesystem
