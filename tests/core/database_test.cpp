@@ -475,7 +475,8 @@ TEST_F(DatabaseSchema, StockTotalsEqualTheSumsOverTheHistoryToTheGram)
     exec("INSERT INTO SalesDetails VALUES (999, NULL, 5, 100)");
     ASSERT_TRUE(transaction.commit());
 
-    std::vector<qint64> delivered(4), sold(4);
+    // Products 1 to 3, and the lines of product 4, which is none, to drop.
+    std::vector<qint64> delivered(5), sold(5);
     for (const auto &[product, thousandths] : deliveryLines)
         delivered[product] += thousandths;
     for (const auto &[product, thousandths] : salesLines)
