@@ -109,7 +109,6 @@ TEST_F(MainMenuTest, EveryCloseAsksNoLeavesEveryScreenAsItWasAndYesEndsTheProgra
     processEvents();
     EXPECT_EQ(m_dialogs->messageTexts(), QStringList(3, question));
     EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbYesNo + mb::vbInformation);
-    EXPECT_EQ(m_dialogs->messages()[0].title, AppTitle);
     EXPECT_FALSE(m_dialogs->programEnded());
     ASSERT_TRUE(screens().isLoaded<FrmMainMenu>() && screens().isLoaded<FrmSelectDate>());
     EXPECT_TRUE(menu.isVisible());
