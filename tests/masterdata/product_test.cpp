@@ -366,17 +366,4 @@ TEST_F(ProductEditor, StoringWhileTheDatabaseIsInUseSaysOnceThatNothingWasStored
     }
     save(form, mb::vbYes);
     EXPECT_EQ(scalar("SELECT Description FROM Products WHERE ProductID = 4").toString(), "Dill");
-
-    click(form, "cmdEdit");
-    type(form, "txtDescription", "Dill frisch");
-    m_dialogs->clearRecords();
-    {
-        RawConnection otherProgram(path);
-        ASSERT_TRUE(otherProgram.exec("BEGIN IMMEDIATE; INSERT INTO Temp (tmpno) VALUES (1);"));
-        click(form, "cmdUpdate");
-        expectMessage(refusal, mb::vbExclamation);
-    }
-    EXPECT_EQ(scalar("SELECT Description FROM Products WHERE ProductID = 4").toString(), "Dill");
-    click(form, "cmdUpdate");
-    expectMessage("Dill frisch erfolgreich aktualisiert...", mb::vbInformation);
 }

@@ -359,39 +359,20 @@ TEST_F(PaperFitTest, EveryReportHoldsLongTextsAndLargeAmounts)
         QStringList amounts;
         QStringList wholeTexts = {}; // columns whose texts must print whole
     };
+    const QStringList labels = {"Label1", "Label2", "Label3"};
+    const QStringList salesAmounts = {"txtNo",    "txtDate",  "txtTotal", "txtMwst1",
+                                      "txtMwst2", "lblTotal", "lblMwst1", "lblMwst2"};
+    const QStringList orderAmounts = {"txtNo", "txtDate", "txtTotal", "lblTotal"};
+    const QStringList stockAmounts = {"txtId", "txtOrdered", "txtOnHand", "txtSold", "txtOrderPr", "txtSalesPr"};
+    const QStringList stockLabels = {"label13", "label14", "label15"};
+    const QStringList stockTexts = {"txtCategory", "txtDesc", "txtSize"};
+    const QStringList creditTexts = {"txtName", "txtAddress", "txtPhone"};
     const std::vector<Case> cases = {
-        {reports::salesReportLayout,
-         "EntireSales",
-         {"Label1", "Label2", "Label3"},
-         true,
-         true,
-         {"txtNo", "txtDate", "txtTotal", "txtMwst1", "txtMwst2", "lblTotal", "lblMwst1", "lblMwst2"}},
-        {reports::orderReportLayout,
-         "entiredelivery",
-         {"Label1", "Label2", "Label3"},
-         true,
-         false,
-         {"txtNo", "txtDate", "txtTotal", "lblTotal"}},
-        {reports::cashierReportLayout,
-         "EntireSales",
-         {"Label1", "Label2", "Label3"},
-         true,
-         true,
-         {"txtNo", "txtDate", "txtTotal", "txtMwst1", "txtMwst2", "lblTotal", "lblMwst1", "lblMwst2"}},
-        {reports::productInventoryLayout,
-         "ProductInventory",
-         {"label13", "label14", "label15"},
-         false,
-         false,
-         {"txtId", "txtOrdered", "txtOnHand", "txtSold", "txtOrderPr", "txtSalesPr"},
-         {"txtCategory", "txtDesc", "txtSize"}},
-        {reports::creditReportLayout,
-         "Lieferungen",
-         {"label1", "label2", "label3"},
-         false,
-         false,
-         {"txtId", "txtTotal"},
-         {"txtName", "txtAddress", "txtPhone"}},
+        {reports::salesReportLayout, "EntireSales", labels, true, true, salesAmounts},
+        {reports::orderReportLayout, "entiredelivery", labels, true, false, orderAmounts},
+        {reports::cashierReportLayout, "EntireSales", labels, true, true, salesAmounts},
+        {reports::productInventoryLayout, "ProductInventory", stockLabels, false, false, stockAmounts, stockTexts},
+        {reports::creditReportLayout, "Lieferungen", labels, false, false, {"txtId", "txtTotal"}, creditTexts},
     };
     for (const Case &c : cases)
         for (const QString &shopName : ShopNames) {
