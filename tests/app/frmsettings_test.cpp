@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QFrame>
 #include <QLabel>
 #include <QTimer>
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include <QDateEdit>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
