@@ -15,6 +15,7 @@ class AppTest : public DatabaseTest
 {
 protected:
     static inline const QString Admin = QString::fromLatin1(Database::AdministratorId);
+    static inline const QString Live = QString::fromLatin1(Database::FileName);
     static inline const QString HandOver = QString::fromLatin1(Database::HandOverFileName);
     static inline const QString Template = QString::fromLatin1(Database::TemplateFileName);
 
@@ -46,6 +47,14 @@ protected:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The shop's files hold its customers: for their owner's eyes only.
+    static bool ownerOnly(const QString &file)
+    {
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                          QFile::WriteOther | QFile::ExeOther;
+        return (QFile::permissions(file) & QFile::WriteOwner) && !(QFile::permissions(file) & others);
     }
 
     static void writeFile(const QString &path, const QByteArray &bytes)

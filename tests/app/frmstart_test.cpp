@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QFrame>
 #include <QLabel>
 #include <QTimer>
 
@@ -47,9 +46,6 @@ private:
         return seen;
     }
 };
-
-const QFile::Permissions NotTheOwners =
-    QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 } // namespace
 
 class FrmStartTest : public AppTest
@@ -96,16 +92,15 @@ TEST_F(FrmStartTest, ProgressRunsFromOneToHundredThenHandsOverToTheLogin)
 
 TEST_F(FrmStartTest, EmptyOrForeignDatabaseIsRefusedAndTheProgramEnds)
 {
-    const QString live = QString::fromLatin1(Database::FileName);
     closeDatabase();
     for (const auto &[name, expected] : {std::pair{"empty", "ist leer"}, std::pair{"foreign", "fehlen dessen Tabellen"},
                                          std::pair{"not a database", "falsches Kennwort"}}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(QFile::remove(live));
+        ASSERT_TRUE(QFile::remove(Live));
         if (QString(name) == "foreign")
-            ASSERT_TRUE(RawConnection(live).exec("CREATE TABLE Kunden (Nr INTEGER)"));
+            ASSERT_TRUE(RawConnection(Live).exec("CREATE TABLE Kunden (Nr INTEGER)"));
         else
-            writeFile(live, QString(name) == "empty" ? QByteArray() : QByteArray(4096, 'x'));
+            writeFile(Live, QString(name) == "empty" ? QByteArray() : QByteArray(4096, 'x'));
         WatchingDialogs &watching = watch();
         EXPECT_FALSE(startUp().database);
         ASSERT_EQ(m_dialogs->messages().size(), 1u);
@@ -120,45 +115,39 @@ TEST_F(FrmStartTest, EmptyOrForeignDatabaseIsRefusedAndTheProgramEnds)
 
 TEST_F(FrmStartTest, FirstStartBuildsItsFilesUnderTemporaryNames)
 {
-    const QString live = QString::fromLatin1(Database::FileName);
-    const QString templateName = QString::fromLatin1(Database::TemplateFileName);
     closeDatabase();
-    ASSERT_TRUE(QFile::remove(live));
+    ASSERT_TRUE(QFile::remove(Live));
     // What a first start killed while building its files left behind.
-    writeFile(live + ".neu", "half a database");
-    writeFile(templateName, "");
+    writeFile(Live + ".neu", "half a database");
+    writeFile(Template, "");
 
     StartedProgram started = startUp();
     m_db = std::move(started.database);
     ASSERT_TRUE(m_db);
     EXPECT_TRUE(m_dialogs->messages().empty());
-    // They hold the shop's customers: for their owner's eyes only.
-    for (const QString &file : {live, templateName, QString::fromLatin1(FolderLock::FileName)}) {
-        EXPECT_TRUE(QFile::permissions(file) & QFile::WriteOwner) << file.toStdString();
-        EXPECT_FALSE(QFile::permissions(file) & NotTheOwners) << file.toStdString();
-    }
+    for (const QString &file : {Live, Template, QString::fromLatin1(FolderLock::FileName)})
+        EXPECT_TRUE(ownerOnly(file)) << file.toStdString();
     EXPECT_EQ(m_db->scalar("SELECT UserID FROM UserAccount").toString(), QString(Database::AdministratorId));
-    EXPECT_TRUE(Database::open(templateName, nullptr)) << "the empty template was made anew";
+    EXPECT_TRUE(Database::open(Template, nullptr)) << "the empty template was made anew";
     EXPECT_EQ(QDir().entryList({"*.neu*"}, QDir::Files), QStringList());
 
     // A log left beside a database that is gone would be played into a new
     // one: no database is made while it lies there.
     m_db.reset();
-    ASSERT_TRUE(QFile::remove(live));
-    writeFile(live + "-shm", "index of a lost log");
-    writeFile(live + "-journal", "");
-    writeFile(live + "-wal", "log of a lost database");
+    ASSERT_TRUE(QFile::remove(Live));
+    writeFile(Live + "-shm", "index of a lost log");
+    writeFile(Live + "-journal", "");
+    writeFile(Live + "-wal", "log of a lost database");
     QString error;
-    EXPECT_FALSE(Database::createFile(live, &error));
-    EXPECT_TRUE(error.contains(live + "-wal")) << error.toStdString();
-    EXPECT_FALSE(QFile::exists(live));
-    ASSERT_TRUE(QFile::remove(live + "-wal"));
-    EXPECT_TRUE(Database::createFile(live, &error)) << "what is left holds nothing";
+    EXPECT_FALSE(Database::createFile(Live, &error));
+    EXPECT_TRUE(error.contains(Live + "-wal")) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(Live));
+    ASSERT_TRUE(QFile::remove(Live + "-wal"));
+    EXPECT_TRUE(Database::createFile(Live, &error)) << "what is left holds nothing";
 }
 
 TEST_F(FrmStartTest, SplashSaysSoBeforeTheDatabaseIsBroughtUpToDate)
 {
-    const QString live = QString::fromLatin1(Database::FileName);
     for (const bool older : {false, true}) {
         SCOPED_TRACE(older ? "older file" : "current file");
         if (older)

@@ -11,8 +11,6 @@
 class HandOverTest : public AppTest
 {
 protected:
-    static inline const QString Live = QString::fromLatin1(Database::FileName);
-
     void TearDown() override
     {
         handover::setStepHook(nullptr);
@@ -43,13 +41,6 @@ protected:
     void addCategory(int id) { exec("INSERT INTO Category (CategoryID, Category) VALUES (?1, 'Obst')", {id}); }
 
     static QStringList keptFiles() { return QDir().entryList({"zazozu-*.db"}, QDir::Files, QDir::Name); }
-
-    static bool ownerOnly(const QString &file)
-    {
-        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                                          QFile::WriteOther | QFile::ExeOther;
-        return (QFile::permissions(file) & QFile::WriteOwner) && !(QFile::permissions(file) & others);
-    }
 
     static inline const QString EmptyAdminPassword =
         "Das Kennwort des Administrators „ops-warden5830“ ist jetzt leer und muss sofort gesetzt werden";

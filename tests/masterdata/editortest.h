@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QWidget>
 
 #include "support/fixture.h"
+#include "support/lists.h"
 
 // Helpers for driving the editors as a user would: controls are found by
 // their names, boxes are typed into, buttons clicked.
@@ -52,57 +52,12 @@ protected:
             QTest::keyClicks(edit, typed);
     }
 
-    // The list's lines, each as the texts of its first columns joined by "|".
-    static QStringList lines(QTreeWidget *list, int columns = 1)
-    {
-        QStringList lines;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QStringList texts;
-            for (int column = 0; column < columns; ++column)
-                texts << list->topLevelItem(i)->text(column);
-            lines << texts.join(u'|');
-        }
-        return lines;
-    }
-
-    // The same for a list that shows a model's rows.
-    static QStringList lines(QTreeView *list, int columns = 1)
-    {
-        QStringList lines;
-        const QAbstractItemModel *model = list->model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            QStringList texts;
-            for (int column = 0; column < columns; ++column)
-                texts << model->index(row, column).data().toString();
-            lines << texts.join(u'|');
-        }
-        return lines;
-    }
-    // A row's texts, every column, as the list shows them.
-    static QStringList rowTexts(QTreeView *list, int row)
-    {
-        QStringList texts;
-        const QAbstractItemModel *model = list->model();
-        for (int column = 0; column < model->columnCount(); ++column)
-            texts << model->index(row, column).data().toString();
-        return texts;
-    }
+    // Selects the list's line and clicks it with the mouse (twice when asked).
     static void clickLine(QTreeView *list, int row, bool twice = false)
     {
         const QModelIndex line = list->model()->index(row, 0);
         list->setCurrentIndex(line);
         const QPoint centre = list->visualRect(line).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        if (twice)
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-    }
-
-    // Selects the list's line and clicks it with the mouse (twice when asked).
-    static void clickLine(QTreeWidget *list, int row, bool twice = false)
-    {
-        QTreeWidgetItem *line = list->topLevelItem(row);
-        list->setCurrentItem(line);
-        const QPoint centre = list->visualItemRect(line).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
         if (twice)
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);

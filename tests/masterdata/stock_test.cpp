@@ -40,13 +40,6 @@ protected:
             .toString();
     }
 
-    static QStringList headTexts(QTreeView *list)
-    {
-        QStringList texts;
-        for (int column = 0; column < list->model()->columnCount(); ++column)
-            texts << list->model()->headerData(column, Qt::Horizontal).toString();
-        return texts;
-    }
     // The row of the product's line in the stock list.
     static int line(const QString &productId)
     {
@@ -54,15 +47,13 @@ protected:
         EXPECT_EQ(ids.count(productId), 1) << productId.toStdString();
         return static_cast<int>(ids.indexOf(productId));
     }
-    static QStringList lineTexts(int row) { return rowTexts(frmProductUpdate().LvProduct, row); }
-    static Qt::Alignment alignment(int row, int column)
+    static QStringList lineOf(const QString &productId)
     {
-        const QAbstractItemModel *model = frmProductUpdate().LvProduct->model();
-        return model->index(row, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        return lineTexts(frmProductUpdate().LvProduct, line(productId));
     }
     // "Best.", "Vorh.", "Verk.", "EK" and "VK" of the product's line.
-    static QStringList stockLine(const QString &productId) { return lineTexts(line(productId)).mid(4); }
-    static QStringList listedIds(FrmProductUpdate &list) { return lines(list.LvProduct); }
+    static QStringList stockLine(const QString &productId) { return lineOf(productId).mid(4); }
+    static QStringList listedIds(FrmProductUpdate &list) { return listLines(list.LvProduct, 1); }
     static QStringList search(FrmProductUpdate &list, const QString &text)
     {
         list.txtSearch->setText(text);
@@ -121,19 +112,10 @@ TEST_F(Stock, ListsEveryProductWithItsStockAndGermanPrices)
     exec("INSERT INTO Deliveries VALUES (1, 1, 4, 123450, '2026-01-05'), (2, 1, 6, 123450, '2026-01-09')");
     exec("INSERT INTO SalesDetails VALUES (1, 1, 2, 250)");
     FrmProductUpdate &list = frmProductUpdate();
-    EXPECT_EQ(list.windowTitle(), "Update Product");
-    EXPECT_EQ(headTexts(list.LvProduct),
-              QStringList({"#", "Kategory", "Beschreibung", "Größe", "Best.", "Vorh.", "Verk.", "EK", "VK"}));
-
     ASSERT_EQ(listedIds(list), QStringList({"1", "2", "12"}));
     // Delivered 4 + 6, on hand 12, sold 2; prices grouped with two decimals.
-    EXPECT_EQ(lineTexts(line("1")),
-              QStringList({"1", "Pizza", "Margherita", "30cm", "10", "12", "2", "1.234,50", "2,50"}));
-    EXPECT_EQ(lineTexts(line("2")), QStringList({"2", "Getränke", "Cola", "0,33l", "0", "3", "0", "0,45", "1,90"}));
-
-    EXPECT_TRUE(alignment(line("1"), 0) & Qt::AlignLeft);
-    EXPECT_TRUE(alignment(line("1"), 5) & Qt::AlignHCenter);
-    EXPECT_TRUE(alignment(line("1"), 7) & Qt::AlignRight);
+    EXPECT_EQ(lineOf("1"), QStringList({"1", "Pizza", "Margherita", "30cm", "10", "12", "2", "1.234,50", "2,50"}));
+    EXPECT_EQ(lineOf("2"), QStringList({"2", "Getränke", "Cola", "0,33l", "0", "3", "0", "0,45", "1,90"}));
     EXPECT_TRUE(list.ADOProductInventory->eof()) << "the list is filled to the recordset's end";
 }
 
@@ -159,9 +141,9 @@ TEST_F(Stock, AListOfThousandsShowsEveryLineWhereverItIsReadFrom)
     for (const int step : {1, -1, 1}) {
         SCOPED_TRACE(step);
         for (int line = step > 0 ? 3 : 3502; line >= 3 && line < 3503; line += step * 61)
-            ASSERT_EQ(lineTexts(line), expected(97 + line));
+            ASSERT_EQ(lineTexts(list.LvProduct, line), expected(97 + line));
     }
-    EXPECT_EQ(lineTexts(3502), expected(3599));
+    EXPECT_EQ(lineTexts(list.LvProduct, 3502), expected(3599));
 }
 
 TEST_F(Stock, SearchShowsOnlyTheProductWithThatIdUntilEnde)
@@ -306,49 +288,10 @@ TEST_F(Stock, RefusedBookingStoresNothingAndKeepsWhatWasTyped)
     EXPECT_TRUE(screens().isLoaded<FrmProductDelivery>());
 }
 
-TEST_F(Stock, TheBookingReadsQuantitiesAsTheTillAndAmountsWithTwoDecimalsRefusingSlips)
+// What the booking refuses is the booking's rule; the screen books the
+// till's limits themselves: the largest quantity and a gram.
+TEST_F(Stock, TheBookingTakesTheTillsLargestQuantityAndAGram)
 {
-    const QString before = deliveries() + product(1);
-    const QString quantityHint = "bitte mit Komma, höchstens drei Nachkommastellen und ohne Tausenderpunkt, z. B. 12 "
-                                 "oder 2,5.";
-    const QString rangeHint = "liegt außerhalb des Bereichs: sie muss größer als 0 und höchstens 9999 sein.";
-    const QString amountHint = "ist kein gültiger Betrag: bitte höchstens zwei Nachkommastellen, z. B. 12,50.";
-    struct Slip
-    {
-        QStringList typed; // number, id, quantity, EK, VK
-        QString message;
-    };
-    const std::vector<Slip> slips = {
-        {{"2", "1", "1.250", "3,00", "6,50"}, "Die Anzahl „1.250“ ist keine gültige Zahl: " + quantityHint},
-        {{"2", "1", "1.5", "3,00", "6,50"}, "Die Anzahl „1.5“ ist keine gültige Zahl: " + quantityHint},
-        {{"2", "1", "2,5 kg", "3,00", "6,50"}, "Die Anzahl „2,5 kg“ ist keine gültige Zahl: " + quantityHint},
-        {{"2", "1", "0,0001", "3,00", "6,50"}, "Die Anzahl „0,0001“ ist keine gültige Zahl: " + quantityHint},
-        // A barcode scanned into the quantity box.
-        {{"2", "1", "4006381333931", "0,89", "1,49"}, "Die Anzahl „4006381333931“ " + rangeHint},
-        {{"2", "1", "99999999", "999.999.999.999,99", "1,49"}, "Die Anzahl „99999999“ " + rangeHint},
-        {{"2", "1", "10000", "3,00", "6,50"}, "Die Anzahl „10000“ " + rangeHint},
-        {{"2", "1", "0", "3,00", "6,50"}, "Die Anzahl „0“ " + rangeHint},
-        {{"2", "1", "-2", "3,00", "6,50"}, "Die Anzahl „-2“ " + rangeHint},
-        {{"2", "1", "5", "7,999", "6,50"}, "Der EK Preis „7,999“ " + amountHint},
-        {{"2", "1", "5", "3,00", "12,345"}, "Der VK Preis „12,345“ " + amountHint},
-        {{"2", "1", "5", "3,00", "6,5a"}, "Der VK Preis „6,5a“ " + amountHint},
-        {{"2", "1", "9999", "999.999.999.999.999,99", "1,49"},
-         "Anzahl × EK Preis ergibt einen Betrag, der zu groß für die Lieferung ist. Bitte Anzahl und EK Preis "
-         "prüfen."},
-    };
-    for (const Slip &slip : slips) {
-        SCOPED_TRACE(slip.typed.join(" / ").toStdString());
-        choose("1", [&](FrmProductDelivery &booking) {
-            fill(booking, slip.typed);
-            booking.btnUpdate->click();
-            expectMessage(slip.message, mb::vbExclamation);
-            EXPECT_EQ(boxes(booking).mid(2), slip.typed.mid(2)) << "what was typed stays";
-            booking.btnCancel->click();
-        });
-        EXPECT_EQ(deliveries() + product(1), before);
-    }
-
-    // The till's limits themselves are booked: the largest quantity and a gram.
     choose("1", [](FrmProductDelivery &booking) {
         fill(booking, {"2", "1", "9999", "1.000,00", "12,50"});
         booking.btnUpdate->click();

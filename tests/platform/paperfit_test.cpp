@@ -213,6 +213,21 @@ const QString Cashier = QStringLiteral("Anna Kassiererin-Schäfer");
 const QString Street = QStringLiteral("Wolfgang-Amadeus-Mozart-Straße 123a, Hinterhaus");
 const QString Place = QStringLiteral("79999 Villingen-Schwenningen-Mühlhausen");
 
+// The receipt's forms and their paper in points; a height of 0: a piece of
+// roll as long as the receipt.
+struct ReceiptForm
+{
+    QString name;
+    std::function<report::Layout()> layout;
+    double width;
+    double height;
+};
+const ReceiptForm ReceiptForms[] = {
+    {"A4", [] { return receiptReportLayout(report::PageSetup::a4()); }, 595.3, 841.9},
+    {"A5", [] { return receiptReportLayout(report::PageSetup::a5()); }, 419.5, 595.3},
+    {"Bon", [] { return receiptReportBonLayout(); }, 226.8, 0},
+};
+
 // The largest figures the layouts are made for: 9999 pieces (the till's
 // largest quantity), a unit price and a line of 9.999,99, a sale of
 // 99.999,99 and report sums of 9.999.999,99.
@@ -288,16 +303,11 @@ void expectUncut(const std::vector<report::Page> &pages, const QStringList &cont
 
 TEST_F(PaperFitTest, EveryReceiptFormHoldsLongTextsAndLargeAmounts)
 {
-    const std::vector<std::pair<QString, std::function<report::Layout()>>> forms = {
-        {"A4", [] { return receiptReportLayout(report::PageSetup::a4()); }},
-        {"A5", [] { return receiptReportLayout(report::PageSetup::a5()); }},
-        {"Bon", [] { return receiptReportBonLayout(); }},
-    };
-    for (const auto &[form, layout] : forms)
+    for (const ReceiptForm &form : ReceiptForms)
         for (const QString &shopName : ShopNames)
             for (const bool delivery : {false, true}) {
-                SCOPED_TRACE(QStringLiteral("%1, %2, %3").arg(form, shopName).arg(delivery).toStdString());
-                Report receipt(layout());
+                SCOPED_TRACE(QStringLiteral("%1, %2, %3").arg(form.name, shopName).arg(delivery).toStdString());
+                Report receipt(form.layout());
                 fillReceipt(receipt, sale(shopName, delivery));
                 receipt.setDataSource(m_receiptLines);
                 const std::vector<report::Page> pages = expectFitsOnPaper(receipt);
@@ -349,39 +359,20 @@ TEST_F(PaperFitTest, EveryReportHoldsLongTextsAndLargeAmounts)
         QStringList amounts;
         QStringList wholeTexts = {}; // columns whose texts must print whole
     };
+    const QStringList labels = {"Label1", "Label2", "Label3"};
+    const QStringList salesAmounts = {"txtNo",    "txtDate",  "txtTotal", "txtMwst1",
+                                      "txtMwst2", "lblTotal", "lblMwst1", "lblMwst2"};
+    const QStringList orderAmounts = {"txtNo", "txtDate", "txtTotal", "lblTotal"};
+    const QStringList stockAmounts = {"txtId", "txtOrdered", "txtOnHand", "txtSold", "txtOrderPr", "txtSalesPr"};
+    const QStringList stockLabels = {"label13", "label14", "label15"};
+    const QStringList stockTexts = {"txtCategory", "txtDesc", "txtSize"};
+    const QStringList creditTexts = {"txtName", "txtAddress", "txtPhone"};
     const std::vector<Case> cases = {
-        {reports::salesReportLayout,
-         "EntireSales",
-         {"Label1", "Label2", "Label3"},
-         true,
-         true,
-         {"txtNo", "txtDate", "txtTotal", "txtMwst1", "txtMwst2", "lblTotal", "lblMwst1", "lblMwst2"}},
-        {reports::orderReportLayout,
-         "entiredelivery",
-         {"Label1", "Label2", "Label3"},
-         true,
-         false,
-         {"txtNo", "txtDate", "txtTotal", "lblTotal"}},
-        {reports::cashierReportLayout,
-         "EntireSales",
-         {"Label1", "Label2", "Label3"},
-         true,
-         true,
-         {"txtNo", "txtDate", "txtTotal", "txtMwst1", "txtMwst2", "lblTotal", "lblMwst1", "lblMwst2"}},
-        {reports::productInventoryLayout,
-         "ProductInventory",
-         {"label13", "label14", "label15"},
-         false,
-         false,
-         {"txtId", "txtOrdered", "txtOnHand", "txtSold", "txtOrderPr", "txtSalesPr"},
-         {"txtCategory", "txtDesc", "txtSize"}},
-        {reports::creditReportLayout,
-         "Lieferungen",
-         {"label1", "label2", "label3"},
-         false,
-         false,
-         {"txtId", "txtTotal"},
-         {"txtName", "txtAddress", "txtPhone"}},
+        {reports::salesReportLayout, "EntireSales", labels, true, true, salesAmounts},
+        {reports::orderReportLayout, "entiredelivery", labels, true, false, orderAmounts},
+        {reports::cashierReportLayout, "EntireSales", labels, true, true, salesAmounts},
+        {reports::productInventoryLayout, "ProductInventory", stockLabels, false, false, stockAmounts, stockTexts},
+        {reports::creditReportLayout, "Lieferungen", labels, false, false, {"txtId", "txtTotal"}, creditTexts},
     };
     for (const Case &c : cases)
         for (const QString &shopName : ShopNames) {
@@ -462,21 +453,9 @@ TEST_F(PaperFitTest, ReceiptPdfsKeepEveryWordApartOnTheirOwnPaper)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    struct Form
-    {
-        QString name;
-        report::Layout layout;
-        double width;  // points
-        double height; // points; 0: as long as the receipt
-    };
-    const std::vector<Form> forms = {
-        {"A4", receiptReportLayout(report::PageSetup::a4()), 595.3, 841.9},
-        {"A5", receiptReportLayout(report::PageSetup::a5()), 419.5, 595.3},
-        {"Bon", receiptReportBonLayout(), 226.8, 0},
-    };
-    for (const Form &form : forms) {
+    for (const ReceiptForm &form : ReceiptForms) {
         SCOPED_TRACE(form.name.toStdString());
-        Report receipt(form.layout);
+        Report receipt(form.layout());
         fillReceipt(receipt, sale(ShopNames[1], true));
         receipt.setDataSource(m_receiptLines);
         const QString path = m_dir.filePath(form.name + QStringLiteral(".pdf"));
@@ -528,24 +507,14 @@ TEST_F(PaperFitTest, EveryReceiptPrintsOnItsOwnPaperWhateverThePrinterWasSetTo)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
         GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
-    struct Form
-    {
-        report::Layout layout;
-        double width;  // points
-        double height; // points; 0: as long as the receipt
-    };
-    const std::vector<Form> forms = {
-        {receiptReportLayout(report::PageSetup::a4()), 595.3, 841.9},
-        {receiptReportLayout(report::PageSetup::a5()), 419.5, 595.3},
-        {receiptReportBonLayout(), 226.8, 0},
-    };
-    for (const Form &form : forms) {
-        SCOPED_TRACE(form.width);
-        Report receipt(form.layout);
+    for (const ReceiptForm &form : ReceiptForms) {
+        SCOPED_TRACE(form.name.toStdString());
+        const report::Layout layout = form.layout();
+        Report receipt(layout);
         fillReceipt(receipt, sale(ShopNames[0], false));
         receipt.setDataSource(m_receiptLines);
         const std::vector<report::Page> pages = receipt.pages();
-        ReportPreview preview(receipt.name(), receipt.title(), form.layout.page.paper, receipt.layOut());
+        ReportPreview preview(receipt.name(), receipt.title(), layout.page.paper, receipt.layOut());
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -14,6 +14,7 @@
 #include "platform/screens.h"
 #include "reports/frmkasaber.h"
 #include "reports/reporttest.h"
+#include "support/lists.h"
 
 namespace {
 
@@ -35,17 +36,7 @@ protected:
         addSale(6, "2026-03-31", 123450, "fahrer1", 19710, 0);
     }
 
-    static QStringList listed(const FrmKasaBer &report)
-    {
-        QStringList lines;
-        for (int i = 0; i < report.LvSales->topLevelItemCount(); ++i) {
-            QStringList cells;
-            for (int column = 0; column < report.LvSales->columnCount(); ++column)
-                cells << report.LvSales->topLevelItem(i)->text(column);
-            lines << cells.join(u' ');
-        }
-        return lines;
-    }
+    static QStringList listed(const FrmKasaBer &report) { return listLines(report.LvSales, -1, " "); }
 
     static void choose(FrmKasaBer &report, const QString &user, const QDate &from, const QDate &to, QPushButton *button)
     {

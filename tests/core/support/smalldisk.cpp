@@ -72,3 +72,8 @@ bool SmallDisk::leaveNoNewEntries()
         return false;
     return mountTmpfs(m_folder, "nr_inodes=" + QByteArray::number(qint64(disk.f_files - disk.f_ffree)), MS_REMOUNT);
 }
+
+bool SmallDisk::writeProtect(bool on)
+{
+    return m_mounted && mountTmpfs(m_folder, {}, MS_REMOUNT | (on ? MS_RDONLY : 0));
+}

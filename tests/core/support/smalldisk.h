@@ -24,6 +24,8 @@ public:
     bool leaveFree(qint64 bytes);
     // Lets the disk hold no more files or folders than it holds now.
     bool leaveNoNewEntries();
+    // Makes the disk read-only, or writable again.
+    bool writeProtect(bool on);
 
 private:
     QString m_folder;
