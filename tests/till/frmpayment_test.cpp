@@ -311,26 +311,41 @@ TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
     pay(sales, [](FrmPayment &payment) { EXPECT_EQ(payment.txtid->text(), "2"); });
 }
 
-TEST_F(PaymentTest, ADeliveryWithADriverOnTheTillRoll)
+TEST_F(PaymentTest, ADeliveryReceiptNamesTheCustomerTheSaleWasStoredFor)
 {
     printerchoice::write(printerchoice::ReceiptPrinter);
-    FrmSales &sales = salesScreenFor("1");
-    sell(sales, "200", "3");
-    pay(sales, [this, &sales](FrmPayment &payment) {
-        // The other Meier rings while the payment is open.
-        emit sales.Winsock1->dataArrived("t1;RING;0;0302222;5551234;SIP0;\n");
-        payment.cboFahrer->setEditText("ben");
-        readNextPreview();
-        payment.cmdCredit->click();
-        EXPECT_EQ(m_dialogs->shownWindows().last(), "ReceiptReportBON");
-    });
-    EXPECT_EQ(scalar("SELECT totalsales || '|' || custid || '|' || cashierid FROM Sales").toString(), "3570|1|ben");
-    EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 2").toLongLong(), -1);
+    struct Case
+    {
+        const char *customer; // on the sales screen at "Kasse"
+        const char *ringing;  // a caller's number while the payment is open
+        const char *movedTo;  // an address stored for the customer meanwhile
+        QStringList printed;
+    };
+    const std::vector<Case> cases = {
+        {"1", "0302222", nullptr, {"Meier", "Gartenweg 3", "12345 Berlin", "Tel: 0301111"}},
+        {"2", "0301111", "Lindenallee 7", {"Meier", "Lindenallee 7", "Tel: 0302222"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.customer);
+        FrmSales &sales = salesScreenFor(c.customer);
+        sell(sales, "200", "3");
+        pay(sales, [&](FrmPayment &payment) {
+            emit sales.Winsock1->dataArrived(QString("t%1;RING;0;%2;5551234;SIP0;\n").arg(c.customer, c.ringing).toUtf8());
+            if (c.movedTo)
+                exec("UPDATE Customer SET Address = ?1 WHERE CustomerID = ?2", {c.movedTo, c.customer});
+            payment.cboFahrer->setEditText("ben");
+            readNextPreview();
+            payment.cmdCredit->click();
+            EXPECT_EQ(m_dialogs->shownWindows().last(), "ReceiptReportBON");
+        });
+        EXPECT_EQ(scalar("SELECT custid || '|' || cashierid FROM Sales ORDER BY salesid DESC").toString(),
+                  QString(c.customer) + "|ben");
+        EXPECT_THAT(m_printed, IsSupersetOf({"Lieferung an:", "Fahrer: ben", "Rabatt %", "3 Wein 11,90 35,70"}));
+        EXPECT_THAT(m_printed, IsSupersetOf(c.printed));
+        // The sales screen goes on showing the caller.
+        EXPECT_NE(sales.Text1->text(), c.customer);
+    }
     EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 3570);
-    EXPECT_THAT(m_printed, IsSupersetOf({"Lieferung an:", "Gartenweg 3", "Tel: 0301111", "Fahrer: ben", "Rabatt %",
-                                         "3 Wein 11,90 35,70"}));
-    // The sales screen goes on showing the caller.
-    EXPECT_EQ(sales.Text1->text(), "2");
 }
 
 TEST_F(PaymentTest, ARefusedStoreStoresNothingAndKeepsTheOrderAndTheDialog)
