@@ -8,7 +8,6 @@
 #include "data/database.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
-#include "masterdata/frmuseraccount.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
@@ -18,6 +17,7 @@
 #include "till/accountpayment.h"
 #include "till/customerlists.h"
 #include "till/frmsales.h"
+#include "till/receipts.h"
 #include "till/salestore.h"
 #include "till/ui/tillreports.h"
 
@@ -69,12 +69,9 @@ void FrmPayment::Form_Load()
 void FrmPayment::fillCustomerLists()
 {
     // The lists are kept for the run and read again only when the customers
-    // changed. The customers' recordset is left unfiltered after its last
-    // row, as by reading it row by row, but without the customer editor's
-    // boxes showing each row.
-    CustomerLists &lists = CustomerLists::current(frmCustomer().ADOCustomer.recordset());
-    // Filled quietly: choosing an entry filters the customers' recordset,
-    // which must not happen while it is being read.
+    // changed.
+    CustomerLists &lists = CustomerLists::current(Database::current());
+    // Filled quietly: the handover chooses the sale's customer.
     const QSignalBlocker quiet(cboCustomer);
     cboCustomer->setModel(&lists);
     cboCustomer->setModelColumn(0);
@@ -86,12 +83,12 @@ void FrmPayment::fillCustomerLists()
 
 void FrmPayment::fillDriverList()
 {
-    Recordset &users = frmUserAccount().ADOUser.recordset();
-    users.clearFilter();
-    QStringList drivers;
-    for (users.moveFirst(); !users.eof(); users.moveNext())
-        drivers << users.text(QStringLiteral("UserID"));
-    cboFahrer->addItems(drivers);
+    if (Database *database = Database::current()) {
+        if (const auto drivers = driverIds(*database))
+            cboFahrer->addItems(*drivers);
+        else
+            dialogs().msgBox(database->lastError(), mb::vbExclamation);
+    }
     cboFahrer->setEditText(NoDriver);
 }
 
@@ -117,10 +114,12 @@ void FrmPayment::cboCustomer_Click(int index)
     if (index < 0 || index >= cboNo->count())
         return;
     cboNo->setEditText(cboNo->itemText(index));
+    if (!AccountMode)
+        return;
+    // The balance paid towards is read where the payment books it.
     Recordset &customers = frmCustomer().ADOCustomer.recordset();
     customers.setFilter({{QStringLiteral("CustomerID"), cboNo->currentText()}});
-    if (AccountMode)
-        txtAdvance->setText(de::formatNumber(customers.money(QStringLiteral("accountbalance"))));
+    txtAdvance->setText(de::formatNumber(customers.money(QStringLiteral("accountbalance"))));
 }
 
 void FrmPayment::vTaste_Click(int index)
@@ -302,9 +301,9 @@ void FrmPayment::cmdSales_Click()
     // The number stored, which another till may have made differ from the
     // one shown when the dialog opened.
     txtid->setText(QString::number(sale.salesId));
-    refreshAfterSale(sale.customerId, sale.delivery);
+    refreshAfterSale(sale.delivery);
 
-    const ReceiptContent content = receiptContent(sale.date);
+    const ReceiptContent content = receiptContent(*database, sale);
     sales.ClearOrder();
     ADOReceipt.setRecordSource(QStringLiteral("SELECT * FROM Receipt WHERE salesid = ?1"),
                                DataControl::CommandType::Text, {sale.salesId});
@@ -316,12 +315,12 @@ void FrmPayment::cmdSales_Click()
     screens().unload<FrmPayment>();
 }
 
-ReceiptContent FrmPayment::receiptContent(const QDate &saleDate) const
+ReceiptContent FrmPayment::receiptContent(Database &database, const Sale &sale) const
 {
     FrmSales &sales = frmSales();
     ReceiptContent content;
     content.shop = currentShopHeader();
-    content.date = saleDate;
+    content.date = sale.date;
     content.saleNumber = txtid->text();
     content.cashier = txtCashier->text();
     content.total = m_amounts.amountDue();
@@ -334,24 +333,20 @@ ReceiptContent FrmPayment::receiptContent(const QDate &saleDate) const
     content.tendered = txtamount->text();
     content.change = txtChange->text();
     content.remarks = sales.zusText->text();
-    content.delivery = CreditSale;
-    if (CreditSale) {
-        // The address of the customer the sale was booked to, which the
-        // customers' recordset stands on after the sale; the sales screen may
-        // show a caller who rang meanwhile.
-        const Recordset &customer = frmCustomer().ADOCustomer.recordset();
-        content.customerName = customer.text(QStringLiteral("Customername"));
-        content.customerAddress = customer.text(QStringLiteral("Address"));
-        content.customerPlace = customer.text(QStringLiteral("Place"));
-        content.customerPhone = customer.text(QStringLiteral("ContactNumber"));
-    }
+    content.delivery = sale.delivery;
+    // The sales screen may show a caller who rang while the payment was open.
+    if (sale.delivery && !readDeliveryCustomer(database, sale.salesId, content))
+        dialogs().msgBox(QStringLiteral("Der Verkauf ist gespeichert, aber die Lieferadresse konnte nicht gelesen "
+                                        "werden (%1). Bitte die Adresse auf dem Beleg von Hand ergänzen.")
+                             .arg(database.lastError()),
+                         mb::vbExclamation);
     content.driver = cboFahrer->currentText();
     return content;
 }
 
 // The other screens read their own copies of the rows; after a sale they are
 // read anew, so that they show the stock and balances just stored.
-void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
+void FrmPayment::refreshAfterSale(bool delivery)
 {
     ADOSales.refresh();
     FrmSales &sales = frmSales();
@@ -360,9 +355,9 @@ void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
         frmProduct().ADOProduct.refresh();
     if (!delivery)
         return;
-    DataControl &customers = frmCustomer().ADOCustomer;
-    customers.refresh();
-    customers->setFilter({{QStringLiteral("CustomerID"), customerId}});
+    // A delivery changed the customer's balance.
+    if (screens().isLoaded<FrmCustomer>())
+        frmCustomer().ADOCustomer.refresh();
     // The sales screen keeps showing the customer it shows: the sale's, or a
     // caller who rang while the payment was open.
     const QString shownCustomer = sales.Text1->text();
@@ -375,7 +370,7 @@ void FrmPayment::cmdOK_Click()
     const AccountPayment booking =
         bookAccountPayment(frmCustomer().ADOCustomer.recordset(), cboNo->currentText(), txtCash->text());
     if (booking.outcome == AccountPayment::Outcome::CustomerNotFound) {
-        dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        dialogs().msgBox(CustomerNotFound, mb::vbOKOnly);
         return;
     }
     if (booking.outcome == AccountPayment::Outcome::NotAnAmount) {

@@ -22,6 +22,7 @@
 #include "till/frmcustomersearch.h"
 #include "till/frmpayment.h"
 #include "till/productlookup.h"
+#include "till/salestore.h"
 #include "till/ui/pagedbuttongrid.h"
 
 namespace {
@@ -179,8 +180,7 @@ void FrmSales::cmdPayment_Click()
         return;
     }
     if (txtName->text().isEmpty()) {
-        frmCustomer().ADOCustomer->moveFirst();
-        dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        dialogs().msgBox(CustomerNotFound, mb::vbOKOnly);
         return;
     }
     FrmPayment &payment = frmPayment();

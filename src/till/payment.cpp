@@ -1,5 +1,6 @@
 #include "till/payment.h"
 
+#include "data/database.h"
 #include "platform/locale.h"
 
 namespace {
@@ -71,4 +72,15 @@ std::optional<Money> changeFor(Money amountDue, const QString &tenderedText)
     if (!tendered || *tendered < amountDue)
         return std::nullopt;
     return *tendered - amountDue;
+}
+
+std::optional<QStringList> driverIds(Database &database)
+{
+    const auto users = database.select(QStringLiteral("SELECT UserID FROM UserAccount ORDER BY rowid"));
+    if (!users)
+        return std::nullopt;
+    QStringList ids;
+    for (const std::vector<QVariant> &user : users->values)
+        ids << user.front().toString();
+    return ids;
 }

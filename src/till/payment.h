@@ -3,9 +3,12 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "platform/money.h"
 #include "till/order.h"
+
+class Database;
 
 // What the customer pays for one sale: the order's total as the sales screen
 // handed it to the payment, less a discount, with the tax contained in it.
@@ -48,3 +51,7 @@ private:
 // The change for the amount tendered, or nothing when the text is not an
 // amount (de::parseAmount) or is less than the amount due.
 std::optional<Money> changeFor(Money amountDue, const QString &tenderedText);
+
+// Every user account may drive a delivery: their ids in the table's order.
+// Nothing when the database cannot be read (see Database::lastError()).
+std::optional<QStringList> driverIds(Database &database);
