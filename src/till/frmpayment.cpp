@@ -27,8 +27,6 @@ const QString NoDriver = QStringLiteral("Bitte Wählen");
 // The keypad writes this after a passed check with nothing tendered; the
 // next key starts a new amount rather than appending to it.
 const QString ZeroAmount = QStringLiteral("0,00");
-// What the amount tendered shows when the dialog opens.
-const QString OpeningTendered = QStringLiteral("0");
 const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
 
 // Text in a money box that is no amount is named as such: "not enough money"
@@ -37,7 +35,7 @@ const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
 bool amountReadable(QLineEdit *box, const QString &which)
 {
     const QString typed = box->text();
-    if (typed.trimmed().isEmpty() || de::parseAmount(typed))
+    if (typed.trimmed().isEmpty() || readAmountBox(typed))
         return true;
     dialogs().msgBox(QStringLiteral("Der %1 Betrag „%2“ ist keine gültige Zahl: ein Betrag hat höchstens zwei "
                                     "Nachkommastellen, z. B. 50 oder 50,00.")
@@ -132,7 +130,7 @@ void FrmPayment::vTaste_Click(int index)
 
 void FrmPayment::vClr_Click()
 {
-    txtamount->setText(QStringLiteral("0"));
+    txtamount->setText(NothingTendered);
     m_tenderedTyped = true;
 }
 
@@ -164,7 +162,7 @@ bool FrmPayment::txtCash_KeyPress(int key)
 {
     if (!isEnter(key))
         return false;
-    if (const auto paid = de::parseAmount(txtCash->text()))
+    if (const auto paid = readAmountBox(txtCash->text()))
         txtCash->setText(de::formatNumber(*paid));
     txtamount->setFocus();
     txtamount->selectAll();
@@ -197,7 +195,7 @@ void FrmPayment::checkAmount(const QString &insufficientMessage)
         (AccountMode && !amountReadable(txtCash, QStringLiteral("gezahlte"))))
         return;
     // In account mode the cash must cover the amount paid towards the balance.
-    const auto paid = de::parseAmount(txtCash->text());
+    const auto paid = readAmountBox(txtCash->text());
     const Money due = AccountMode ? paid.value_or(Money()) : m_amounts.amountDue();
     const auto change = changeFor(due, txtamount->text());
     if (!change || (AccountMode && !paid)) {
@@ -206,7 +204,7 @@ void FrmPayment::checkAmount(const QString &insufficientMessage)
         txtamount->selectAll();
         return;
     }
-    showChange(*de::parseAmount(txtamount->text()), *change);
+    showChange(*readAmountBox(txtamount->text()), *change);
     QPushButton *bar = AccountMode ? cmdOK : cmdSales;
     bar->setEnabled(true);
     bar->setFocus();
@@ -225,7 +223,7 @@ void FrmPayment::showChange(Money tendered, Money change)
 bool FrmPayment::settleTendered()
 {
     const Money due = m_amounts.amountDue();
-    if (!m_tenderedTyped && txtamount->text() == OpeningTendered) {
+    if (!m_tenderedTyped && txtamount->text() == NothingTendered) {
         showChange(due, Money());
         return true;
     }
@@ -238,7 +236,7 @@ bool FrmPayment::settleTendered()
         txtamount->selectAll();
         return false;
     }
-    showChange(*de::parseAmount(txtamount->text()), *change);
+    showChange(*readAmountBox(txtamount->text()), *change);
     return true;
 }
 

@@ -181,6 +181,8 @@ TEST_F(PaymentTest, TheDialogOpensWithTheNextSaleNumberAndKeepsItAfterACancel)
         numbers << payment.txtid->text();
         EXPECT_EQ(payment.windowTitle(), "Receipt");
         EXPECT_EQ(payment.txtBill->text(), "25,00");
+        EXPECT_EQ((QStringList{payment.txtAdvance->text(), payment.txtamount->text(), payment.txtChange->text()}),
+                  (QStringList{"0.00", "0", "0.00"}));
         EXPECT_EQ(payment.txtCashier->text(), "ANNA");
         EXPECT_EQ(payment.cboFahrer->currentText(), "Bitte Wählen");
         EXPECT_EQ(payment.cboFahrer->count(), 3); // the administrator, anna and ben
@@ -226,7 +228,7 @@ TEST_F(PaymentTest, TheKeypadTypesTheAmountAndTheCheckWantsEnoughMoney)
         payment.vOk->click();
         EXPECT_EQ(m_dialogs->messageTexts(), (QStringList{"Insuficient Fund...", "Bezahlung Unzureichend..."}));
         EXPECT_EQ(m_dialogs->messages().front().buttons, 64);
-        EXPECT_EQ(payment.txtChange->text(), "0,00");
+        EXPECT_EQ(payment.txtChange->text(), "0.00");
         EXPECT_TRUE(payment.cmdCancel->isEnabled());
 
         payment.txtamount->setText("25");
@@ -415,7 +417,7 @@ TEST_F(PaymentTest, AmountTenderedAndDiscountTakeAtMostTwoDecimalsAndTextIsNamed
                 press();
                 EXPECT_EQ(m_dialogs->messageTexts(), QStringList{notANumber.arg(QString::fromUtf8(typed))});
                 EXPECT_EQ(payment.txtamount->text(), QString::fromUtf8(typed)) << "nothing rounded";
-                EXPECT_EQ(payment.txtChange->text(), "0,00");
+                EXPECT_EQ(payment.txtChange->text(), "0.00");
                 EXPECT_TRUE(payment.cmdCancel->isEnabled());
                 m_dialogs->clearRecords();
             }
@@ -431,7 +433,7 @@ TEST_F(PaymentTest, AmountTenderedAndDiscountTakeAtMostTwoDecimalsAndTextIsNamed
                                           "Nachkommastellen. Bitte den Rabatt in Prozent eingeben, z. B. 10 oder 12,5.")
                                       .arg(QString::fromUtf8(typed))});
             EXPECT_EQ(payment.txtBill->text(), "25,00") << typed;
-            EXPECT_EQ(payment.txtChange->text(), "0,00") << typed;
+            EXPECT_EQ(payment.txtChange->text(), "0.00") << typed;
             m_dialogs->clearRecords();
         }
 
