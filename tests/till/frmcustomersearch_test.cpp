@@ -7,12 +7,12 @@
 #include <QPushButton>
 
 #include "platform/screens.h"
-#include "support/fixture.h"
 #include "till/frmcustomersearch.h"
 #include "till/frmsales.h"
+#include "tilltest.h"
 
 namespace {
-class CustomerSearchTest : public DatabaseTest
+class CustomerSearchTest : public TillTest
 {
 protected:
     void SetUp() override
@@ -26,12 +26,7 @@ protected:
     // Presses "Kunde Suchen" and lets `cashier` work the search screen.
     void search(const std::function<void(FrmCustomerSearch &)> &cashier)
     {
-        m_dialogs->onModal([cashier](QDialog *window) {
-            cashier(*qobject_cast<FrmCustomerSearch *>(window));
-            return 0;
-        });
-        frmSales().selCustomer->click();
-        processEvents();
+        work<FrmCustomerSearch>(frmSales().selCustomer, cashier);
     }
 };
 } // namespace
@@ -45,7 +40,6 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
 
     // Each search starts empty.
     search([](FrmCustomerSearch &searchScreen) {
-        EXPECT_EQ(searchScreen.windowTitle(), "CSearch");
         EXPECT_EQ(searchScreen.cusearch->text(), QString());
         // Each digit is appended; "Clr" starts afresh.
         searchScreen.lButton[1]->click();
@@ -73,6 +67,5 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
             searchScreen.cmdFind->click();
         });
         EXPECT_EQ(sales.txtName->text(), found);
-        EXPECT_EQ(sales.ADOCustomer->eof(), found.isEmpty());
     }
 }
