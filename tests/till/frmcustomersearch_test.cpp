@@ -18,9 +18,7 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '030 1111')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '30')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Ohne Telefon', '')");
+        addCallers();
     }
 
     // Presses "Kunde Suchen" and lets `cashier` work the search screen.
@@ -42,12 +40,9 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
     search([](FrmCustomerSearch &searchScreen) {
         EXPECT_EQ(searchScreen.cusearch->text(), QString());
         // Each digit is appended; "Clr" starts afresh.
-        searchScreen.lButton[1]->click();
-        searchScreen.lButton[2]->click();
-        searchScreen.lButtonClr->click();
-        searchScreen.lButton[3]->click();
-        searchScreen.lButton[0]->click();
-        EXPECT_EQ(searchScreen.cusearch->text(), "30");
+        for (const QChar key : QString("12C01711234567"))
+            (key == 'C' ? searchScreen.lButtonClr : searchScreen.lButton[key.digitValue()])->click();
+        EXPECT_EQ(searchScreen.cusearch->text(), "01711234567");
         searchScreen.cmdFind->click();
     });
     EXPECT_EQ(sales.txtName->text(), "Schulz");

@@ -33,10 +33,7 @@ protected:
         DatabaseTest::SetUp();
         ASSERT_TRUE(m_router.listen(QHostAddress::LocalHost, 0));
         exec("UPDATE Settings SET deZE = '127.0.0.1', voIPort = ?1", {QString::number(m_router.serverPort())});
-        // Numbers stored as the shop typed them; the router sends digits.
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '+49 30 1111')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '0171 / 123 45 67')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Ohne Telefon', '')");
+        addCallers();
     }
 
     // Loads the sales screen and takes its connection.
@@ -148,7 +145,6 @@ TEST_F(CallMonitorTest, TheHeaderShowsTheConnectionAndTheTillConnectsAgain)
     ASSERT_TRUE(router);
     FrmSales &sales = frmSales();
     ASSERT_TRUE(QTest::qWaitFor([&sales] { return sales.lblCallMonitor->text() == "Anrufmonitor: verbunden"; }, 5000));
-    EXPECT_EQ(sales.tmrReconnect->interval(), 10000);
     EXPECT_FALSE(sales.tmrReconnect->isActive());
 
     // The router restarts: the header says so, and the till works on.
@@ -164,8 +160,6 @@ TEST_F(CallMonitorTest, TheHeaderShowsTheConnectionAndTheTillConnectsAgain)
     QSignalSpy refused(sales.Winsock1, &TcpClient::closed);
     ASSERT_TRUE(refused.wait(5000));
     EXPECT_EQ(sales.lblCallMonitor->text(), "Anrufmonitor: getrennt");
-    sales.selCustomer->click();
-    EXPECT_EQ(m_dialogs->shownWindows(), QStringList{"frmCustomerSearch"});
 
     // Back up, it is connected again without anyone reopening the till.
     ASSERT_TRUE(m_router.listen(QHostAddress::LocalHost, port));

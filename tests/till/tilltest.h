@@ -17,6 +17,13 @@
 class TillTest : public DatabaseTest
 {
 protected:
+    // Telephone numbers as the shop typed them; the router sends digits.
+    void addCallers()
+    {
+        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '+49 30 1111'),"
+             " (2, 'Schulz', '0171 / 123 45 67'), (3, 'Ohne Telefon', '')");
+    }
+
     void addProduct(int id, const QString &articleNumber, const QString &description, const QString &category,
                     const QString &taxRate, qint64 priceCents, qint64 stock = 10, const QString &size = "1 kg")
     {
