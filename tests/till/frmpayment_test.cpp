@@ -192,35 +192,15 @@ TEST_F(PaymentTest, TheKeypadTypesTheAmountAndTheCheckWantsEnoughMoney)
     });
 }
 
-TEST_F(PaymentTest, DiscountOfTenPercentIsTakenOnce)
+// The till was opened before midnight; the sale is paid after it.
+TEST_F(PaymentTest, ACashSaleIsStoredOnTheDayItIsPaidAndItsReceiptShown)
 {
+    FixedClock &clock = FixedClock::install(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 56)));
     FrmSales &sales = orderOf25();
-    pay(sales, [this](FrmPayment &payment) {
-        payment.txtAdvance->setText("10");
-        payment.txtamount->setText("30");
-        payment.vOk->click();
-        EXPECT_EQ(payment.txtBill->text(), "22,50");
-        EXPECT_EQ(payment.txtChange->text(), "7,50");
-        payment.vOk->click();
-        EXPECT_EQ(payment.txtBill->text(), "22,50");
-        EXPECT_EQ(payment.txtChange->text(), "7,50");
-        EXPECT_TRUE(m_dialogs->messages().empty());
-
-        readNextPreview();
-        payment.cmdCredit->click();
-    });
-    EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2250|251|44");
-    // The delivery customer owes what was paid for, the discount taken off,
-    // on top of the 50,00 owed before.
-    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 2250);
-    EXPECT_THAT(m_printed, IsSupersetOf({"Total 22,50", "Rabatt 10%", "Inkl. MwSt: 19% 2,51"}));
-}
-
-TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
-{
-    FrmSales &sales = orderOf25();
+    EXPECT_EQ(sales.lbldata->text(), "06.12.2026");
     sales.zusText->setText("Bitte klingeln");
     EXPECT_EQ(sales.mwst1->text(), "2,79");
+    clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0)));
     pay(sales, [this](FrmPayment &payment) {
         payment.txtamount->setText("30");
         enter(payment.txtamount);
@@ -233,7 +213,7 @@ TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
     EXPECT_EQ(scalar("SELECT salesid || '|' || Date || '|' || totalsales || '|' || custid || '|' || cashierid"
                      " || '|' || mwst1 || '|' || mwst2 FROM Sales")
                   .toString(),
-              QString("1|%1|2500|1|anna|279|49").arg(QDate::currentDate().toString(Qt::ISODate)));
+              "1|2026-12-07|2500|1|anna|279|49");
     EXPECT_EQ(count("SalesDetails"), 2);
     EXPECT_EQ(scalar("SELECT Quantity FROM Products WHERE ProductID = 1").toLongLong(), 7);
     EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000);
@@ -241,6 +221,7 @@ TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
     EXPECT_THAT(m_printed,
                 IsSupersetOf({"Bäckerei Sonnenschein", "Tel.: 030 123", "3 Brot 2,50 € 7,50 €", "Total 25,00",
                               "Gegeben 30,00", "Rückgeld 5,00", "Kassierer: ANNA", "Bitte klingeln"}));
+    EXPECT_THAT(m_printed.join('\n').toStdString(), HasSubstr("07.12.2026"));
     EXPECT_THAT(m_printed.join('\n').toStdString(), Not(HasSubstr("Lieferung an:")));
 
     EXPECT_EQ(sales.LvProduct->topLevelItemCount(), 0);
@@ -248,6 +229,10 @@ TEST_F(PaymentTest, ACashSaleIsStoredAndItsReceiptShown)
               (QStringList{"0,00", "0", "0"}));
     EXPECT_EQ(sales.txtName->text(), "Meier");
     EXPECT_FALSE(screens().isLoaded<FrmPayment>());
+    // The header turns over with the clock, the screen still open.
+    sales.Timer1_Timer();
+    EXPECT_EQ(sales.lbldata->text(), "07.12.2026");
+    EXPECT_EQ(sales.stsTime->text(), "00:00:00");
 
     // The next sale gets the next number.
     sell(sales, "100", "1");
@@ -359,6 +344,15 @@ TEST_F(PaymentTest, AmountTenderedAndDiscountTakeAtMostTwoDecimalsAndTextIsNamed
             m_dialogs->clearRecords();
         }
 
+        // Ten percent off, taken once however often "berechnen" is pressed.
+        payment.txtAdvance->setText("10");
+        for (int press = 0; press < 2; ++press) {
+            payment.vOk->click();
+            EXPECT_EQ(payment.txtBill->text(), "22,50");
+            EXPECT_EQ(payment.txtChange->text(), "7,50");
+        }
+        EXPECT_TRUE(m_dialogs->messages().empty());
+
         // Two decimals pass, as do zeros after them: nothing to round.
         payment.txtAdvance->setText("12,50");
         payment.txtamount->setText("50,000");
@@ -379,10 +373,14 @@ TEST_F(PaymentTest, AmountTenderedAndDiscountTakeAtMostTwoDecimalsAndTextIsNamed
 
         payment.txtamount->setText("50");
         readNextPreview();
-        payment.cmdSales->click();
+        payment.cmdCredit->click();
     });
-    EXPECT_EQ(scalar("SELECT totalsales FROM Sales").toLongLong(), 2188);
-    EXPECT_THAT(m_printed, IsSupersetOf({"Total 21,88", "Rabatt 12,5%", "Gegeben 50,00", "Rückgeld 28,12"}));
+    // Stored, printed and owed: what was paid for, the discount taken off,
+    // with the tax contained in it (15,32 at 19 % and 6,56 at 7 %).
+    EXPECT_EQ(scalar("SELECT totalsales || '|' || mwst1 || '|' || mwst2 FROM Sales").toString(), "2188|245|43");
+    EXPECT_EQ(scalar("SELECT accountbalance FROM Customer WHERE CustomerID = 1").toLongLong(), 5000 + 2188);
+    EXPECT_THAT(m_printed, IsSupersetOf({"Total 21,88", "Rabatt 12,5%", "Gegeben 50,00", "Rückgeld 28,12",
+                                         "Inkl. MwSt: 19% 2,45"}));
 }
 
 // Only an amount within range is booked and gets an invoice.
@@ -441,24 +439,6 @@ TEST_F(PaymentTest, AccountPaymentLowersTheBalanceAndPrintsTheInvoice)
     EXPECT_FALSE(payment.cmdOK->isEnabled());
     EXPECT_EQ(payment.cmdCancel->text(), "Close");
     EXPECT_EQ(count("Sales"), 0);
-}
-
-TEST_F(PaymentTest, ASaleAfterMidnightCarriesTheNewDay)
-{
-    FixedClock &clock = FixedClock::install(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 56)));
-    FrmSales &sales = orderOf25();
-    EXPECT_EQ(sales.lbldata->text(), "06.12.2026");
-    clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0)));
-    pay(sales, [this](FrmPayment &payment) {
-        readNextPreview();
-        payment.cmdSales->click();
-    });
-    EXPECT_EQ(scalar("SELECT Date FROM Sales").toString(), "2026-12-07");
-    EXPECT_THAT(m_printed.join('\n').toStdString(), HasSubstr("07.12.2026"));
-    // The header turns over with the clock, the screen still open.
-    sales.Timer1_Timer();
-    EXPECT_EQ(sales.lbldata->text(), "07.12.2026");
-    EXPECT_EQ(sales.stsTime->text(), "00:00:00");
 }
 
 TEST_F(PaymentTest, NothingIsStoredThatWasNotPaidOrHasNoCustomerOrLines)
