@@ -221,10 +221,10 @@ void fillReceipt(ReportDocument &receipt, const ReceiptContent &content)
 
 bool readDeliveryCustomer(Database &database, qint64 salesId, ReceiptContent &content)
 {
-    const auto found = database.select(
-        QStringLiteral("SELECT c.Customername, c.Address, c.Place, c.ContactNumber"
-                       " FROM Sales s JOIN Customer c ON c.CustomerID = s.custid WHERE s.salesid = ?1"),
-        {salesId});
+    const auto found =
+        database.select(QStringLiteral("SELECT c.Customername, c.Address, c.Place, c.ContactNumber"
+                                       " FROM Sales s JOIN Customer c ON c.CustomerID = s.custid WHERE s.salesid = ?1"),
+                        {salesId});
     if (!found)
         return false;
     if (found->values.empty())

@@ -12,7 +12,6 @@
 #include "masterdata/frmcustomer.h"
 #include "platform/clock.h"
 #include "platform/printerchoice.h"
-#include "platform/tcpclient.h"
 #include "platform/ui/reportpreview.h"
 #include "till/frmpayment.h"
 #include "till/frmsales.h"

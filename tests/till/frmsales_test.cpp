@@ -282,7 +282,6 @@ TEST_F(SalesScreenTest, ATypedArticleNumberMakesALineWithOkOrEnter)
     EXPECT_EQ(m_dialogs->messages().back().buttons, 0);
     EXPECT_EQ(m_dialogs->messages().back().title, "TALVEX - LT - ISDN");
 
-
     QTest::keyClicks(sales.txtid, "12");
     EXPECT_EQ(listEntries(sales.cboNo), (QStringList{"1", "2"}));
     EXPECT_EQ(listEntries(sales.cboDescription), (QStringList{"Salz 500 g", "Pfeffer 50 g"}));

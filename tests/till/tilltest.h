@@ -48,8 +48,7 @@ protected:
     }
 
     // Presses the button and lets `cashier` work the window it shows modally.
-    template <class Screen>
-    void work(QPushButton *button, const std::function<void(Screen &)> &cashier)
+    template <class Screen> void work(QPushButton *button, const std::function<void(Screen &)> &cashier)
     {
         m_dialogs->onModal([cashier](QDialog *window) {
             cashier(*qobject_cast<Screen *>(window));
