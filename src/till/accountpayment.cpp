@@ -1,7 +1,7 @@
 #include "till/accountpayment.h"
 
 #include "data/recordset.h"
-#include "platform/locale.h"
+#include "till/payment.h"
 
 AccountPayment bookAccountPayment(Recordset &customers, const QString &customerId, const QString &paidText)
 {
@@ -13,7 +13,7 @@ AccountPayment bookAccountPayment(Recordset &customers, const QString &customerI
     }
     const QString balanceColumn = QStringLiteral("accountbalance");
     booking.balanceBefore = customers.money(balanceColumn);
-    const auto paid = de::parseAmount(paidText);
+    const auto paid = readAmountBox(paidText);
     if (!paid) {
         booking.outcome = AccountPayment::Outcome::NotAnAmount;
         return booking;

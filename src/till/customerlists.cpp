@@ -3,36 +3,38 @@
 #include <QCoreApplication>
 
 #include "data/database.h"
-#include "data/recordset.h"
 
-CustomerLists &CustomerLists::current(Recordset &customers)
+CustomerLists &CustomerLists::current(Database *database)
 {
     static CustomerLists *lists = new CustomerLists(QCoreApplication::instance());
-    // Storing an edit left on the customers happens here, before the
-    // changes are counted.
-    customers.clearFilter();
-    const Database *database = Database::current();
     const quint64 changes = database ? database->changesTo(QStringLiteral("Customer")) : 0;
     const QString path = database ? database->path() : QString();
     if (!lists->m_filled || lists->m_databasePath != path || lists->m_changes != changes) {
-        lists->fill(customers);
+        lists->fill(database);
         lists->m_databasePath = path;
         lists->m_changes = changes;
     }
-    // After its last row, as reading it row by row leaves it.
-    customers.moveAfterLast();
     return *lists;
 }
 
-void CustomerLists::fill(Recordset &customers)
+void CustomerLists::fill(Database *database)
 {
     beginResetModel();
-    m_names = customers.texts(QStringLiteral("Customername"));
-    m_ids = customers.texts(QStringLiteral("CustomerID"));
+    m_names.clear();
+    m_ids.clear();
     m_entryOfId.clear();
+    const auto customers =
+        database ? database->select(QStringLiteral("SELECT Customername, CustomerID FROM Customer ORDER BY rowid"))
+                 : std::nullopt;
+    m_filled = customers.has_value();
+    if (customers) {
+        for (const std::vector<QVariant> &customer : customers->values) {
+            m_names << customer[0].toString();
+            m_ids << customer[1].toString();
+        }
+    }
     for (int i = static_cast<int>(m_ids.size()) - 1; i >= 0; --i)
         m_entryOfId.insert(m_ids[i], i);
-    m_filled = customers.isOpen();
     endResetModel();
 }
 

@@ -4,20 +4,20 @@
 #include <QHash>
 #include <QStringList>
 
-class Recordset;
+class Database;
 
 // The payment dialog's two lists of customers, names (column 0) and ids
-// (column 1) entry for entry, in the customers' recordset order. They are
-// kept for the whole run and made again only when the customers changed
-// since: a shop with 10^4 customers does not build them at every "Kasse".
+// (column 1) entry for entry, in the table's order. They are kept for the
+// whole run and made again only when the customers changed since: a shop
+// with 10^4 customers does not build them at every "Kasse".
 class CustomerLists : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    // The lists of the run, up to date with the customers' recordset, which
-    // is left unfiltered after its last row.
-    static CustomerLists &current(Recordset &customers);
+    // The lists of the run, up to date with the database's customers; empty
+    // without a database or when it cannot be read.
+    static CustomerLists &current(Database *database);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -28,7 +28,7 @@ public:
 
 private:
     using QAbstractTableModel::QAbstractTableModel;
-    void fill(Recordset &customers);
+    void fill(Database *database);
 
     QStringList m_names;
     QStringList m_ids;

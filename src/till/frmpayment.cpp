@@ -8,7 +8,6 @@
 #include "data/database.h"
 #include "masterdata/frmcustomer.h"
 #include "masterdata/frmproduct.h"
-#include "masterdata/frmuseraccount.h"
 #include "platform/clock.h"
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
@@ -18,6 +17,7 @@
 #include "till/accountpayment.h"
 #include "till/customerlists.h"
 #include "till/frmsales.h"
+#include "till/receipts.h"
 #include "till/salestore.h"
 #include "till/ui/tillreports.h"
 
@@ -27,8 +27,6 @@ const QString NoDriver = QStringLiteral("Bitte Wählen");
 // The keypad writes this after a passed check with nothing tendered; the
 // next key starts a new amount rather than appending to it.
 const QString ZeroAmount = QStringLiteral("0,00");
-// What the amount tendered shows when the dialog opens.
-const QString OpeningTendered = QStringLiteral("0");
 const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
 
 // Text in a money box that is no amount is named as such: "not enough money"
@@ -37,7 +35,7 @@ const QString Insufficient = QStringLiteral("Bezahlung Unzureichend...");
 bool amountReadable(QLineEdit *box, const QString &which)
 {
     const QString typed = box->text();
-    if (typed.trimmed().isEmpty() || de::parseAmount(typed))
+    if (typed.trimmed().isEmpty() || readAmountBox(typed))
         return true;
     dialogs().msgBox(QStringLiteral("Der %1 Betrag „%2“ ist keine gültige Zahl: ein Betrag hat höchstens zwei "
                                     "Nachkommastellen, z. B. 50 oder 50,00.")
@@ -69,12 +67,9 @@ void FrmPayment::Form_Load()
 void FrmPayment::fillCustomerLists()
 {
     // The lists are kept for the run and read again only when the customers
-    // changed. The customers' recordset is left unfiltered after its last
-    // row, as by reading it row by row, but without the customer editor's
-    // boxes showing each row.
-    CustomerLists &lists = CustomerLists::current(frmCustomer().ADOCustomer.recordset());
-    // Filled quietly: choosing an entry filters the customers' recordset,
-    // which must not happen while it is being read.
+    // changed.
+    CustomerLists &lists = CustomerLists::current(Database::current());
+    // Filled quietly: the handover chooses the sale's customer.
     const QSignalBlocker quiet(cboCustomer);
     cboCustomer->setModel(&lists);
     cboCustomer->setModelColumn(0);
@@ -86,12 +81,12 @@ void FrmPayment::fillCustomerLists()
 
 void FrmPayment::fillDriverList()
 {
-    Recordset &users = frmUserAccount().ADOUser.recordset();
-    users.clearFilter();
-    QStringList drivers;
-    for (users.moveFirst(); !users.eof(); users.moveNext())
-        drivers << users.text(QStringLiteral("UserID"));
-    cboFahrer->addItems(drivers);
+    if (Database *database = Database::current()) {
+        if (const auto drivers = driverIds(*database))
+            cboFahrer->addItems(*drivers);
+        else
+            dialogs().msgBox(database->lastError(), mb::vbExclamation);
+    }
     cboFahrer->setEditText(NoDriver);
 }
 
@@ -117,10 +112,12 @@ void FrmPayment::cboCustomer_Click(int index)
     if (index < 0 || index >= cboNo->count())
         return;
     cboNo->setEditText(cboNo->itemText(index));
+    if (!AccountMode)
+        return;
+    // The balance paid towards is read where the payment books it.
     Recordset &customers = frmCustomer().ADOCustomer.recordset();
     customers.setFilter({{QStringLiteral("CustomerID"), cboNo->currentText()}});
-    if (AccountMode)
-        txtAdvance->setText(de::formatNumber(customers.money(QStringLiteral("accountbalance"))));
+    txtAdvance->setText(de::formatNumber(customers.money(QStringLiteral("accountbalance"))));
 }
 
 void FrmPayment::vTaste_Click(int index)
@@ -133,7 +130,7 @@ void FrmPayment::vTaste_Click(int index)
 
 void FrmPayment::vClr_Click()
 {
-    txtamount->setText(QStringLiteral("0"));
+    txtamount->setText(NothingTendered);
     m_tenderedTyped = true;
 }
 
@@ -165,7 +162,7 @@ bool FrmPayment::txtCash_KeyPress(int key)
 {
     if (!isEnter(key))
         return false;
-    if (const auto paid = de::parseAmount(txtCash->text()))
+    if (const auto paid = readAmountBox(txtCash->text()))
         txtCash->setText(de::formatNumber(*paid));
     txtamount->setFocus();
     txtamount->selectAll();
@@ -198,7 +195,7 @@ void FrmPayment::checkAmount(const QString &insufficientMessage)
         (AccountMode && !amountReadable(txtCash, QStringLiteral("gezahlte"))))
         return;
     // In account mode the cash must cover the amount paid towards the balance.
-    const auto paid = de::parseAmount(txtCash->text());
+    const auto paid = readAmountBox(txtCash->text());
     const Money due = AccountMode ? paid.value_or(Money()) : m_amounts.amountDue();
     const auto change = changeFor(due, txtamount->text());
     if (!change || (AccountMode && !paid)) {
@@ -207,7 +204,7 @@ void FrmPayment::checkAmount(const QString &insufficientMessage)
         txtamount->selectAll();
         return;
     }
-    showChange(*de::parseAmount(txtamount->text()), *change);
+    showChange(*readAmountBox(txtamount->text()), *change);
     QPushButton *bar = AccountMode ? cmdOK : cmdSales;
     bar->setEnabled(true);
     bar->setFocus();
@@ -226,7 +223,7 @@ void FrmPayment::showChange(Money tendered, Money change)
 bool FrmPayment::settleTendered()
 {
     const Money due = m_amounts.amountDue();
-    if (!m_tenderedTyped && txtamount->text() == OpeningTendered) {
+    if (!m_tenderedTyped && txtamount->text() == NothingTendered) {
         showChange(due, Money());
         return true;
     }
@@ -239,7 +236,7 @@ bool FrmPayment::settleTendered()
         txtamount->selectAll();
         return false;
     }
-    showChange(*de::parseAmount(txtamount->text()), *change);
+    showChange(*readAmountBox(txtamount->text()), *change);
     return true;
 }
 
@@ -302,9 +299,9 @@ void FrmPayment::cmdSales_Click()
     // The number stored, which another till may have made differ from the
     // one shown when the dialog opened.
     txtid->setText(QString::number(sale.salesId));
-    refreshAfterSale(sale.customerId, sale.delivery);
+    refreshAfterSale(sale.delivery);
 
-    const ReceiptContent content = receiptContent(sale.date);
+    const ReceiptContent content = receiptContent(*database, sale);
     sales.ClearOrder();
     ADOReceipt.setRecordSource(QStringLiteral("SELECT * FROM Receipt WHERE salesid = ?1"),
                                DataControl::CommandType::Text, {sale.salesId});
@@ -316,12 +313,12 @@ void FrmPayment::cmdSales_Click()
     screens().unload<FrmPayment>();
 }
 
-ReceiptContent FrmPayment::receiptContent(const QDate &saleDate) const
+ReceiptContent FrmPayment::receiptContent(Database &database, const Sale &sale) const
 {
     FrmSales &sales = frmSales();
     ReceiptContent content;
     content.shop = currentShopHeader();
-    content.date = saleDate;
+    content.date = sale.date;
     content.saleNumber = txtid->text();
     content.cashier = txtCashier->text();
     content.total = m_amounts.amountDue();
@@ -334,24 +331,20 @@ ReceiptContent FrmPayment::receiptContent(const QDate &saleDate) const
     content.tendered = txtamount->text();
     content.change = txtChange->text();
     content.remarks = sales.zusText->text();
-    content.delivery = CreditSale;
-    if (CreditSale) {
-        // The address of the customer the sale was booked to, which the
-        // customers' recordset stands on after the sale; the sales screen may
-        // show a caller who rang meanwhile.
-        const Recordset &customer = frmCustomer().ADOCustomer.recordset();
-        content.customerName = customer.text(QStringLiteral("Customername"));
-        content.customerAddress = customer.text(QStringLiteral("Address"));
-        content.customerPlace = customer.text(QStringLiteral("Place"));
-        content.customerPhone = customer.text(QStringLiteral("ContactNumber"));
-    }
+    content.delivery = sale.delivery;
+    // The sales screen may show a caller who rang while the payment was open.
+    if (sale.delivery && !readDeliveryCustomer(database, sale.salesId, content))
+        dialogs().msgBox(QStringLiteral("Der Verkauf ist gespeichert, aber die Lieferadresse konnte nicht gelesen "
+                                        "werden (%1). Bitte die Adresse auf dem Beleg von Hand ergänzen.")
+                             .arg(database.lastError()),
+                         mb::vbExclamation);
     content.driver = cboFahrer->currentText();
     return content;
 }
 
 // The other screens read their own copies of the rows; after a sale they are
 // read anew, so that they show the stock and balances just stored.
-void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
+void FrmPayment::refreshAfterSale(bool delivery)
 {
     ADOSales.refresh();
     FrmSales &sales = frmSales();
@@ -360,9 +353,9 @@ void FrmPayment::refreshAfterSale(const QString &customerId, bool delivery)
         frmProduct().ADOProduct.refresh();
     if (!delivery)
         return;
-    DataControl &customers = frmCustomer().ADOCustomer;
-    customers.refresh();
-    customers->setFilter({{QStringLiteral("CustomerID"), customerId}});
+    // A delivery changed the customer's balance.
+    if (screens().isLoaded<FrmCustomer>())
+        frmCustomer().ADOCustomer.refresh();
     // The sales screen keeps showing the customer it shows: the sale's, or a
     // caller who rang while the payment was open.
     const QString shownCustomer = sales.Text1->text();
@@ -375,7 +368,7 @@ void FrmPayment::cmdOK_Click()
     const AccountPayment booking =
         bookAccountPayment(frmCustomer().ADOCustomer.recordset(), cboNo->currentText(), txtCash->text());
     if (booking.outcome == AccountPayment::Outcome::CustomerNotFound) {
-        dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        dialogs().msgBox(CustomerNotFound, mb::vbOKOnly);
         return;
     }
     if (booking.outcome == AccountPayment::Outcome::NotAnAmount) {

@@ -12,7 +12,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class CustomerLists;
+class Database;
 struct ReceiptContent;
+struct Sale;
 
 // The till's payment dialog: the sales screen hands over its customer and
 // total; the cashier types the amount tendered on the keypad, may take a
@@ -88,8 +90,8 @@ private:
     void showChange(Money tendered, Money change);
     bool settleTendered();
     bool driverChosen() const;
-    ReceiptContent receiptContent(const QDate &saleDate) const;
-    void refreshAfterSale(const QString &customerId, bool delivery);
+    ReceiptContent receiptContent(Database &database, const Sale &sale) const;
+    void refreshAfterSale(bool delivery);
 
     bool CreditSale = false;
     PaymentAmounts m_amounts;

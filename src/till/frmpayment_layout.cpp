@@ -127,15 +127,12 @@ void FrmPayment::buildFields()
     txtChange = makeTextBox("txtChange", Frame2);
     placeTwips(txtChange, 1920, 4440, 2415, 615);
     txtChange->setStyleSheet(QStringLiteral("color: #00FF00; background: black"));
-    // The amounts start as the shop writes a zero amount: the boxes are read
-    // as German numbers, and the discount box in particular must read as no
-    // discount when "berechnen" is pressed without touching it.
     for (QLineEdit *box : {txtBill, txtAdvance, txtCash, txtBalance, txtamount, txtChange}) {
-        box->setText(QStringLiteral("0,00"));
+        box->setText(BlankAmount);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFont(fontOf(QStringLiteral("Tahoma"), 20.25));
     }
-    txtamount->setText(QStringLiteral("0"));
+    txtamount->setText(NothingTendered);
     for (QLineEdit *locked : {txtBill, txtBalance, txtChange})
         locked->setReadOnly(true);
     for (QWidget *watched : std::initializer_list<QWidget *>{txtamount, txtCash})

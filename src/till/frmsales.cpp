@@ -22,6 +22,7 @@
 #include "till/frmcustomersearch.h"
 #include "till/frmpayment.h"
 #include "till/productlookup.h"
+#include "till/salestore.h"
 #include "till/ui/pagedbuttongrid.h"
 
 namespace {
@@ -179,8 +180,7 @@ void FrmSales::cmdPayment_Click()
         return;
     }
     if (txtName->text().isEmpty()) {
-        frmCustomer().ADOCustomer->moveFirst();
-        dialogs().msgBox(QStringLiteral("Kunde nicht gefunden!"), mb::vbOKOnly);
+        dialogs().msgBox(CustomerNotFound, mb::vbOKOnly);
         return;
     }
     FrmPayment &payment = frmPayment();
@@ -389,8 +389,8 @@ void FrmSales::resetEntryFields()
     cboNo->clear();
     cboNo->setEditText(QString());
     txtQty->setText(QStringLiteral("1"));
-    txtSalesPrice->setText(QStringLiteral("0.00"));
-    txtamount->setText(QStringLiteral("0.00"));
+    txtSalesPrice->setText(BlankAmount);
+    txtamount->setText(BlankAmount);
     // The tax rate stays: it is the rate of the line just added.
     m_entryHoldsProduct = false;
     m_articleNumberTyped = false;
@@ -475,8 +475,8 @@ void FrmSales::ClearOrder()
 void FrmSales::ResetTaxSums()
 {
     m_order.clearTaxSums();
-    mwst1->setText(QStringLiteral("0"));
-    mwst2->setText(QStringLiteral("0"));
+    mwst1->setText(NoTaxSum);
+    mwst2->setText(NoTaxSum);
 }
 
 void FrmSales::ClearParkedOrder()

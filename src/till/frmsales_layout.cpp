@@ -19,6 +19,7 @@
 #include "data/ui/boundbox.h"
 #include "platform/ui/namecolumns.h"
 #include "platform/tcpclient.h"
+#include "till/payment.h"
 #include "till/ui/pagedbuttongrid.h"
 
 namespace {
@@ -68,14 +69,14 @@ FrmSales::FrmSales()
     connect(LvProduct, &QTreeWidget::itemDoubleClicked, this, [this] { LvProduct_DblClick(); });
 
     txttotal = makeTextBox("txttotal");
-    txttotal->setText(QStringLiteral("0.00"));
+    txttotal->setText(BlankAmount);
     txttotal->setReadOnly(true);
     txttotal->setAlignment(Qt::AlignRight);
     mwst1 = makeTextBox("mwst1");
-    mwst1->setText(QStringLiteral("0"));
+    mwst1->setText(NoTaxSum);
     mwst1->hide();
     mwst2 = makeTextBox("mwst2");
-    mwst2->setText(QStringLiteral("0"));
+    mwst2->setText(NoTaxSum);
     mwst2->hide();
 
     Timer1 = new QTimer(this);

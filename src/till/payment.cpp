@@ -1,10 +1,18 @@
 #include "till/payment.h"
 
+#include "data/database.h"
 #include "platform/locale.h"
 
 namespace {
 constexpr std::int64_t WholeInHundredths = 100 * 100;
 } // namespace
+
+std::optional<Money> readAmountBox(const QString &text)
+{
+    if (text == BlankAmount)
+        return Money();
+    return de::parseAmount(text);
+}
 
 PaymentAmounts::PaymentAmounts(const OrderSums &order) : m_order(order) {}
 
@@ -15,7 +23,7 @@ bool PaymentAmounts::applyDiscount(const QString &percentText)
         return true;
     }
     // A percentage reads like an amount: two decimals, exactly.
-    const auto percent = de::parseAmount(percentText);
+    const auto percent = readAmountBox(percentText);
     if (!percent || percent->cents() < 0 || percent->cents() > WholeInHundredths)
         return false;
     m_discountHundredths = percent->cents();
@@ -67,8 +75,19 @@ Money PaymentAmounts::reducedRateTax() const
 
 std::optional<Money> changeFor(Money amountDue, const QString &tenderedText)
 {
-    const auto tendered = de::parseAmount(tenderedText);
+    const auto tendered = readAmountBox(tenderedText);
     if (!tendered || *tendered < amountDue)
         return std::nullopt;
     return *tendered - amountDue;
+}
+
+std::optional<QStringList> driverIds(Database &database)
+{
+    const auto users = database.select(QStringLiteral("SELECT UserID FROM UserAccount ORDER BY rowid"));
+    if (!users)
+        return std::nullopt;
+    QStringList ids;
+    for (const std::vector<QVariant> &user : users->values)
+        ids << user.front().toString();
+    return ids;
 }

@@ -3,9 +3,26 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "platform/money.h"
 #include "till/order.h"
+
+class Database;
+
+// What the till's amount boxes show before they hold an amount of their own:
+// the total, the price and amount of the line being entered, and the payment
+// dialog's amounts. It reads as zero (readAmountBox), although the shop
+// writes an amount of zero "0,00".
+inline const QString BlankAmount = QStringLiteral("0.00");
+// What the amount tendered shows before anything is tendered, and after "CLR".
+inline const QString NothingTendered = QStringLiteral("0");
+// What the tax sums show before the order holds a line at their rate.
+inline const QString NoTaxSum = QStringLiteral("0");
+
+// Reads an amount box as de::parseAmount reads a typed amount; the box's
+// blank text is zero.
+std::optional<Money> readAmountBox(const QString &text);
 
 // What the customer pays for one sale: the order's total as the sales screen
 // handed it to the payment, less a discount, with the tax contained in it.
@@ -48,3 +65,7 @@ private:
 // The change for the amount tendered, or nothing when the text is not an
 // amount (de::parseAmount) or is less than the amount due.
 std::optional<Money> changeFor(Money amountDue, const QString &tenderedText);
+
+// Every user account may drive a delivery: their ids in the table's order.
+// Nothing when the database cannot be read (see Database::lastError()).
+std::optional<QStringList> driverIds(Database &database);

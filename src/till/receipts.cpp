@@ -1,5 +1,6 @@
 #include "till/receipts.h"
 
+#include "data/database.h"
 #include "data/reportdocument.h"
 #include "platform/locale.h"
 #include "platform/printerchoice.h"
@@ -216,6 +217,24 @@ void fillReceipt(ReportDocument &receipt, const ReceiptContent &content)
     // The footer is the settings' footer text as it stands, even when empty.
     receipt.setText(Footer, QStringLiteral("lbbntxt"), content.shop.footerText);
     receipt.setVisible(Footer, QStringLiteral("lbbntxt"), true);
+}
+
+bool readDeliveryCustomer(Database &database, qint64 salesId, ReceiptContent &content)
+{
+    const auto found =
+        database.select(QStringLiteral("SELECT c.Customername, c.Address, c.Place, c.ContactNumber"
+                                       " FROM Sales s JOIN Customer c ON c.CustomerID = s.custid WHERE s.salesid = ?1"),
+                        {salesId});
+    if (!found)
+        return false;
+    if (found->values.empty())
+        return true;
+    const std::vector<QVariant> &customer = found->values.front();
+    content.customerName = customer[0].toString();
+    content.customerAddress = customer[1].toString();
+    content.customerPlace = customer[2].toString();
+    content.customerPhone = customer[3].toString();
+    return true;
 }
 
 void fillInvoice(ReportDocument &invoice, const InvoiceContent &content)

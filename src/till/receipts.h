@@ -8,6 +8,7 @@
 #include "platform/money.h"
 #include "platform/reportlayout.h"
 
+class Database;
 class ReportDocument;
 
 // The till's three printed layouts: the page receipt "ReceiptReport" (A4 or
@@ -58,6 +59,13 @@ struct ReceiptContent
 
 // Writes a sale into a receipt of either layout.
 void fillReceipt(ReportDocument &receipt, const ReceiptContent &content);
+
+// Puts the customer a stored sale was booked to into the receipt's delivery
+// lines, read by the sale's number: the receipt says where the goods go,
+// whichever customer a screen shows meanwhile. False when the database
+// cannot be read (see Database::lastError()); a sale without a customer
+// leaves the lines empty.
+bool readDeliveryCustomer(Database &database, qint64 salesId, ReceiptContent &content);
 
 struct InvoiceContent
 {

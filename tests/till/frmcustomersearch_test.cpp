@@ -7,31 +7,24 @@
 #include <QPushButton>
 
 #include "platform/screens.h"
-#include "support/fixture.h"
 #include "till/frmcustomersearch.h"
 #include "till/frmsales.h"
+#include "tilltest.h"
 
 namespace {
-class CustomerSearchTest : public DatabaseTest
+class CustomerSearchTest : public TillTest
 {
 protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (1, 'Meier', '030 1111')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (2, 'Schulz', '30')");
-        exec("INSERT INTO Customer (CustomerID, Customername, ContactNumber) VALUES (3, 'Ohne Telefon', '')");
+        addCallers();
     }
 
     // Presses "Kunde Suchen" and lets `cashier` work the search screen.
     void search(const std::function<void(FrmCustomerSearch &)> &cashier)
     {
-        m_dialogs->onModal([cashier](QDialog *window) {
-            cashier(*qobject_cast<FrmCustomerSearch *>(window));
-            return 0;
-        });
-        frmSales().selCustomer->click();
-        processEvents();
+        work<FrmCustomerSearch>(frmSales().selCustomer, cashier);
     }
 };
 } // namespace
@@ -45,15 +38,11 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
 
     // Each search starts empty.
     search([](FrmCustomerSearch &searchScreen) {
-        EXPECT_EQ(searchScreen.windowTitle(), "CSearch");
         EXPECT_EQ(searchScreen.cusearch->text(), QString());
         // Each digit is appended; "Clr" starts afresh.
-        searchScreen.lButton[1]->click();
-        searchScreen.lButton[2]->click();
-        searchScreen.lButtonClr->click();
-        searchScreen.lButton[3]->click();
-        searchScreen.lButton[0]->click();
-        EXPECT_EQ(searchScreen.cusearch->text(), "30");
+        for (const QChar key : QString("12C01711234567"))
+            (key == 'C' ? searchScreen.lButtonClr : searchScreen.lButton[key.digitValue()])->click();
+        EXPECT_EQ(searchScreen.cusearch->text(), "01711234567");
         searchScreen.cmdFind->click();
     });
     EXPECT_EQ(sales.txtName->text(), "Schulz");
@@ -73,6 +62,5 @@ TEST_F(CustomerSearchTest, KeypadFindsTheCustomerByTelephoneNumber)
             searchScreen.cmdFind->click();
         });
         EXPECT_EQ(sales.txtName->text(), found);
-        EXPECT_EQ(sales.ADOCustomer->eof(), found.isEmpty());
     }
 }
