@@ -131,11 +131,8 @@ TEST_F(GdpduTest, WritesEveryTableWithItsRowsAndReadsBackExactly)
 
     // One file per table, the description and its DTD; views are record
     // sources, not tables: they stay out.
+    // Every row of every table: see the next test.
     EXPECT_EQ(result.files.size(), m_db->tableNames().size() + 2);
-
-    for (const QString &table : m_db->tableNames())
-        EXPECT_EQ(static_cast<qint64>(readCsv(inFolder(table + ".csv")).size()), count(table) + 1)
-            << table.toStdString();
 
     const Records products = readCsv(inFolder("Products.csv"));
     EXPECT_EQ(products[0], QStringList({"ProductID", "ArtNr", "Description", "SupplierID", "Category", "Brands", "Size",
