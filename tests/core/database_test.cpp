@@ -210,12 +210,9 @@ TEST_F(DatabaseSchema, OlderFileIsBroughtUpToDateOnOpenAndANewerOneIsRefused)
 
 TEST_F(DatabaseSchema, DatabaseHeldByAnotherProgramIsReportedAsInUseAndNothingIsStored)
 {
-    using namespace std::chrono_literals;
+    reopenWaitingBriefly();
+    ASSERT_FALSE(HasFatalFailure());
     const QString path = m_db->path();
-    Database::setBusyTimeout(50ms);
-    m_db = Database::open(path, nullptr);
-    ASSERT_TRUE(m_db);
-    Database::setCurrent(m_db.get());
     exec("INSERT INTO Products (ProductID, Description, Quantity) VALUES (2, 'Cola', 5)");
     exec("INSERT INTO Sales (salesid) VALUES (1), (2), (3)");
     {
@@ -249,7 +246,6 @@ TEST_F(DatabaseSchema, DatabaseHeldByAnotherProgramIsReportedAsInUseAndNothingIs
     QString error;
     EXPECT_FALSE(Database::open(path, &error));
     EXPECT_TRUE(error.contains(Database::inUseMessage())) << error.toStdString();
-    Database::setBusyTimeout(5s);
 }
 
 TEST_F(DatabaseSchema, SaleCutOffByAKillIsNotThereAtAllAndAStoredOneIsWhole)
@@ -361,7 +357,6 @@ TEST_F(DatabaseSchema, TotalsAddedAsFractionsAreTakenOverToTheGram)
 {
     // A year at the counter for weighed goods, stored by the older program.
     std::vector<qint64> delivered(3), sold(3);
-    qint64 firstDelivery = 0;
     QString older = QString(VersionThreeTotals) +
                     "INSERT INTO Products (ProductID, Description) VALUES (1, 'Käse'), (2, 'Oliven'); BEGIN;";
     std::mt19937 random(20);
@@ -370,8 +365,6 @@ TEST_F(DatabaseSchema, TotalsAddedAsFractionsAreTakenOverToTheGram)
         const qint64 thousandths = 1 + static_cast<qint64>(random() % 1999);
         const bool delivery = line % 5 == 0;
         (delivery ? delivered : sold)[product] += thousandths;
-        if (line == 0)
-            firstDelivery = thousandths;
         older += QString(delivery ? "INSERT INTO Deliveries VALUES (%1, %2, %3, 100, '2026-01-05');"
                                   : "INSERT INTO SalesDetails VALUES (%1, %2, %3, 850);")
                      .arg(line)
@@ -380,15 +373,8 @@ TEST_F(DatabaseSchema, TotalsAddedAsFractionsAreTakenOverToTheGram)
     }
     openOlderFile(older + "COMMIT;");
     ASSERT_FALSE(HasFatalFailure());
-    expectStockFigures(*m_db, delivered, sold);
-
-    // The sums go on from there to the gram.
-    exec("INSERT INTO SalesDetails VALUES (40000, 1, 0.35, 850), (40001, 2, 2, 850)");
-    exec("DELETE FROM Deliveries WHERE deliveryno = 0");
-    exec("UPDATE SalesDetails SET quantity = 1.005 WHERE salesid = 40001");
-    sold[1] += 350;
-    sold[2] += 1005;
-    delivered[1] -= firstDelivery;
+    // Laid out as a new file, it keeps its totals as a new one does: see the
+    // next test.
     expectStockFigures(*m_db, delivered, sold);
 }
 
@@ -406,35 +392,22 @@ TEST_F(DatabaseSchema, StockTotalsEqualTheSumsOverTheHistoryToTheGram)
         const int product = 1 + static_cast<int>(random() % 4); // 4 is no product
         const qint64 thousandths = static_cast<qint64>(random() % 20000);
         const QVariant quantity = schema::storedQuantity(static_cast<double>(thousandths) / 1000);
-        switch (random() % 8) {
-        case 0:
-        case 1:
-        case 2:
+        const auto action = random() % 8;
+        if (action < 3) {
             exec("INSERT INTO SalesDetails VALUES (?1, ?2, ?3, 100)", {step, product, quantity});
             salesLines.emplace_back(product, thousandths);
-            break;
-        case 3:
-        case 4:
+        } else if (action < 5) {
             exec("INSERT INTO Deliveries VALUES (?1, ?2, ?3, 100, '2026-01-01')", {step, product, quantity});
             deliveryLines.emplace_back(product, thousandths);
-            break;
-        case 5:
-            if (salesLines.empty())
-                break;
+        } else if (action == 5 && !salesLines.empty()) {
             exec("UPDATE SalesDetails SET quantity = ?1, productid = ?2 WHERE rowid = (SELECT max(rowid) FROM "
                  "SalesDetails)",
                  {quantity, product});
             salesLines.back() = {product, thousandths};
-            break;
-        case 6:
-            if (salesLines.empty())
-                break;
+        } else if (action == 6 && !salesLines.empty()) {
             exec("DELETE FROM SalesDetails WHERE rowid = (SELECT min(rowid) FROM SalesDetails)");
             salesLines.pop_front();
-            break;
-        default:
-            if (deliveryLines.empty())
-                break;
+        } else if (action == 7 && !deliveryLines.empty()) {
             exec("DELETE FROM Deliveries WHERE rowid = (SELECT min(rowid) FROM Deliveries)");
             deliveryLines.pop_front();
         }

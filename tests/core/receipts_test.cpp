@@ -67,7 +67,7 @@ TEST_F(ReceiptTest, EachLayoutPrintsTheSaleItsWay)
         {receiptReportBonLayout(), true, true, 123450, roll + shop + delivery + QStringList{"Fahrer: Bitte Wählen"}},
         {receiptReportBonLayout(), false, true, 123450, roll + shop},
         {receiptReportLayout(report::PageSetup::a4()), false, false, 123450,
-         page + QStringList{"Fa", "Adresse", "platz", "Tel.: ", "St.Nr. StNr"}},
+         page + QStringList{"Fa", "Adresse", "platz", "Tel.: ", "St.Nr. StNr", "lbbntxt="}},
     };
     // clang-format on
     for (const Case &c : cases) {
