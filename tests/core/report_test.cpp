@@ -191,6 +191,18 @@ TEST_F(ReportTest, ALongReportRepeatsItsPageHeaderOnEveryPage)
         EXPECT_EQ(report::textLines(laidOut.page(p)), printed[static_cast<std::size_t>(p)]) << "page " << p + 1;
 }
 
+TEST_F(ReportTest, ATillRollIsOnePageAsLongAsItsContent)
+{
+    addLines(50);
+    ReportDocument bon(receiptLayout(report::PageSetup::tillRoll80mm()));
+    bon.setDataSource(m_lines);
+    const std::vector<report::Page> pages = bon.pages();
+    ASSERT_EQ(pages.size(), 1u);
+    const int margin = report::PageSetup::tillRoll80mm().margin;
+    EXPECT_EQ(pages[0].height, margin + 600 + 50 * 285 + 600 + margin);
+    EXPECT_EQ(pages[0].width, 4535); // 80 mm
+}
+
 namespace {
 
 // Every character 100 twips wide, every line 200 high: what fits is plain to see.
