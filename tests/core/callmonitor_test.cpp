@@ -24,27 +24,21 @@ TEST(CallMonitorLines, JoinsPiecesAndSplitsArrivalsAtLineEnds)
 
 TEST(CallerIdentification, AnnouncesEachRingOnceByStampAndConnection)
 {
+    // The same ring again, another stamp and numbers read from it: see the
+    // till's ring tests.
     CallerIdentification calls;
-    // Not a ring: too few fields, another event, the word in lower case.
-    EXPECT_FALSE(calls.accept("t1;RING;0;0171"));
-    EXPECT_FALSE(calls.accept("t1;CALL;0;0171;555;SIP0;"));
-    EXPECT_FALSE(calls.accept("t1;ring;0;0171;555;SIP0;"));
-    // Empty stamp and connection match those of a till that announced nothing yet.
-    EXPECT_FALSE(calls.accept(";RING;;0171;555;SIP0;"));
-
+    // Not a ring: too few fields, another event, the word in lower case; an
+    // empty stamp and connection match those of a till that announced nothing.
+    for (const char *line :
+         {"t1;RING;0;0171", "t1;CALL;0;0171;555;SIP0;", "t1;ring;0;0171;555;SIP0;", ";RING;;0171;555;SIP0;"})
+        EXPECT_FALSE(calls.accept(line)) << line;
     // Five fields are enough; six are read the same.
     const auto five = calls.accept("t1;RING;0;0171;555");
     ASSERT_TRUE(five);
-    EXPECT_EQ(five->caller, "0171");
     EXPECT_EQ(five->called, "555");
     EXPECT_FALSE(calls.accept("t1;RING;0;0171;555;SIP0;"));
     // A second caller in the same second comes on another connection.
-    const auto sameSecond = calls.accept("t1;RING;1;0302222;555;SIP0;");
-    ASSERT_TRUE(sameSecond);
-    EXPECT_EQ(sameSecond->caller, "0302222");
-    const auto again = calls.accept("t2;RING;1;0171;555;SIP0;");
-    ASSERT_TRUE(again);
-    EXPECT_EQ(calls.lastRingStamp(), "t2");
+    EXPECT_TRUE(calls.accept("t1;RING;1;0302222;555;SIP0;"));
     EXPECT_TRUE(calls.accept(";RING;0;0171;555;SIP0;"));
 }
 

@@ -1,4 +1,3 @@
-#include <chrono>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -43,17 +42,9 @@ TEST_F(Keys, AStoredRowKeepsItsOwnKeyButCannotTakeAnothers)
 // database's own reason for a lock says so already.
 TEST_F(Keys, ARefusalSaysOnceThatNothingWasStored)
 {
-    using namespace std::chrono_literals;
-    struct ShortWait
-    {
-        ShortWait() { Database::setBusyTimeout(50ms); }
-        ~ShortWait() { Database::setBusyTimeout(5s); }
-    } shortWait;
+    reopenWaitingBriefly();
+    ASSERT_FALSE(HasFatalFailure());
     const QString path = m_db->path();
-    Database::setCurrent(nullptr);
-    m_db = Database::open(path, nullptr);
-    ASSERT_TRUE(m_db);
-    Database::setCurrent(m_db.get());
     exec("INSERT INTO Supplier (SupplierID, SupplierName) VALUES (1, 'Alt')");
     // A refusal in the database's own words.
     exec("CREATE TRIGGER refuse BEFORE UPDATE OF SupplierName ON Supplier WHEN new.SupplierName = 'Voll'"

@@ -127,20 +127,7 @@ TEST_F(ReportTest, LabelsAreSetByBandAndNameInAnyLetterCase)
     EXPECT_THROW(receipt.setText(QStringLiteral("section1"), QStringLiteral("text2"), {}), report::Error);
 }
 
-TEST_F(ReportTest, HiddenControlsDoNotPrint)
-{
-    ReportDocument receipt(receiptLayout());
-    EXPECT_FALSE(receipt.printedLines().contains(QStringLiteral("Lieferung an:")));
-    receipt.setVisible(QStringLiteral("section5"), QStringLiteral("labelcredit"), true);
-    EXPECT_TRUE(receipt.printedLines().contains(QStringLiteral("Lieferung an:")));
-    receipt.setVisible(QStringLiteral("Section4"), QStringLiteral("Label1"), false);
-    receipt.setVisible(QStringLiteral("Section4"), QStringLiteral("Line1"), false);
-    EXPECT_FALSE(receipt.printedLines().contains(QStringLiteral("Fa")));
-    const std::vector<report::Page> pages = receipt.pages();
-    for (const report::PrintedItem &item : pages.front().items)
-        EXPECT_NE(item.control, QStringLiteral("Line1"));
-}
-
+// Hidden controls and what shows them: see receipts_test.cpp.
 TEST_F(ReportTest, DetailPrintsOneLinePerRecordOfAFilteredSource)
 {
     exec("INSERT INTO Products (ProductID, Description) VALUES (1, 'Brötchen'), (2, 'Kaffee')");

@@ -1,5 +1,7 @@
 #include "databasefixture.h"
 
+#include <chrono>
+
 #include <QDir>
 #include <QSettings>
 
@@ -20,6 +22,7 @@ void DatabaseFixture::SetUp()
 
 void DatabaseFixture::TearDown()
 {
+    Database::setBusyTimeout(std::chrono::seconds(5)); // the program's own wait
     setClock(nullptr);
     Database::setCurrent(nullptr);
     m_db.reset();
@@ -39,6 +42,15 @@ QVariant DatabaseFixture::scalar(const QString &sql, const std::vector<QVariant>
 qint64 DatabaseFixture::count(const QString &table)
 {
     return m_db->scalar(QStringLiteral("SELECT count(*) FROM %1").arg(quoteName(table))).toLongLong();
+}
+
+void DatabaseFixture::reopenWaitingBriefly()
+{
+    Database::setBusyTimeout(std::chrono::milliseconds(50));
+    Database::setCurrent(nullptr);
+    m_db = Database::open(m_db->path(), nullptr);
+    ASSERT_TRUE(m_db);
+    Database::setCurrent(m_db.get());
 }
 
 int runAllTests(int &argc, char **argv)

@@ -27,6 +27,9 @@ protected:
     void exec(const QString &sql, const std::vector<QVariant> &params = {});
     QVariant scalar(const QString &sql, const std::vector<QVariant> &params = {});
     qint64 count(const QString &table);
+    // Opens the database again so that it gives up waiting for another
+    // program's lock at once: for the tests of a database in use.
+    void reopenWaitingBriefly();
 
     QTemporaryDir m_dir;
     QString m_previousDir;
