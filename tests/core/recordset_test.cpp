@@ -174,13 +174,25 @@ TEST_F(RecordsetTest, ReadingOnDemandKeepsTheCurrentRow)
     customers->moveNext();
     EXPECT_EQ(scalar("SELECT Customername FROM Customer WHERE CustomerID = 1").toString(), "Meier-Neu");
     EXPECT_EQ(customers->text("CustomerID"), "2");
+    // A row started and given up on the first row, read alone, leaves that
+    // row current.
+    customers.refresh();
+    EXPECT_EQ(customers->text("CustomerID"), "1");
+    ASSERT_TRUE(customers->addNew());
+    customers->cancelUpdate();
+    EXPECT_EQ(customers->text("CustomerID"), "1");
 
-    // A search right after a refresh stands on the first match, among all rows.
+    // A search right after a refresh stands on the first match, among all
+    // rows, and the next search goes on from there.
     customers.refresh();
     EXPECT_TRUE(customers->find({"ContactNumber", "0302"}));
     EXPECT_EQ(customers->text("Customername"), "O'Brien");
     customers->movePrevious();
     EXPECT_EQ(customers->text("Customername"), "Meier-Neu");
+    customers.refresh();
+    EXPECT_TRUE(customers->find({"ContactNumber", "0302"}));
+    EXPECT_TRUE(customers->find({"ContactNumber", "0301"}));
+    EXPECT_EQ(customers->text("CustomerID"), "3");
     customers.refresh();
     EXPECT_TRUE(customers->find({"ContactNumber", "0301"}));
     EXPECT_EQ(customers->text("CustomerID"), "1");
@@ -288,6 +300,16 @@ TEST_F(RecordsetTest, SqlSourcesAndReadOnlyViews)
     EXPECT_FALSE(missing.refresh());
     EXPECT_TRUE(missing->eof());
     EXPECT_EQ(missing->recordCount(), 0);
+
+    // A source that goes away before its rows are read: nothing is shown, the
+    // recordset is closed and says why.
+    exec("CREATE TABLE Gone (id INTEGER)");
+    DataControl gone{"Gone"};
+    ASSERT_TRUE(gone.refresh());
+    exec("DROP TABLE Gone");
+    EXPECT_TRUE(gone->eof());
+    EXPECT_FALSE(gone->isOpen());
+    EXPECT_FALSE(gone->lastError().isEmpty());
 }
 
 TEST_F(RecordsetTest, GrowingTablesAreAppendedWithoutReadingThem)
