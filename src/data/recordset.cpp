@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QDate>
 #include <QRegularExpression>
 
 #include "data/database.h"
@@ -702,11 +703,6 @@ QString Recordset::shopText(int column, const QVariant &stored) const
 Money Recordset::money(const QString &column) const
 {
     return Money::fromCents(value(column).toLongLong());
-}
-
-QDate Recordset::date(const QString &column) const
-{
-    return QDate::fromString(value(column).toString(), Qt::ISODate);
 }
 
 bool Recordset::setValue(const QString &column, const QVariant &newValue)

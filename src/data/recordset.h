@@ -4,7 +4,6 @@
 #include <functional>
 #include <vector>
 
-#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -87,7 +86,6 @@ public:
     // that matches; without a match the recordset stands at EOF.
     bool find(const Criterion &criterion);
 
-    QStringList columns() const { return isOpen() ? m_columns : QStringList(); }
     bool hasColumn(const QString &column) const { return isOpen() && columnIndex(column) >= 0; }
 
     // The current row's value as stored (money in cents); invalid at BOF/EOF.
@@ -114,7 +112,6 @@ public:
     // (an edited row is stored first), without reading the rows.
     bool moveAfterLast();
     Money money(const QString &column) const;
-    QDate date(const QString &column) const;
 
     bool setValue(const QString &column, const QVariant &value);
     // Reads typed text by the column's kind (money, quantity, date, text);
