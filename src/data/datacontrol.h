@@ -33,7 +33,6 @@ public:
     bool refresh();
 
     Recordset &recordset() { return m_recordset; }
-    const Recordset &recordset() const { return m_recordset; }
     Recordset *operator->() { return &m_recordset; }
 
 private:
