@@ -25,7 +25,6 @@ public:
     // bound in order (?1, ?2, ...), never written into it.
     void setRecordSource(const QString &recordSource, CommandType type, std::vector<QVariant> params = {});
     const QString &recordSource() const { return m_recordSource; }
-    CommandType commandType() const { return m_commandType; }
 
     // Reads the rows anew from the program's database: the filter is removed,
     // the first row becomes current, a row added and not yet stored is
@@ -34,7 +33,6 @@ public:
     bool refresh();
 
     Recordset &recordset() { return m_recordset; }
-    const Recordset &recordset() const { return m_recordset; }
     Recordset *operator->() { return &m_recordset; }
 
 private:

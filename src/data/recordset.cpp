@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QDate>
 #include <QRegularExpression>
 
 #include "data/database.h"
@@ -173,21 +174,16 @@ bool Recordset::open(Database *database, const QString &source, bool sourceIsSql
     m_types.clear();
     for (const QString &column : std::as_const(m_columns))
         m_types.push_back(schema::columnType(sourceName, column).value_or(schema::ColumnType::Text));
-    m_open = true;
+    m_held = Held::Nothing;
     emit currentChanged();
     return true;
 }
 
 void Recordset::close()
 {
-    m_open = false;
-    m_loaded = false;
-    m_firstRowLoaded = false;
-    m_foundRowOnly = false;
+    m_held = Held::Closed;
     m_readWhenMoved = false;
-    m_narrowed = false;
     m_inRowOrder = false;
-    m_afterLastUnread = false;
     m_declaredTypes.clear();
     m_types.clear();
     m_baseTable.clear();
@@ -231,29 +227,29 @@ QString Recordset::matchingRows(const Criteria &criteria, std::vector<QVariant> 
     return sql;
 }
 
-bool Recordset::load(bool firstRowOnly)
+bool Recordset::load(bool firstRowOnly) const
 {
     // With a filter the database hands over the rows that match, through its
     // indexes; rebuildVisible() still compares them as text here. Without
     // one, a look at the current row of a fresh recordset needs its first
     // row only.
-    m_narrowed = canNarrow(m_filter);
+    const bool narrowed = canNarrow(m_filter);
     firstRowOnly = firstRowOnly && m_filter.empty();
     QString sql = m_selectSql;
     std::vector<QVariant> params = m_params;
-    if (m_narrowed) {
+    if (narrowed) {
         sql = matchingRows(m_filter, params);
     } else if (firstRowOnly) {
         sql = QStringLiteral("SELECT * FROM (%1) LIMIT 1").arg(m_selectSql);
     }
     auto rows = m_database->select(sql, params);
-    if (!rows) {
-        const QString error = m_database->lastError();
-        close();
-        return fail(error);
-    }
+    if (!rows)
+        return failRead(m_database->lastError());
     const bool hasRowId = !rows->columns.isEmpty() && rows->columns.front() == RowIdColumn;
-    m_columns = hasRowId ? rows->columns.mid(1) : rows->columns;
+    // The columns were learnt at open; rows read with others would be read
+    // against the wrong names and kinds.
+    if (rows->columns.size() - (hasRowId ? 1 : 0) != m_columns.size())
+        return failRead(QStringLiteral("Die Daten wurden inzwischen geändert; bitte die Daten neu laden."));
     std::vector<Row> pending;
     for (Row &row : m_rows)
         if (row.isNew)
@@ -273,28 +269,34 @@ bool Recordset::load(bool firstRowOnly)
     }
     for (Row &row : pending)
         m_rows.push_back(std::move(row));
-    m_loaded = !firstRowOnly;
-    m_firstRowLoaded = true;
-    m_foundRowOnly = false;
+    const bool afterLast = m_held == Held::NothingAfterLast;
+    m_held = firstRowOnly ? Held::FirstRow : narrowed ? Held::FilteredRows : Held::AllRows;
     rebuildVisible();
     m_position = m_visible.empty() ? -1 : 0;
-    if (m_afterLastUnread && !m_visible.empty())
+    if (afterLast && !m_visible.empty())
         m_position = static_cast<int>(m_visible.size());
-    m_afterLastUnread = false;
     return true;
+}
+
+bool Recordset::failRead(const QString &why) const
+{
+    m_held = Held::Closed;
+    m_rows.clear();
+    m_visible.clear();
+    m_position = -1;
+    return fail(why);
 }
 
 bool Recordset::ensureLoaded(bool firstRowOnly) const
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    if (m_loaded || (firstRowOnly && m_firstRowLoaded))
+    if (holdsEveryRowShown() || (firstRowOnly && holdsCurrentRow()))
         return true;
-    auto *self = const_cast<Recordset *>(this);
     // Reading the rows must not move the current row: a row being added stays
     // current, so that what is set next goes into it and not into a stored
     // one; the first row, read alone before, keeps its unsaved edits.
-    Row *current = self->rawCurrentRow();
+    Row *current = rawCurrentRow();
     const bool currentIsNew = current && current->isNew;
     const qint64 currentRowId = current ? current->rowid : -1;
     // After the last row it stays after the last row.
@@ -302,14 +304,14 @@ bool Recordset::ensureLoaded(bool firstRowOnly) const
     std::optional<Row> edited;
     if (current && !currentIsNew && current->anyChanged())
         edited = std::move(*current);
-    const bool ok = self->load(firstRowOnly);
+    const bool ok = load(firstRowOnly);
     if (ok && afterLast)
-        self->m_position = static_cast<int>(m_visible.size());
+        m_position = static_cast<int>(m_visible.size());
     if (ok && (currentIsNew || currentRowId >= 0)) {
         for (int i = 0; i < static_cast<int>(m_visible.size()); ++i) {
-            Row &row = self->m_rows[m_visible[i]];
+            Row &row = m_rows[m_visible[i]];
             if (currentIsNew ? row.isNew : row.rowid == currentRowId) {
-                self->m_position = i;
+                m_position = i;
                 if (edited)
                     row = std::move(*edited);
             }
@@ -326,7 +328,7 @@ int Recordset::columnIndex(const QString &column) const
     return -1;
 }
 
-Recordset::Row *Recordset::rawCurrentRow()
+Recordset::Row *Recordset::rawCurrentRow() const
 {
     if (m_position < 0 || m_position >= static_cast<int>(m_visible.size()))
         return nullptr;
@@ -335,14 +337,16 @@ Recordset::Row *Recordset::rawCurrentRow()
 
 Recordset::Row *Recordset::currentRow()
 {
-    if (!m_loaded && !m_readWhenMoved)
+    if (!m_readWhenMoved)
         ensureLoaded(true);
     return rawCurrentRow();
 }
 
 const Recordset::Row *Recordset::currentRow() const
 {
-    return const_cast<Recordset *>(this)->currentRow();
+    if (!m_readWhenMoved)
+        ensureLoaded(true);
+    return rawCurrentRow();
 }
 
 bool Recordset::matches(const Row &row, int column, const QString &value) const
@@ -355,7 +359,7 @@ bool Recordset::matches(const Row &row, int column, const QString &value) const
     return plainText(stored) == value;
 }
 
-void Recordset::rebuildVisible()
+void Recordset::rebuildVisible() const
 {
     m_visible.clear();
     std::vector<int> columns;
@@ -447,7 +451,7 @@ bool Recordset::movePrevious()
 
 void Recordset::setFilter(const Criteria &criteria)
 {
-    if (!m_open)
+    if (!isOpen())
         return;
     // Edits that cannot be stored are dropped rather than left behind on a
     // row that is no longer current, where a later move would store them
@@ -458,13 +462,10 @@ void Recordset::setFilter(const Criteria &criteria)
         m_lastError = reason;
     }
     m_filter = criteria;
-    m_afterLastUnread = false;
-    if (!m_loaded || m_narrowed) {
+    if (m_held != Held::AllRows) {
         // Only some rows, or none, were read: read what the filter shows;
         // without a filter, the first row for a start.
-        m_loaded = false;
-        m_firstRowLoaded = false;
-        m_foundRowOnly = false;
+        m_held = Held::Nothing;
         ensureLoaded(criteria.empty());
     } else {
         rebuildVisible();
@@ -477,8 +478,8 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
 {
     // Only on the first row of an unread recordset: anywhere else the search
     // starts from a row whose place among the others is not known yet.
-    if (!m_open || m_loaded || m_foundRowOnly || m_readWhenMoved || m_baseTable.isEmpty() || !m_filter.empty() ||
-        !canNarrow({criterion}))
+    if ((m_held != Held::Nothing && m_held != Held::FirstRow) || m_readWhenMoved || m_baseTable.isEmpty() ||
+        !m_filter.empty() || !canNarrow({criterion}))
         return false;
     for (const Row &row : m_rows)
         if (row.isNew || row.anyChanged())
@@ -498,8 +499,7 @@ bool Recordset::findBeforeReading(const Criterion &criterion)
         m_rows.push_back(std::move(row));
         m_visible = {0};
         m_position = 0;
-        m_firstRowLoaded = true;
-        m_foundRowOnly = true;
+        m_held = Held::FoundRow;
         moved();
         return true;
     }
@@ -562,12 +562,12 @@ std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
     std::vector<int> indexes;
     for (const QString &column : columns)
         indexes.push_back(columnIndex(column));
-    if (!m_open || std::find(indexes.begin(), indexes.end(), -1) != indexes.end())
+    if (!isOpen() || std::find(indexes.begin(), indexes.end(), -1) != indexes.end())
         return lines;
     // Rows being added or edited are read as they stand here, with the rest.
     const bool pending =
         std::any_of(m_rows.begin(), m_rows.end(), [](const Row &row) { return row.isNew || row.anyChanged(); });
-    if (m_loaded || !m_filter.empty() || m_readWhenMoved || pending) {
+    if (holdsEveryRowShown() || !m_filter.empty() || m_readWhenMoved || pending) {
         if (!ensureLoaded())
             return lines;
         for (int row : m_visible) {
@@ -607,7 +607,7 @@ std::vector<QStringList> Recordset::firstRowTexts(const Criteria &filter, const 
     std::vector<int> filterIndexes;
     for (const Criterion &criterion : filter)
         filterIndexes.push_back(columnIndex(criterion.column));
-    if (!m_open || atMost == 0 || std::find(indexes.begin(), indexes.end(), -1) != indexes.end() ||
+    if (!isOpen() || atMost == 0 || std::find(indexes.begin(), indexes.end(), -1) != indexes.end() ||
         std::find(filterIndexes.begin(), filterIndexes.end(), -1) != filterIndexes.end())
         return lines;
     // Where the database compares exactly, it stops at the last row wanted;
@@ -658,7 +658,7 @@ void Recordset::setFilterAfterLast(const Criteria &criteria)
 {
     const bool pending =
         std::any_of(m_rows.begin(), m_rows.end(), [](const Row &row) { return row.isNew || row.anyChanged(); });
-    if (!m_open || pending || (m_loaded && !m_narrowed) || !canNarrow(criteria)) {
+    if (!isOpen() || pending || m_held == Held::AllRows || !canNarrow(criteria)) {
         setFilter(criteria);
         moveAfterLast();
         return;
@@ -667,19 +667,16 @@ void Recordset::setFilterAfterLast(const Criteria &criteria)
     m_rows.clear();
     m_visible.clear();
     m_position = -1;
-    m_loaded = false;
-    m_firstRowLoaded = false;
-    m_foundRowOnly = false;
-    m_afterLastUnread = true;
+    m_held = Held::NothingAfterLast;
     moved();
 }
 
 bool Recordset::moveAfterLast()
 {
-    if (!m_open || !leaveCurrentRow())
+    if (!isOpen() || !leaveCurrentRow())
         return false;
     // Standing after the last row needs no more than knowing there is one.
-    if (!m_loaded && !m_readWhenMoved)
+    if (!m_readWhenMoved)
         ensureLoaded(true);
     m_position = static_cast<int>(m_visible.size());
     if (m_visible.empty())
@@ -706,11 +703,6 @@ QString Recordset::shopText(int column, const QVariant &stored) const
 Money Recordset::money(const QString &column) const
 {
     return Money::fromCents(value(column).toLongLong());
-}
-
-QDate Recordset::date(const QString &column) const
-{
-    return QDate::fromString(value(column).toString(), Qt::ISODate);
 }
 
 bool Recordset::setValue(const QString &column, const QVariant &newValue)
@@ -770,19 +762,17 @@ bool Recordset::setMoney(const QString &column, Money amount)
 
 bool Recordset::addNew()
 {
-    if (!m_open)
+    if (!isOpen())
         return fail(QStringLiteral("Die Daten sind nicht geöffnet."));
     if (!isWritable())
         return fail(QStringLiteral("Diese Daten können nur gelesen werden."));
     if (!leaveCurrentRow())
         return false;
-    m_afterLastUnread = false;
-    if (!m_loaded) {
+    if (!holdsEveryRowShown()) {
         // A table that is not read keeps no more than the row being added.
         m_rows.clear();
         m_visible.clear();
-        m_firstRowLoaded = false;
-        m_foundRowOnly = false;
+        m_held = Held::Nothing;
     }
     Row row;
     row.values.assign(m_columns.size(), QVariant());
@@ -961,7 +951,7 @@ bool Recordset::isDirty() const
     return row && (row->isNew || row->anyChanged());
 }
 
-bool Recordset::fail(const QString &message)
+bool Recordset::fail(const QString &message) const
 {
     m_lastError = message;
     return false;

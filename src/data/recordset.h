@@ -4,7 +4,6 @@
 #include <functional>
 #include <vector>
 
-#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -64,7 +63,7 @@ public:
     // first row becomes current.
     bool open(Database *database, const QString &source, bool sourceIsSql, const std::vector<QVariant> &params = {});
     void close();
-    bool isOpen() const { return m_open; }
+    bool isOpen() const { return m_held != Held::Closed; }
 
     bool bof() const;
     bool eof() const;
@@ -81,14 +80,13 @@ public:
     // becomes current. An empty list removes the filter.
     void setFilter(const Criteria &criteria);
     void clearFilter() { setFilter({}); }
-    bool isFiltered() const { return !m_filter.empty(); }
+    bool isFiltered() const { return isOpen() && !m_filter.empty(); }
 
     // Moves forward from the current row (itself included) to the first row
     // that matches; without a match the recordset stands at EOF.
     bool find(const Criterion &criterion);
 
-    QStringList columns() const { return m_columns; }
-    bool hasColumn(const QString &column) const { return columnIndex(column) >= 0; }
+    bool hasColumn(const QString &column) const { return isOpen() && columnIndex(column) >= 0; }
 
     // The current row's value as stored (money in cents); invalid at BOF/EOF.
     QVariant value(const QString &column) const;
@@ -114,7 +112,6 @@ public:
     // (an edited row is stored first), without reading the rows.
     bool moveAfterLast();
     Money money(const QString &column) const;
-    QDate date(const QString &column) const;
 
     bool setValue(const QString &column, const QVariant &value);
     // Reads typed text by the column's kind (money, quantity, date, text);
@@ -131,7 +128,7 @@ public:
     // The database's own number of the current row, which stays the same
     // when its key is edited; -1 for a row not yet stored or no row at all.
     qint64 rowId() const;
-    bool isWritable() const { return !m_baseTable.isEmpty(); }
+    bool isWritable() const { return isOpen() && !m_baseTable.isEmpty(); }
     // Whether the column of the current row was set and not yet stored.
     bool isChanged(const QString &column) const;
 
@@ -174,7 +171,7 @@ private:
     // Reads the rows unless they are read; firstRowOnly is enough for a look
     // at a fresh recordset's current row.
     bool ensureLoaded(bool firstRowOnly = false) const;
-    bool load(bool firstRowOnly = false);
+    bool load(bool firstRowOnly = false) const;
     bool canNarrow(const Criteria &criteria) const;
     // The SQL of the source's rows that match, in the source's order; the
     // criteria's values are added to params.
@@ -185,11 +182,11 @@ private:
     // being added).
     Row *currentRow();
     const Row *currentRow() const;
-    Row *rawCurrentRow();
+    Row *rawCurrentRow() const;
     bool matches(const Row &row, int column, const QString &value) const;
     // text() of a value of the column at that index.
     QString shopText(int column, const QVariant &stored) const;
-    void rebuildVisible();
+    void rebuildVisible() const;
     bool leaveCurrentRow();
     bool storeNewRow(Row &row);
     bool storeChangedRow(Row &row);
@@ -198,8 +195,39 @@ private:
     // Reads the stored row into it; false, the row unchanged, when it
     // cannot be read.
     bool reread(Row &row);
-    bool fail(const QString &message);
+    bool fail(const QString &message) const;
+    // After a read that failed: nothing is held, and the recordset is closed.
+    bool failRead(const QString &why) const;
     void moved();
+
+    // How much of the source the recordset holds. The screens never see
+    // this: a look at any row shows what reading every row would show.
+    // open() holds Nothing; a look at the current row reads FirstRow (with a
+    // filter, the rows it shows); a move, a count or a list reads all that
+    // the filter shows; a search on Nothing or FirstRow reads FoundRow; a new
+    // filter over anything but AllRows, or addNew() over rows not all read,
+    // drops them (Nothing); a read that fails closes.
+    enum class Held {
+        Closed,
+        // Open, no stored row read yet; a row being added may be held.
+        Nothing,
+        // As Nothing with a filter set, and standing after the last row it
+        // lets through once they are read.
+        NothingAfterLast,
+        // The source's first row alone, read by a look at the current row.
+        FirstRow,
+        // The row a search found alone, read by the search itself.
+        FoundRow,
+        // Every row the filter lets through, chosen by the database.
+        FilteredRows,
+        // Every row of the source; a filter is applied here.
+        AllRows,
+    };
+    bool holdsEveryRowShown() const { return m_held == Held::FilteredRows || m_held == Held::AllRows; }
+    bool holdsCurrentRow() const
+    {
+        return holdsEveryRowShown() || m_held == Held::FirstRow || m_held == Held::FoundRow;
+    }
 
     Database *m_database = nullptr;
     QString m_selectSql;
@@ -207,30 +235,28 @@ private:
     // its own after these.
     std::vector<QVariant> m_params;
     QString m_baseTable;
-    bool m_open = false;
-    bool m_loaded = false;
-    // Only the current row is read: the first, by a look at it, or the one
-    // a search found (m_foundRowOnly); the others are read when needed.
-    bool m_firstRowLoaded = false;
-    bool m_foundRowOnly = false;
-    // Rows are read only when someone moves through them (tables that only grow).
+    // Facts of the source, fixed by open(): whether rows are read only when
+    // someone moves through them (tables that only grow), and whether it is
+    // a whole table read in the order its rows are stored.
     bool m_readWhenMoved = false;
-    // The rows read are only those the filter let through.
-    bool m_narrowed = false;
-    // A whole table, whose rows are read in the order they are stored.
     bool m_inRowOrder = false;
-    // A filter was set and the recordset left after its last row before its
-    // rows were read: it stands there when they are.
-    bool m_afterLastUnread = false;
     QStringList m_columns;
     QStringList m_declaredTypes;
     // What each column holds, as the schema lists it for the source read
     // (Text for a column it does not list); worked out once per open.
     std::vector<schema::ColumnType> m_types;
-    std::vector<Row> m_rows;
     RowRule m_rowRule;
-    std::vector<int> m_visible;
-    int m_position = -1;
     Criteria m_filter;
-    QString m_lastError;
+    // The rows read so far, which of them the filter shows and where the
+    // current row stands among those. Rows are read when first looked at,
+    // and most looks are const (value(), eof(), recordCount()): reading
+    // changes how much of the source is held, never what the recordset
+    // shows, so these may change under a const look. A read that fails
+    // closes the recordset (Held::Closed), as a failed open does.
+    mutable Held m_held = Held::Closed;
+    mutable std::vector<Row> m_rows;
+    mutable std::vector<int> m_visible;
+    mutable int m_position = -1;
+    // Set by whatever failed last, a const look that read included.
+    mutable QString m_lastError;
 };

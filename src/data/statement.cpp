@@ -1,7 +1,5 @@
 #include "data/statement.h"
 
-#include <utility>
-
 #include <sqlcipher/sqlite3.h>
 
 #include <QDate>
@@ -18,17 +16,6 @@ Statement::Statement(sqlite3 *connection, const QString &sql)
 Statement::~Statement()
 {
     sqlite3_finalize(m_handle);
-}
-
-Statement::Statement(Statement &&other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-
-Statement &Statement::operator=(Statement &&other) noexcept
-{
-    if (this != &other) {
-        sqlite3_finalize(m_handle);
-        m_handle = std::exchange(other.m_handle, nullptr);
-    }
-    return *this;
 }
 
 bool Statement::bind(const std::vector<QVariant> &params)

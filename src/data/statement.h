@@ -10,16 +10,14 @@ struct sqlite3_stmt;
 
 // One prepared SQLite statement that finalizes itself: whichever way the code
 // using it ends (a failed bind, a failed step, an early return), nothing is
-// left for the connection to close around. Move-only, as the handle is.
+// left for the connection to close around. Never copied, as the handle is
+// not: the statements kept for another use are shared by pointer.
 class Statement
 {
 public:
-    Statement() = default;
     // Prepares the text; isValid() is false when the database refuses it.
     Statement(sqlite3 *connection, const QString &sql);
     ~Statement();
-    Statement(Statement &&other) noexcept;
-    Statement &operator=(Statement &&other) noexcept;
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
 

@@ -97,14 +97,6 @@ QString LazyRowsModel::text(int row, int column) const
     return rows[static_cast<std::size_t>(row % BlockRows)].value(column);
 }
 
-QStringList LazyRowsModel::rowTexts(int row) const
-{
-    QStringList texts;
-    for (int column = 0; column < static_cast<int>(m_columns.size()); ++column)
-        texts << text(row, column);
-    return texts;
-}
-
 QVariant LazyRowsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())

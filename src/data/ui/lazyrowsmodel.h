@@ -41,7 +41,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     QString text(int row, int column) const;
-    QStringList rowTexts(int row) const;
     // The first row with that key, -1 if none.
     int rowOfKey(const QString &key) const;
     // Shows a text other than the one stored in a cell, until setRows().

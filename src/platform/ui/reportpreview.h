@@ -33,7 +33,6 @@ public:
     const report::Page &shownPage() const { return m_shownPage; }
     // The number of pages the preview offers once it is on screen.
     int shownPageCount() const { return m_shown ? m_pages.count() : 0; }
-    int currentPage() const { return m_current; }
 
     void showPage(int index);
     void zoom(double factor);
