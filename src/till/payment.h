@@ -47,7 +47,6 @@ public:
     // decimals is refused (false) and leaves the discount as it was.
     bool applyDiscount(const QString &percentText);
 
-    Money handedOver() const { return m_order.total; }
     Money amountDue() const;
     Money fullRateTax() const;
     Money reducedRateTax() const;
