@@ -585,8 +585,12 @@ std::vector<QStringList> Recordset::rowTexts(const QStringList &columns) const
         names << quoteName(m_columns[index]);
     const auto rows = m_database->select(
         QStringLiteral("SELECT %1 FROM (%2)").arg(names.join(QStringLiteral(", ")), m_selectSql), m_params);
-    if (!rows)
+    if (!rows) {
+        // As when the rows themselves cannot be read: the caller learns it
+        // from a closed recordset, not from an empty list.
+        failRead(m_database->lastError());
         return lines;
+    }
     lines.reserve(rows->values.size());
     for (const auto &values : rows->values) {
         QStringList line;

@@ -144,8 +144,31 @@ void FrmProductUpdate::DisplayProductList()
     QStringList productIds;
     for (const QStringList &row : stock.rowTexts({QString::fromLatin1(Columns[ColProductId].source)}))
         productIds << row.front();
+    // A stock that cannot be read must not look like a shop without products.
+    // Loaded unseen for the stock report, the list leaves saying so to the
+    // report; shown, it says so itself.
+    m_unreadable = stock.isOpen() ? QString() : stock.lastError();
+    if (isVisible())
+        tellUnreadable();
     stock.moveAfterLast();
     m_lines->setRows(std::move(productIds), storedLines);
+}
+
+void FrmProductUpdate::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // Said once the window is on screen, so that the message stands over it.
+    if (!m_unreadable.isEmpty())
+        QMetaObject::invokeMethod(this, &FrmProductUpdate::tellUnreadable, Qt::QueuedConnection);
+}
+
+void FrmProductUpdate::tellUnreadable()
+{
+    if (m_unreadable.isEmpty())
+        return;
+    dialogs().msgBox(QStringLiteral("Der Lagerbestand konnte nicht gelesen werden: %1").arg(m_unreadable),
+                     mb::vbExclamation);
+    m_unreadable.clear();
 }
 
 void FrmProductUpdate::ShowBookedProduct(const deliveries::BookedProduct &booked)

@@ -45,6 +45,9 @@ public slots:
     // Closing the window is the same as "Ende".
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void btnSearch_Click();
     void btnSelect_Click();
@@ -59,6 +62,9 @@ private:
     void ResetProductInventoryList();
 
     LazyRowsModel *m_lines;
+    // Why the stock could not be read for the list shown, or empty.
+    QString m_unreadable;
+    void tellUnreadable();
 };
 
 FrmProductUpdate &frmProductUpdate();

@@ -146,6 +146,34 @@ TEST_F(Stock, AListOfThousandsShowsEveryLineWhereverItIsReadFrom)
     EXPECT_EQ(lineTexts(list.LvProduct, 3502), expected(3599));
 }
 
+// A stock whose rows cannot be read (a damaged file, a value the database
+// cannot compute) or whose view is gone says so, rather than showing a shop
+// without products.
+TEST_F(Stock, AStockThatCannotBeReadIsReportedNotListedEmpty)
+{
+    const QString created = scalar("SELECT sql FROM sqlite_master WHERE name = 'ProductInventory'").toString();
+    const QString rowsFail = "CREATE VIEW ProductInventory AS SELECT * FROM (" +
+                             created.mid(created.indexOf(" AS ", 0, Qt::CaseInsensitive) + 4) +
+                             ") WHERE abs(-9223372036854775807 - 1)";
+    for (const QString &unreadable : {rowsFail, QString()}) {
+        exec("DROP VIEW ProductInventory");
+        if (!unreadable.isEmpty())
+            exec(unreadable);
+        m_dialogs->clearRecords();
+        FrmProductUpdate &list = shown(frmProductUpdate());
+        processEvents();
+        ASSERT_EQ(m_dialogs->messages().size(), 1u) << unreadable.toStdString();
+        EXPECT_TRUE(m_dialogs->messages()[0].text.startsWith("Der Lagerbestand konnte nicht gelesen werden: "))
+            << m_dialogs->messages()[0].text.toStdString();
+        EXPECT_EQ(m_dialogs->messages()[0].buttons, mb::vbExclamation);
+        EXPECT_EQ(list.LvProduct->model()->rowCount(), 0);
+        screens().unload<FrmProductUpdate>();
+        processEvents();
+        exec("DROP VIEW IF EXISTS ProductInventory");
+        exec(created);
+    }
+}
+
 TEST_F(Stock, SearchShowsOnlyTheProductWithThatIdUntilEnde)
 {
     FrmProductUpdate &list = frmProductUpdate();
