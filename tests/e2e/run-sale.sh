@@ -20,90 +20,16 @@ command -v Xvfb >/dev/null || { echo "SKIPPED: no X server here (Xvfb is not ins
 for tool in xdotool sqlcipher; do
     command -v "$tool" >/dev/null || { echo "FAILED: $tool is missing (scripts/setup installs it)"; exit 1; }
 done
-work=$(mktemp -d)
-cleanup() {
-    set +e
-    [ -n "${kasse_pid:-}" ] && kill "$kasse_pid" 2>/dev/null
-    if [ -n "${xvfb_pid:-}" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The virtual display picks a free display number itself and reports it once
-# it accepts clients (as "xvfb-run -a" does, but without its race when
-# several test runs share the machine).
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-while [ ! -s "$work/display" ]; do
-    if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        echo "SKIPPED: no X server can be started here (Xvfb failed):"
-        cat "$work/xvfb.log"
-        exit $Skipped
-    fi
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-
-shopdir=$work/shop
-mkdir -p "$shopdir" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-# The program's settings (printer choice) stay in the test's own folder.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
-
-# Also called inside $(...): everything it says goes to stderr.
-fail() {
-    {
-        echo "FAILED: $*"
-        [ -f "$work/kasse.log" ] && { echo "--- program output:"; cat "$work/kasse.log"; }
-    } >&2
-    exit 1
-}
+source "$(dirname "$0")/xsession.sh"
+start_session || { echo "SKIPPED: no X server can be started here (Xvfb failed)"; exit $Skipped; }
 
 "$shop" fill "$shopdir" || fail "could not fill the shop's database"
 
-# Where the controls stand in their windows: "NAME X Y" lines per screen.
-declare -A at
-centres() {
-    local line
-    while read -r name x y; do at[$name]="$x $y"; done < <("$shop" centres "$shopdir" "$@" 2>/dev/null)
-    for line in "${@:2}"; do
-        [[ $line == click:* ]] && continue
-        [ -n "${at[$line]:-}" ] || fail "no place for $line on screen $1"
-    done
-}
 centres login cboUser cmdEnter
 centres menu ShowSale extButon
 centres sales 'click:caButton(0)' 'caButton(0)' 'proSellect(0)' 'proSellect(1)' txtid txtQty cmdPayment cmdClose
 centres payment txtamount cmdSales
 
-# Waits until a window with this exact title is visible and prints its id.
-# Asks again until then: a search that meets a window being closed (the login
-# as the main menu opens) ends with an X error instead of waiting on.
-window() {
-    local until=$((SECONDS + WaitSeconds)) id
-    while :; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
-        [ -n "$id" ] && { echo "$id"; return; }
-        [ $SECONDS -lt $until ] || fail "no window \"$1\" within ${WaitSeconds}s"
-        sleep 0.1
-    done
-}
-# Waits until no window with this title is visible any more.
-gone() {
-    local until=$((SECONDS + WaitSeconds))
-    while xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
-        [ $SECONDS -lt $until ] || fail "window \"$1\" still open after ${WaitSeconds}s"
-        sleep 0.1
-    done
-}
-# Clicks a control, by name, inside the window with that id.
-click() {
-    read -r x y <<<"${at[$2]}"
-    xdotool mousemove --sync --window "$1" "$x" "$y" click 1
-}
 type_text() { xdotool type --delay 20 "$1"; }
 
 cd "$shopdir"
@@ -138,12 +64,7 @@ xdotool key Return
 click "$payment" cmdSales
 
 # The receipt preview carries the same title as the payment dialog.
-preview=
-until=$((SECONDS + WaitSeconds))
-while [ -z "$preview" ]; do
-    [ $SECONDS -lt $until ] || fail "no receipt preview within ${WaitSeconds}s"
-    preview=$(xdotool search --onlyvisible --name '^Receipt$' 2>/dev/null | grep -vx "$payment" | head -n1 || true)
-done
+preview=$(window Receipt "$payment")
 xdotool mousemove --sync --window "$preview" 20 20
 xdotool key Escape
 gone Receipt
