@@ -10,6 +10,13 @@
 #include "platform/ui/wrappingbutton.h"
 
 namespace {
+// Tests and the printed layouts find a control by the name the form gives it.
+template <class Control> Control *named(Control *control, const char *name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
 // Moves a text box back to the start of its text when the focus leaves it:
 // a name picked from a box's list, or put in while the box had the focus,
 // would otherwise go on showing its last letters. The text box of a list box
@@ -78,37 +85,27 @@ void Form::showEvent(QShowEvent *event)
 
 QPushButton *Form::makeButton(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *button = new WrappingButton(caption, parent ? parent : this);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return named(new WrappingButton(caption, parent ? parent : this), name);
 }
 
 QLineEdit *Form::makeTextBox(const char *name, QWidget *parent)
 {
-    auto *box = new QLineEdit(parent ? parent : this);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
+    return named(new QLineEdit(parent ? parent : this), name);
 }
 
 QLabel *Form::makeLabel(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *label = new QLabel(caption, parent ? parent : this);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return named(new QLabel(caption, parent ? parent : this), name);
 }
 
 QLabel *Form::makeNameLabel(const char *name, QWidget *parent)
 {
-    auto *label = new NameLabel(parent ? parent : this);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return named(new NameLabel(parent ? parent : this), name);
 }
 
 QLineEdit *Form::makeNameBox(const char *name, QWidget *parent)
 {
-    auto *box = new NameBox(parent ? parent : this);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
+    return named(new NameBox(parent ? parent : this), name);
 }
 
 void Form::placeTwips(QWidget *control, int left, int top, int width, int height)
