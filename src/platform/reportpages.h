@@ -14,7 +14,7 @@ namespace report {
 // One thing on paper: a text, or a horizontal line. Positions are in twips
 // from the paper's top-left corner. A text is already broken into the lines
 // it prints as (joined by line breaks), one every `lineHeight` twips, and its
-// rectangle is the part of its control's box that those lines cover: as wide
+// rectangle is the stretch of its control's box that those lines cover: as wide
 // as its widest line, placed as the control aligns it, as high as its lines.
 // No two texts' rectangles overlap.
 struct PrintedItem
